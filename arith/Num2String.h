@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace tachoria {
+
+// The plain text form of a number that Num2String edits: a blank before a
+// non-negative number, "-" before a negative one, "." as the decimal point in
+// every locale, no trailing zeros and no digit before the point below one
+// (" 1373", " .57", "-.57"). Fifteen significant digits; exponent form only
+// for magnitudes the tables never reach.
+std::string NumberText(double value);
+
+// `value` with `decimals` digits after the point, right-aligned with blanks to
+// at least `width` characters; never shortened. Rounds half up where digits
+// are cut.
+std::string Num2String(double value, int decimals, int width);
+
+}  // namespace tachoria

@@ -1,0 +1,83 @@
+#include "catalogue/StockCatalogue.h"
+
+namespace tachoria {
+namespace {
+
+constexpr std::array<std::string_view, 3> kModels = {
+    "Early Car (1961-1964)",
+    "Forward Control",
+    "Late Car (1965-1969)",
+};
+
+struct YearRange {
+    std::string_view model;
+    std::string_view years;
+    GearboxCode code;
+};
+
+// Each model's ranges in list order.
+constexpr std::array<YearRange, 7> kYearRanges = {{
+    {kModels[0], "1961-1963", 2},
+    {kModels[0], "1964", 3},
+    {kModels[1], "1961 (early)", 1},
+    {kModels[1], "1961(late)-1963", 2},
+    {kModels[1], "1964-1965", 3},
+    {kModels[2], "1965", 3},
+    {kModels[2], "1966-1969", 4},
+}};
+
+constexpr std::array<RatioSet, 4> kRatioSets = {{
+    {4.26, 2.55, 1.68, 1},
+    {3.65, 2.35, 1.44, 1},
+    {3.20, 2.18, 1.44, 1},
+    {3.20, 2.20, 1.47, 1},
+}};
+
+constexpr std::array<std::string_view, 1> kAxlesCode1 = {"3.27"};
+constexpr std::array<std::string_view, 4> kAxlesCode2 = {"3.08", "3.27", "3.55", "3.89"};
+constexpr std::array<std::string_view, 2> kAxlesCode3And4 = {"3.27", "3.55"};
+
+bool IsGearboxCode(GearboxCode code) { return code >= 1 && code <= 4; }
+
+}  // namespace
+
+std::span<const std::string_view> ModelTexts() { return kModels; }
+
+std::vector<std::string_view> YearRangeTexts(std::string_view model) {
+    std::vector<std::string_view> texts;
+    for (const YearRange& range : kYearRanges) {
+        if (range.model == model) {
+            texts.push_back(range.years);
+        }
+    }
+    return texts;
+}
+
+GearboxCode GearboxCodeOf(std::string_view model, std::string_view yearRange) {
+    for (const YearRange& range : kYearRanges) {
+        if (range.model == model && range.years == yearRange) {
+            return range.code;
+        }
+    }
+    return kNoGearbox;
+}
+
+RatioSet RatioSetOf(GearboxCode code) {
+    return IsGearboxCode(code) ? kRatioSets[static_cast<std::size_t>(code) - 1] : RatioSet{};
+}
+
+std::span<const std::string_view> AxleRatioTexts(GearboxCode code) {
+    switch (code) {
+        case 1:
+            return kAxlesCode1;
+        case 2:
+            return kAxlesCode2;
+        case 3:
+        case 4:
+            return kAxlesCode3And4;
+        default:
+            return {};
+    }
+}
+
+}  // namespace tachoria

@@ -1,0 +1,42 @@
+// Runs with a comma-decimal C locale in force; ctest builds the locale and
+// points LOCPATH at it. Nothing the core reads or writes may follow it.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <string>
+
+#include "arith/Num2String.h"
+#include "arith/NumberReading.h"
+#include "tables/ReadForm.h"
+
+namespace tachoria {
+namespace {
+
+class CommaLocale : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* name = std::getenv("TACHORIA_COMMA_LOCALE");
+        ASSERT_NE(name, nullptr) << "TACHORIA_COMMA_LOCALE names the locale to use";
+        ASSERT_NE(std::setlocale(LC_ALL, name), nullptr) << "cannot set " << name;
+        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
+
+TEST_F(CommaLocale, NumberTextKeepsThePoint) {
+    EXPECT_EQ(NumberText(54.592), " 54.592");
+    EXPECT_EQ(NumberText(-0.57), "-.57");
+    EXPECT_EQ(Num2String(54.587, 2, 8), "   54.59");
+}
+
+TEST_F(CommaLocale, StockReadingKeepsThePoint) {
+    EXPECT_EQ(LeadingNumberValue("3.27"), 3.27);
+    EXPECT_EQ(LeadingNumberValue("24.5 in"), 24.5);
+    EXPECT_EQ(LeadingNumberValue("24,5"), 24);
+    EXPECT_EQ(PlainNumberConverter().ToNumber("3.55"), 3.55);
+    EXPECT_EQ(PlainNumberConverter().ToText(3.27), "3.27");
+}
+
+}  // namespace
+}  // namespace tachoria

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeControls.h"
+#include "tables/ToolsGenericMPH.h"
+#include "tables/ToolsGenericRPM.h"
+#include "tables/ToolsListView.h"
+
+namespace tachoria {
+namespace {
+
+using testing::FakeColumn;
+using testing::FakeResultList;
+using testing::FakeTextBox;
+using testing::RecordingFailureSink;
+using Row = std::vector<std::string>;
+
+// A comma-decimal converter, standing in for the user's locale.
+class CommaNumbers final : public NumberConverter {
+public:
+    [[nodiscard]] std::optional<double> ToNumber(std::string_view text) const override {
+        std::string dotted(text);
+        for (char& c : dotted) {
+            if (c == ',') {
+                c = '.';
+            } else if (c == '.') {
+                return std::nullopt;
+            }
+        }
+        return PlainNumberConverter().ToNumber(dotted);
+    }
+    [[nodiscard]] std::string ToText(double value) const override {
+        std::string text = PlainNumberConverter().ToText(value);
+        for (char& c : text) {
+            c = c == '.' ? ',' : c;
+        }
+        return text;
+    }
+};
+
+struct GenericFixture : ::testing::Test {
+    FakeTextBox tire;
+    FakeTextBox diff;
+    FakeTextBox trans;
+    FakeResultList list;
+    PlainNumberConverter plain;
+    RecordingFailureSink failures;
+    GenericPage Page(const NumberConverter& numbers) {
+        return {tire, diff, trans, list, numbers, failures};
+    }
+    GenericPage Page() { return Page(plain); }
+};
+
+TEST(ToolsListView, SetHeadersReplacesColumnsAtEqualWidths) {
+    FakeResultList list(8415);
+    const std::string_view two[] = {"RPM", "MPH"};
+    const std::string_view five[] = {"MPH", "1st Gear", "2nd Gear", "3rd Gear", "4th Gear"};
+    SetHeaders(list, five, ColumnMode::Fix);
+    SetHeaders(list, two, ColumnMode::Fix);
+    EXPECT_EQ(list.columns, (std::vector<FakeColumn>{{"RPM", 4207}, {"MPH", 4207}}));
+    SetHeaders(list, five, ColumnMode::ListDefault);
+    EXPECT_EQ(list.columns.size(), 5U);
+    EXPECT_EQ(list.columns[4], (FakeColumn{"4th Gear", std::nullopt}));
+}
+
+TEST(ToolsListView, ClearItemsRemovesEveryRowButKeepsColumns) {
+    FakeResultList list;
+    const std::string_view headers[] = {"A", "B"};
+    SetHeaders(list, headers, ColumnMode::Fix);
+    for (int i = 0; i < 3; ++i) {
+        list.AddRow();
+    }
+    ClearItems(list);
+    EXPECT_TRUE(list.rows.empty());
+    EXPECT_EQ(list.columns.size(), 2U);
+    ClearItems(list);  // an empty list stays empty
+    EXPECT_TRUE(list.rows.empty());
+}
+
+TEST_F(GenericFixture, GetMPHWithEmptyBoxesUsesAndShowsTheDefaults) {
+    ShowGenericMPH(Page());
+    EXPECT_EQ(tire.Text(), "24");
+    EXPECT_EQ(diff.Text(), "3.27");
+    EXPECT_EQ(trans.Text(), "1");
+    EXPECT_EQ(list.Headers(), (std::vector<std::string>{"RPM", "MPH"}));
+    ASSERT_EQ(list.rows.size(), 14U);
+    EXPECT_EQ(list.rows[0], (Row{" 500", " 10"}));
+    EXPECT_EQ(list.rows[1], (Row{" 1000", " 21"}));
+    EXPECT_EQ(list.rows[2], (Row{" 1500", " 32"}));
+    EXPECT_EQ(list.rows[13], (Row{" 7000", " 152"}));
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(GenericFixture, GetRPMWithEmptyBoxesUsesAndShowsTheDefaults) {
+    ShowGenericRPM(Page());
+    EXPECT_EQ(list.Headers(), (std::vector<std::string>{"MPH", "RPM"}));
+    ASSERT_EQ(list.rows.size(), 12U);
+    EXPECT_EQ(list.rows[0], (Row{"   10", "  457"}));
+    EXPECT_EQ(list.rows[1], (Row{"   20", "  915"}));
+    EXPECT_EQ(list.rows[2], (Row{"   30", " 1373"}));
+    EXPECT_EQ(list.rows[11], (Row{"  120", " 5495"}));
+    EXPECT_EQ(list.columns[0].width, 8415 / 2);
+}
+
+TEST_F(GenericFixture, DefaultsGoOnlyIntoEmptyBoxes) {
+    diff.SetText("3.55");
+    trans.SetText("2");
+    diff.writes = trans.writes = 0;
+    ShowGenericRPM(Page());
+    EXPECT_EQ(tire.Text(), "24");
+    EXPECT_EQ(diff.Text(), "3.55");
+    EXPECT_EQ(trans.Text(), "2");
+    EXPECT_EQ(diff.writes + trans.writes, 0);
+    // 10 MPH × 2 × 3.55 × 336.135 / 24 = 994.4
+    EXPECT_EQ(list.rows[0], (Row{"   10", "  994"}));
+}
+
+TEST_F(GenericFixture, TransmissionRatioScalesBeforeTruncation) {
+    trans.SetText("2");
+    ShowGenericMPH(Page());
+    EXPECT_EQ(list.rows[13], (Row{" 7000", " 76"}));  // 152.8 / 2 = 76.4
+    ShowGenericRPM(Page());
+    EXPECT_EQ(list.rows[0], (Row{"   10", "  915"}));  // 457.97 × 2 = 915.9
+}
+
+TEST_F(GenericFixture, PressingTwiceGivesTheSameList) {
+    ShowGenericMPH(Page());
+    const auto columns = list.columns;
+    const auto rows = list.rows;
+    ShowGenericMPH(Page());
+    EXPECT_EQ(list.columns, columns);
+    EXPECT_EQ(list.rows, rows);
+    ShowGenericRPM(Page());
+    ShowGenericRPM(Page());
+    EXPECT_EQ(list.columns.size(), 2U);
+    EXPECT_EQ(list.rows.size(), 12U);
+}
+
+TEST_F(GenericFixture, NegativeTireGivesNegativeTruncatedSpeeds) {
+    tire.SetText("-24");
+    ShowGenericRPM(Page());
+    EXPECT_EQ(list.rows[0], (Row{"   10", " -458"}));
+}
+
+TEST_F(GenericFixture, CommaLocaleReadsAndWritesWithComma) {
+    CommaNumbers comma;
+    ShowGenericMPH(Page(comma));
+    EXPECT_EQ(diff.Text(), "3,27");
+    EXPECT_EQ(list.rows[13], (Row{" 7000", " 152"}));
+    diff.SetText("3,55");
+    ShowGenericRPM(Page(comma));
+    EXPECT_EQ(list.rows[0], (Row{"   10", "  497"}));  // 10 × 3.55 × 336.135 / 24
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+// A table that cannot be computed keeps its new headers, has no rows, says
+// why once, and the next good press works.
+TEST_F(GenericFixture, FailuresStopAtTheFirstRowAndAreReportedOnce) {
+    const struct {
+        const char* tire;
+        const char* diff;
+        const char* trans;
+        bool getMPH;
+        const char* message;
+    } cases[] = {
+        {"abc", "", "", true, "Tire Diameter \"abc\" is not a number."},
+        {"   ", "", "", false, "Tire Diameter \"   \" is not a number."},
+        {"24", "3.27x", "", true, "Differential Gearing \"3.27x\" is not a number."},
+        {"24", "", "one", false, "Transmission Gearing \"one\" is not a number."},
+        {"0", "", "", true,
+         "Tire Diameter \"0\" is zero, and the table divides by it. Enter a number other than 0."},
+        {"0", "", "", false,
+         "Tire Diameter \"0\" is zero, and the table divides by it. Enter a number other than 0."},
+        {"24", "0", "", true,
+         "Differential Gearing \"0\" is zero, and the table divides by it. Enter a number other "
+         "than 0."},
+        {"24", "", "0.0", true,
+         "Transmission Gearing \"0.0\" is zero, and the table divides by it. Enter a number "
+         "other than 0."},
+        {"1e-300", "", "", false,
+         "Tire Diameter \"1e-300\", Differential Gearing \"3.27\" and Transmission Gearing \"1\" "
+         "are too large or too small: the table's speeds cannot be computed."},
+        {"24", "1e200", "1e200", false,
+         "Tire Diameter \"24\", Differential Gearing \"1e200\" and Transmission Gearing "
+         "\"1e200\" are too large or too small: the table's speeds cannot be computed."},
+    };
+    for (const auto& c : cases) {
+        tire.SetText(c.tire);
+        diff.SetText(c.diff);
+        trans.SetText(c.trans);
+        list.rows = {{"old"}};
+        failures.messages.clear();
+        c.getMPH ? ShowGenericMPH(Page()) : ShowGenericRPM(Page());
+        EXPECT_EQ(failures.messages, (std::vector<std::string>{c.message})) << c.tire;
+        EXPECT_EQ(list.Headers().at(0), c.getMPH ? "RPM" : "MPH") << c.tire;
+        EXPECT_TRUE(list.rows.empty()) << c.tire;
+    }
+    tire.SetText("24");
+    diff.SetText("3.27");
+    trans.SetText("1");
+    failures.messages.clear();
+    ShowGenericMPH(Page());
+    EXPECT_EQ(list.rows.size(), 14U);
+    EXPECT_TRUE(failures.messages.empty());
+}
+
+TEST_F(GenericFixture, ZeroRatioGivesZeroEngineSpeedsNotAFailure) {
+    diff.SetText("0");
+    ShowGenericRPM(Page());
+    EXPECT_TRUE(failures.messages.empty());
+    ASSERT_EQ(list.rows.size(), 12U);
+    EXPECT_EQ(list.rows[11], (Row{"  120", "    0"}));
+}
+
+}  // namespace
+}  // namespace tachoria
