@@ -1,0 +1,409 @@
+// The window as a user meets it: layout, the selection cascade driven by
+// keyboard and mouse, and what each button does to which list.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+#include "ui/MainForm.h"
+
+using tachoria::MainForm;
+
+namespace {
+
+QStringList Items(const QComboBox& combo) {
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i) {
+        items << combo.itemText(i);
+    }
+    return items;
+}
+
+QStringList Row(const QTreeWidget& list, int row) {
+    QStringList cells;
+    const QTreeWidgetItem* item = list.topLevelItem(row);
+    for (int column = 0; item != nullptr && column < list.columnCount(); ++column) {
+        cells << item->text(column);
+    }
+    return cells;
+}
+
+QStringList Headers(const QTreeWidget& list) {
+    QStringList headers;
+    for (int column = 0; column < list.columnCount(); ++column) {
+        headers << list.headerItem()->text(column);
+    }
+    return headers;
+}
+
+}  // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainForm> form_;
+    QStringList warnings_;
+
+    template <typename T>
+    T& Get(const char* name) {
+        T* control = form_->findChild<T*>(QString::fromLatin1(name));
+        if (control == nullptr) {
+            qFatal("no control named %s", name);
+        }
+        return *control;
+    }
+
+    // A user's choice by keyboard: the list takes the focus and the arrow
+    // keys walk to the item, each step a choice as on any desktop.
+    void Choose(const char* comboName, const QString& text) {
+        auto& combo = Get<QComboBox>(comboName);
+        const int target = combo.findText(text);
+        QVERIFY2(target >= 0, qPrintable(text));
+        QVERIFY(combo.isEnabled());
+        if (combo.currentIndex() == target) {
+            emit combo.activated(target);  // choosing the shown item again
+            return;
+        }
+        const Qt::Key key = target > combo.currentIndex() ? Qt::Key_Down : Qt::Key_Up;
+        while (combo.currentIndex() != target) {
+            QTest::keyClick(&combo, key);
+        }
+    }
+
+    void SelectEarlyCar() {
+        Get<QTabWidget>("StockTab").setCurrentIndex(MainForm::kStockPage);
+        Choose("StockModel", QStringLiteral("Early Car (1961-1964)"));
+        Choose("StockYear", QStringLiteral("1961-1963"));
+        Choose("StockDiff", QStringLiteral("3.27"));
+    }
+
+    void Click(const char* buttonName) {
+        auto& button = Get<QPushButton>(buttonName);
+        QVERIFY(button.isVisible());
+        QTest::mouseClick(&button, Qt::LeftButton);
+    }
+
+    void Type(const char* boxName, const QString& text) {
+        auto& box = Get<QLineEdit>(boxName);
+        box.clear();
+        QTest::keyClicks(&box, text);
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+
+    void init() {
+        form_ = std::make_unique<MainForm>();
+        warnings_.clear();
+        form_->SetWarningPresenter([this](QWidget& parent, const QString& message) {
+            QCOMPARE(&parent, form_.get());
+            warnings_ << message;
+        });
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    }
+
+    void cleanup() { form_.reset(); }
+
+    void opensOnTheStockPageWithPlaceholders() {
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Tachoria"));
+        auto& tabs = Get<QTabWidget>("StockTab");
+        QCOMPARE(tabs.count(), 2);
+        QCOMPARE(tabs.tabText(0), QStringLiteral("Generic Vehicle"));
+        QCOMPARE(tabs.tabText(1), QStringLiteral("Stock Corvair Gearing"));
+        QCOMPARE(tabs.currentIndex(), MainForm::kStockPage);
+
+        QCOMPARE(Items(Get<QComboBox>("StockModel")),
+                 QStringList({"<select model>", "Early Car (1961-1964)", "Forward Control",
+                              "Late Car (1965-1969)"}));
+        QCOMPARE(Get<QComboBox>("StockModel").currentText(), QStringLiteral("<select model>"));
+        QCOMPARE(Items(Get<QComboBox>("StockYear")), QStringList({"<select year>"}));
+        QCOMPARE(Items(Get<QComboBox>("StockDiff")), QStringList({"<select differential>"}));
+        QVERIFY(Get<QComboBox>("StockModel").isEnabled());
+        QVERIFY(!Get<QComboBox>("StockYear").isEnabled());
+        QVERIFY(!Get<QComboBox>("StockDiff").isEnabled());
+        QVERIFY(!Get<QComboBox>("StockModel").isEditable());
+        for (const char* box : {"TireBox", "DiffBox", "TransBox", "StockTire"}) {
+            QVERIFY2(Get<QLineEdit>(box).text().isEmpty(), box);
+        }
+        for (const char* list : {"ListView", "ListView1"}) {
+            QCOMPARE(Get<QTreeWidget>(list).columnCount(), 0);
+            QCOMPARE(Get<QTreeWidget>(list).topLevelItemCount(), 0);
+        }
+    }
+
+    void controlsSitWhereTheLayoutPutsThem_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("bold");
+        const struct {
+            const char* name;
+            QRect twips;
+            const char* text;
+            bool bold;
+        } controls[] = {
+            {"Label1", {840, 960, 2535, 375}, "Tire Diameter", true},
+            {"TireBox", {3480, 960, 1575, 390}, "", false},
+            {"Gen_GetRPMButton", {5760, 960, 1575, 495}, "Get RPM", true},
+            {"Label2", {840, 1560, 2535, 375}, "Differential Gearing", true},
+            {"DiffBox", {3480, 1560, 1575, 390}, "", false},
+            {"Gen_GetMPHButton", {5760, 1920, 1575, 495}, "Get MPH", true},
+            {"Label3", {840, 2160, 2535, 375}, "Transmission Gearing", true},
+            {"TransBox", {3480, 2160, 1575, 390}, "", false},
+            {"ListView1", {120, 2760, 8415, 6015}, "", false},
+            {"Label6", {1800, 840, 1575, 375}, "Tire Diameter", false},
+            {"StockTire", {3480, 840, 1815, 390}, "", false},
+            {"Label5", {5520, 840, 735, 375}, "inches", false},
+            {"StockModel", {240, 1560, 2895, 390}, "<select model>", false},
+            {"StockYear", {3240, 1560, 2535, 390}, "<select year>", false},
+            {"StockDiff", {5880, 1560, 2535, 390}, "<select differential>", false},
+            {"StockGetRPMButton", {2160, 2160, 1575, 615}, "Get RPM", false},
+            {"StockGetMPHButton", {5160, 2160, 1575, 615}, "Get MPH", false},
+            {"Label7", {2760, 2880, 3135, 375}, "Engine RPM versus MPH", true},
+            {"ListView", {120, 3360, 8415, 5415}, "", false},
+        };
+        for (const auto& c : controls) {
+            QTest::newRow(c.name) << QString::fromLatin1(c.name) << c.twips
+                                  << QString::fromLatin1(c.text) << c.bold;
+        }
+    }
+
+    void controlsSitWhereTheLayoutPutsThem() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        QFETCH(QString, text);
+        QFETCH(bool, bold);
+        auto& tabs = Get<QTabWidget>("StockTab");
+        QWidget* control = form_->findChild<QWidget*>(name);
+        QVERIFY(control != nullptr);
+        // Show the control's page, so that it is laid out as a user sees it.
+        tabs.setCurrentIndex(name.startsWith("Stock") || name == "ListView" || name == "Label5" ||
+                                     name == "Label6" || name == "Label7"
+                                 ? MainForm::kStockPage
+                                 : MainForm::kGenericPage);
+        QVERIFY(control->isVisible());
+        const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+        QCOMPARE(QRect(control->mapTo(&tabs, QPoint(0, 0)), control->size()), pixels);
+        QVERIFY(tabs.tabBar()->geometry().bottom() < 840 / 15);
+
+        QCOMPARE(control->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(control->font().pointSize(), 12);
+        QCOMPARE(control->font().bold(), bold);
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            QCOMPARE(label->text(), text);
+        } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+            QCOMPARE(button->text(), text);
+        } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            QCOMPARE(combo->currentText(), text);
+        }
+    }
+
+    void windowHasAFixedClientArea() {
+        QCOMPARE(form_->size(), QSize(576, 594));
+        QCOMPARE(form_->minimumSize(), QSize(576, 594));
+        QCOMPARE(form_->maximumSize(), QSize(576, 594));
+        QCOMPARE(Get<QTabWidget>("StockTab").geometry(), QRect(0, 0, 576, 593));
+        form_->resize(800, 800);
+        QCOMPARE(form_->size(), QSize(576, 594));
+    }
+
+    void modelChoiceRefillsYearsAndDisablesDifferential() {
+        Choose("StockModel", QStringLiteral("Forward Control"));
+        QCOMPARE(Items(Get<QComboBox>("StockYear")),
+                 QStringList({"<select year>", "1961 (early)", "1961(late)-1963", "1964-1965"}));
+        QCOMPARE(Get<QComboBox>("StockYear").currentText(), QStringLiteral("<select year>"));
+        QVERIFY(Get<QComboBox>("StockYear").isEnabled());
+        QVERIFY(!Get<QComboBox>("StockDiff").isEnabled());
+
+        Choose("StockYear", QStringLiteral("1961 (early)"));
+        QCOMPARE(Items(Get<QComboBox>("StockDiff")),
+                 QStringList({"<select differential>", "3.27"}));
+        QVERIFY(Get<QComboBox>("StockDiff").isEnabled());
+
+        Choose("StockYear", QStringLiteral("<select year>"));
+        QCOMPARE(Items(Get<QComboBox>("StockDiff")), QStringList({"<select differential>"}));
+        QVERIFY(Get<QComboBox>("StockDiff").isEnabled());
+
+        Choose("StockModel", QStringLiteral("<select model>"));
+        QCOMPARE(Items(Get<QComboBox>("StockYear")), QStringList({"<select year>"}));
+        QVERIFY(Get<QComboBox>("StockYear").isEnabled());
+        QVERIFY(!Get<QComboBox>("StockDiff").isEnabled());
+    }
+
+    void programSettingAListNeverRunsAHandler() {
+        // Setting the model list's text in code refills nothing.
+        Get<QComboBox>("StockModel").setCurrentIndex(1);
+        QCOMPARE(Items(Get<QComboBox>("StockYear")), QStringList({"<select year>"}));
+        QVERIFY(!Get<QComboBox>("StockYear").isEnabled());
+    }
+
+    void stockButtonsWriteTheExampleTables() {
+        SelectEarlyCar();
+        Type("StockTire", QStringLiteral("24"));
+        Click("StockGetRPMButton");
+        const auto& list = Get<QTreeWidget>("ListView");
+        QCOMPARE(Headers(list),
+                 QStringList({"MPH", "1st Gear", "2nd Gear", "3rd Gear", "4th Gear"}));
+        QCOMPARE(list.topLevelItemCount(), 15);
+        QCOMPARE(Row(list, 0), QStringList({"   10", " 1671", " 1076", " 659", " 457"}));
+        QCOMPARE(Row(list, 5), QStringList({"   60", "", " 6457", " 3956", " 2747"}));
+        QCOMPARE(Row(list, 14), QStringList({"  150", "", "", " 9892", " 6869"}));
+
+        Click("StockGetMPHButton");
+        QCOMPARE(Headers(list).first(), QStringLiteral("RPM"));
+        QCOMPARE(list.topLevelItemCount(), 14);
+        QCOMPARE(Row(list, 0), QStringList({"  500", " 2", " 4", " 7", " 10"}));
+        QCOMPARE(Row(list, 13), QStringList({" 7000", " 41", " 65", " 106", " 152"}));
+        QCOMPARE(Get<QTreeWidget>("ListView1").columnCount(), 0);  // the other page's list
+        QVERIFY(warnings_.isEmpty());
+    }
+
+    void stockButtonsDoNothingForAnIncompleteSelection() {
+        SelectEarlyCar();
+        Click("StockGetRPMButton");  // no tire diameter
+        QCOMPARE(Get<QTreeWidget>("ListView").columnCount(), 0);
+        Type("StockTire", QStringLiteral("24"));
+        Click("StockGetRPMButton");
+        Choose("StockModel", QStringLiteral("Late Car (1965-1969)"));
+        Click("StockGetMPHButton");
+        QCOMPARE(Headers(Get<QTreeWidget>("ListView")).first(), QStringLiteral("MPH"));
+        QCOMPARE(Get<QTreeWidget>("ListView").topLevelItemCount(), 15);
+        QVERIFY(warnings_.isEmpty());
+    }
+
+    void genericButtonsFillEmptyBoxesWithDefaults() {
+        Get<QTabWidget>("StockTab").setCurrentIndex(MainForm::kGenericPage);
+        Click("Gen_GetMPHButton");
+        QCOMPARE(Get<QLineEdit>("TireBox").text(), QStringLiteral("24"));
+        QCOMPARE(Get<QLineEdit>("DiffBox").text(), QStringLiteral("3.27"));
+        QCOMPARE(Get<QLineEdit>("TransBox").text(), QStringLiteral("1"));
+        const auto& list = Get<QTreeWidget>("ListView1");
+        QCOMPARE(Headers(list), QStringList({"RPM", "MPH"}));
+        QCOMPARE(list.topLevelItemCount(), 14);
+        QCOMPARE(Row(list, 0), QStringList({" 500", " 10"}));
+        QCOMPARE(Row(list, 13), QStringList({" 7000", " 152"}));
+
+        Click("Gen_GetRPMButton");
+        QCOMPARE(Headers(list), QStringList({"MPH", "RPM"}));
+        QCOMPARE(list.topLevelItemCount(), 12);
+        QCOMPARE(Row(list, 0), QStringList({"   10", "  457"}));
+        QCOMPARE(Row(list, 11), QStringList({"  120", " 5495"}));
+        QCOMPARE(Get<QTreeWidget>("ListView").columnCount(), 0);  // the other page's list
+    }
+
+    void genericButtonsLeaveTheStockTableAlone() {
+        SelectEarlyCar();
+        Type("StockTire", QStringLiteral("24"));
+        Click("StockGetRPMButton");
+        Get<QTabWidget>("StockTab").setCurrentIndex(MainForm::kGenericPage);
+        Click("Gen_GetRPMButton");
+        QCOMPARE(Get<QTreeWidget>("ListView").topLevelItemCount(), 15);
+        QCOMPARE(Headers(Get<QTreeWidget>("ListView")).first(), QStringLiteral("MPH"));
+    }
+
+    void pagesKeepTheirContentsAcrossSwitches() {
+        auto& tabs = Get<QTabWidget>("StockTab");
+        SelectEarlyCar();
+        Type("StockTire", QStringLiteral("25.5"));
+        Click("StockGetMPHButton");
+        tabs.setCurrentIndex(MainForm::kGenericPage);
+        Type("DiffBox", QStringLiteral("3.55"));
+        Click("Gen_GetRPMButton");
+        tabs.setCurrentIndex(MainForm::kStockPage);
+        tabs.setCurrentIndex(MainForm::kGenericPage);
+        QCOMPARE(Get<QLineEdit>("DiffBox").text(), QStringLiteral("3.55"));
+        QCOMPARE(Get<QTreeWidget>("ListView1").topLevelItemCount(), 12);
+        tabs.setCurrentIndex(MainForm::kStockPage);
+        QCOMPARE(Get<QLineEdit>("StockTire").text(), QStringLiteral("25.5"));
+        QCOMPARE(Get<QComboBox>("StockDiff").currentText(), QStringLiteral("3.27"));
+        QCOMPARE(Get<QTreeWidget>("ListView").topLevelItemCount(), 14);
+    }
+
+    void tabKeyFollowsThePageOrder_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("selectionMade");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("generic") << int(MainForm::kGenericPage) << false
+                                 << QStringList({"TireBox", "DiffBox", "TransBox",
+                                                 "Gen_GetRPMButton", "Gen_GetMPHButton",
+                                                 "ListView1"});
+        QTest::newRow("stock, lists disabled")
+            << int(MainForm::kStockPage) << false
+            << QStringList({"StockTire", "StockModel", "StockGetRPMButton", "StockGetMPHButton",
+                            "ListView"});
+        QTest::newRow("stock, lists enabled")
+            << int(MainForm::kStockPage) << true
+            << QStringList({"StockTire", "StockModel", "StockYear", "StockDiff",
+                            "StockGetRPMButton", "StockGetMPHButton", "ListView"});
+    }
+
+    void tabKeyFollowsThePageOrder() {
+        QFETCH(int, page);
+        QFETCH(bool, selectionMade);
+        QFETCH(QStringList, order);
+        if (selectionMade) {
+            SelectEarlyCar();
+        }
+        auto& tabs = Get<QTabWidget>("StockTab");
+        tabs.setCurrentIndex(page);
+        form_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        tabs.tabBar()->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), tabs.tabBar());
+        QStringList visited;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, order);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), tabs.tabBar());  // and round again
+    }
+
+    void failureShowsOneMessageAndTheWindowGoesOn() {
+        Get<QTabWidget>("StockTab").setCurrentIndex(MainForm::kGenericPage);
+        Type("TireBox", QStringLiteral("abc"));
+        Click("Gen_GetMPHButton");
+        QCOMPARE(warnings_, QStringList({"Tire Diameter \"abc\" is not a number."}));
+        QCOMPARE(Headers(Get<QTreeWidget>("ListView1")), QStringList({"RPM", "MPH"}));
+        QCOMPARE(Get<QTreeWidget>("ListView1").topLevelItemCount(), 0);
+
+        Type("TireBox", QStringLiteral("26"));
+        Click("Gen_GetMPHButton");
+        QCOMPARE(warnings_.size(), 1);
+        QCOMPARE(Get<QTreeWidget>("ListView1").topLevelItemCount(), 14);
+
+        SelectEarlyCar();
+        Type("StockTire", QStringLiteral("1e400"));
+        Click("StockGetRPMButton");
+        QCOMPARE(warnings_.size(), 2);
+        QVERIFY(warnings_.last().startsWith("Tire Diameter \"1e400\""));
+        QCOMPARE(Get<QTreeWidget>("ListView").topLevelItemCount(), 0);
+    }
+
+    void defaultsFollowTheUsersLocale() {
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        MainForm german;
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        german.SetWarningPresenter(
+            [](QWidget&, const QString& message) { QFAIL(qPrintable(message)); });
+        german.findChild<QLineEdit*>(QStringLiteral("TransBox"))->setText(QStringLiteral("1,5"));
+        german.Gen_GetRPMButton_Click();
+        QCOMPARE(german.findChild<QLineEdit*>(QStringLiteral("DiffBox"))->text(),
+                 QStringLiteral("3,27"));
+        // 10 MPH × 1.5 × 3.27 × 336.135 / 24 = 686.97
+        QCOMPARE(
+            german.findChild<QTreeWidget*>(QStringLiteral("ListView1"))->topLevelItem(0)->text(1),
+            QStringLiteral("  686"));
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"

@@ -1,0 +1,104 @@
+#include "ui/ControlAdapters.h"
+
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <stdexcept>
+
+namespace tachoria {
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Cells hold right-aligned numbers; the blanks they are padded with do not
+// line up in a proportional font, so alignment does it.
+constexpr Qt::Alignment kCellAlignment = Qt::AlignRight | Qt::AlignVCenter;
+
+}  // namespace
+
+std::string LineEditTextBox::Text() const { return edit_.text().toStdString(); }
+
+void LineEditTextBox::SetText(const std::string& text) { edit_.setText(ToQString(text)); }
+
+void ComboBoxList::Clear() { combo_.clear(); }
+
+void ComboBoxList::AddItem(std::string_view text) { combo_.addItem(ToQString(text)); }
+
+std::string ComboBoxList::Text() const { return combo_.currentText().toStdString(); }
+
+void ComboBoxList::SetText(std::string_view text) {
+    const int index = combo_.findText(ToQString(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) {
+        combo_.setCurrentIndex(index);
+    }
+}
+
+void ComboBoxList::SetEnabled(bool enabled) { combo_.setEnabled(enabled); }
+
+int TreeResultList::Width() const {
+    return (tree_.width() - 2 * tree_.frameWidth()) * kTwipsPerPixel;
+}
+
+int TreeResultList::ColumnCount() const { return tree_.columnCount(); }
+
+void TreeResultList::RemoveColumn(int column) {
+    const int count = ColumnCount();
+    if (column < 1 || column > count) {
+        throw std::out_of_range("no such column");
+    }
+    QStringList headers;
+    for (int i = 0; i < count; ++i) {
+        if (i != column - 1) {
+            headers << tree_.headerItem()->text(i);
+        }
+    }
+    tree_.setColumnCount(count - 1);
+    tree_.setHeaderLabels(headers);
+}
+
+void TreeResultList::AddColumn(std::string_view header, std::optional<int> width) {
+    const int column = ColumnCount();
+    tree_.setColumnCount(column + 1);
+    tree_.headerItem()->setText(column, ToQString(header));
+    tree_.headerItem()->setTextAlignment(column, kCellAlignment);
+    if (width) {
+        tree_.header()->resizeSection(column, *width / kTwipsPerPixel);
+    }
+}
+
+int TreeResultList::RowCount() const { return tree_.topLevelItemCount(); }
+
+void TreeResultList::RemoveRow(int row) {
+    Row(row);  // checks the number
+    delete tree_.takeTopLevelItem(row - 1);
+}
+
+int TreeResultList::AddRow() {
+    auto* item = new QTreeWidgetItem(&tree_);
+    for (int column = 0; column < tree_.columnCount(); ++column) {
+        item->setTextAlignment(column, kCellAlignment);
+    }
+    return RowCount();
+}
+
+void TreeResultList::SetRowText(int row, std::string_view text) {
+    Row(row).setText(0, ToQString(text));
+}
+
+void TreeResultList::SetSubItemText(int row, int subItem, std::string_view text) {
+    if (subItem < 1 || subItem >= ColumnCount()) {
+        throw std::out_of_range("no such sub-item");
+    }
+    Row(row).setText(subItem, ToQString(text));
+}
+
+QTreeWidgetItem& TreeResultList::Row(int row) const {
+    QTreeWidgetItem* item = tree_.topLevelItem(row - 1);
+    if (item == nullptr) {
+        throw std::out_of_range("no such row");
+    }
+    return *item;
+}
+
+}  // namespace tachoria
