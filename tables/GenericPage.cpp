@@ -3,6 +3,7 @@
 #include <string>
 
 #include "arith/Num2String.h"
+#include "arith/TireSize.h"
 #include "tables/FailureMessage.h"
 #include "tables/ToolsListView.h"
 
@@ -13,6 +14,7 @@ struct Box {
     TextBox& box;
     std::string_view caption;
     double fallback;
+    bool takesTireSize;  // a size code such as "185/80R13" also gives the number
 };
 
 // The box's text, after writing the default into it when it was empty.
@@ -25,13 +27,23 @@ std::string TextWithDefault(const Box& box, const NumberConverter& numbers) {
     return text;
 }
 
+std::optional<double> BoxNumber(const Box& box, const std::string& text,
+                                const NumberConverter& numbers) {
+    if (box.takesTireSize) {
+        if (const std::optional<double> diameter = TireSizeDiameter(text)) {
+            return diameter;
+        }
+    }
+    return numbers.ToNumber(text);
+}
+
 }  // namespace
 
 void ShowGenericTable(const GenericPage& page, const GenericTable& table) {
     const std::array<Box, 3> boxes = {{
-        {page.tireBox, "Tire Diameter", kDefaultTireDiameter},
-        {page.diffBox, "Differential Gearing", kDefaultDiffRatio},
-        {page.transBox, "Transmission Gearing", kDefaultTransRatio},
+        {page.tireBox, "Tire Diameter", kDefaultTireDiameter, true},
+        {page.diffBox, "Differential Gearing", kDefaultDiffRatio, false},
+        {page.transBox, "Transmission Gearing", kDefaultTransRatio, false},
     }};
     std::array<NamedInput, 3> inputs;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -43,13 +55,13 @@ void ShowGenericTable(const GenericPage& page, const GenericTable& table) {
     SetHeaders(page.list, table.headers, ColumnMode::Fix);
     ClearItems(page.list);
 
-    for (NamedInput& input : inputs) {
-        const std::optional<double> value = page.numbers.ToNumber(input.text);
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const std::optional<double> value = BoxNumber(boxes[i], inputs[i].text, page.numbers);
         if (!value) {
-            page.failures.Report(NotANumberMessage(input.name, input.text));
+            page.failures.Report(NotANumberMessage(inputs[i].name, inputs[i].text));
             return;
         }
-        input.value = *value;
+        inputs[i].value = *value;
     }
 
     for (int speed = table.first; speed <= table.last; speed += table.step) {

@@ -38,7 +38,8 @@ struct GenericTable {
     bool dividesByRatios;
 };
 
-// Reads the three boxes (writing defaults into empty ones), rebuilds the
+// Reads the three boxes (writing defaults into empty ones; the tire box also
+// takes a metric size code such as "185/80R13"), rebuilds the
 // list's columns and rows, and reports to page.failures when a box is not a
 // number or a row cannot be computed; the list then keeps its new headers
 // and the rows before the failure.

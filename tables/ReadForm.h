@@ -24,7 +24,8 @@ struct StockInputs {
 };
 
 // Numbers are read with "." as the decimal point in every locale, up to the
-// first character that cannot continue them ("24 in" is 24).
+// first character that cannot continue them ("24 in" is 24). The tire box
+// also takes a metric size code ("185/80R13").
 StockInputs ReadStockInputs(const StockControls& controls);
 
 }  // namespace tachoria
