@@ -9,6 +9,8 @@ packages=(
     libgtest-dev            # GoogleTest for the core's tests
     fonts-liberation2       # Arial's metrics, so the window looks as designed
     locales                 # localedef, for the comma-decimal locale tests
+    libqt6svg6              # draws the SVG window icon
+    desktop-file-utils appstream dpkg-dev   # validate and package the desktop install
 )
 
 missing=()

@@ -3,8 +3,10 @@
 #include <QHeaderView>
 #include <QMessageBox>
 
+#include "arith/TireSize.h"
 #include "tables/ToolsGenericMPH.h"
 #include "tables/ToolsGenericRPM.h"
+#include "ui/ResultListCopy.h"
 
 namespace tachoria {
 namespace {
@@ -27,6 +29,23 @@ Control& Named(Control& control, const char* name) {
     return control;
 }
 
+const QString kTireHint = QStringLiteral("Diameter in inches, or a size code such as 185/80R13");
+
+// The tooltip says which diameter a size code stands for.
+void ShowTireSizeNote(QLineEdit& box) {
+    const std::string note = TireSizeNote(box.text().toStdString());
+    box.setToolTip(note.empty() ? kTireHint : QString::fromStdString(note));
+}
+
+// Screen readers announce a control by these; captions repeat across the
+// pages, so buttons and lists also say which page they are on.
+void Describe(QWidget& control, const QString& name, const QString& description = {}) {
+    control.setAccessibleName(name);
+    if (!description.isEmpty()) {
+        control.setAccessibleDescription(description);
+    }
+}
+
 void SetUpResultList(QTreeWidget& list, bool alternatingRows) {
     list.setColumnCount(0);
     list.setRootIsDecorated(false);
@@ -40,6 +59,7 @@ void SetUpResultList(QTreeWidget& list, bool alternatingRows) {
     list.header()->setStretchLastSection(false);
     list.header()->setSectionsMovable(false);
     list.header()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCopyActions(list);
 }
 
 }  // namespace
@@ -53,6 +73,7 @@ MainForm::MainForm(QWidget* parent)
       presentWarning_(ShowWarningBox) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tachoria"));
+    setWindowIcon(QIcon(QStringLiteral(":/org.tachoria.Tachoria.svg")));
     setFont(ArialFont(false));
     const int k = TwipPage::kTwipsPerPixel;
     setFixedSize(kWidthTwips / k, kHeightTwips / k);
@@ -65,6 +86,7 @@ MainForm::MainForm(QWidget* parent)
     StockTab_.setCurrentIndex(kStockPage);
 
     SetTabOrder();
+    DescribeForAssistiveTechnology();
     Connect();
     Form_Load();
 }
@@ -123,6 +145,38 @@ void MainForm::BuildStockPage(TwipPage& page) {
     page.Place(Named(ListView_, "ListView"), {120, 3360, 8415, 5415});
 }
 
+void MainForm::DescribeForAssistiveTechnology() {
+    const QString generic = QStringLiteral("Generic Vehicle");
+    const QString stock = QStringLiteral("Stock Corvair Gearing");
+    Label1_.setBuddy(&TireBox_);
+    Label2_.setBuddy(&DiffBox_);
+    Label3_.setBuddy(&TransBox_);
+    Label6_.setBuddy(&StockTire_);
+    Describe(TireBox_, QStringLiteral("Tire Diameter"), kTireHint);
+    Describe(DiffBox_, QStringLiteral("Differential Gearing"));
+    Describe(TransBox_, QStringLiteral("Transmission Gearing"));
+    Describe(StockTire_, QStringLiteral("Tire Diameter"), kTireHint);
+    const std::pair<QComboBox*, QLabel*> lists[] = {
+        {&StockModel_, &modelCaption_}, {&StockYear_, &yearCaption_}, {&StockDiff_, &diffCaption_}};
+    const char* const names[] = {"Model", "Year range", "Differential ratio"};
+    for (std::size_t i = 0; i < std::size(lists); ++i) {
+        const auto [list, caption] = lists[i];
+        Describe(*list, QString::fromLatin1(names[i]));
+        caption->setParent(&stockPage_);
+        caption->setText(QString::fromLatin1(names[i]));
+        caption->setBuddy(list);
+        caption->hide();
+    }
+    Describe(Gen_GetRPMButton_, QStringLiteral("Get RPM, ") + generic);
+    Describe(Gen_GetMPHButton_, QStringLiteral("Get MPH, ") + generic);
+    Describe(StockGetRPMButton_, QStringLiteral("Get RPM, ") + stock);
+    Describe(StockGetMPHButton_, QStringLiteral("Get MPH, ") + stock);
+    Describe(ListView1_, generic + QStringLiteral(" results"));
+    Describe(ListView_, stock + QStringLiteral(" results"));
+    TireBox_.setToolTip(kTireHint);
+    StockTire_.setToolTip(kTireHint);
+}
+
 void MainForm::SetTabOrder() {
     // The tab strip first, then the stock page, the generic page, and the
     // two result lists last. Hidden and disabled controls are skipped.
@@ -137,6 +191,8 @@ void MainForm::SetTabOrder() {
 }
 
 void MainForm::Connect() {
+    connect(&TireBox_, &QLineEdit::textChanged, this, [this] { ShowTireSizeNote(TireBox_); });
+    connect(&StockTire_, &QLineEdit::textChanged, this, [this] { ShowTireSizeNote(StockTire_); });
     connect(&StockModel_, &QComboBox::activated, this, &MainForm::StockModel_Click);
     connect(&StockYear_, &QComboBox::activated, this, &MainForm::StockYear_Click);
     connect(&StockDiff_, &QComboBox::activated, this, &MainForm::StockDiff_Click);

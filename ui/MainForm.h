@@ -50,6 +50,7 @@ private:
     void BuildGenericPage(TwipPage& page);
     void BuildStockPage(TwipPage& page);
     void SetTabOrder();
+    void DescribeForAssistiveTechnology();
     void Connect();
 
     QTabWidget StockTab_;
@@ -76,6 +77,11 @@ private:
     QPushButton StockGetMPHButton_;
     QLabel Label7_;
     QTreeWidget ListView_;
+    // Captions for assistive technology only: the drop-down lists have none
+    // on screen, and Linux screen readers name a list by its label.
+    QLabel modelCaption_;
+    QLabel yearCaption_;
+    QLabel diffCaption_;
 
     LineEditTextBox tireBox_{TireBox_};
     LineEditTextBox diffBox_{DiffBox_};

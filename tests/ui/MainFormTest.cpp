@@ -1,99 +1,12 @@
 // The window as a user meets it: layout, the selection cascade driven by
 // keyboard and mouse, and what each button does to which list.
-#include <QApplication>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
-#include <QTreeWidget>
-#include <memory>
 
-#include "ui/MainForm.h"
+#include "WindowTestBase.h"
 
-using tachoria::MainForm;
-
-namespace {
-
-QStringList Items(const QComboBox& combo) {
-    QStringList items;
-    for (int i = 0; i < combo.count(); ++i) {
-        items << combo.itemText(i);
-    }
-    return items;
-}
-
-QStringList Row(const QTreeWidget& list, int row) {
-    QStringList cells;
-    const QTreeWidgetItem* item = list.topLevelItem(row);
-    for (int column = 0; item != nullptr && column < list.columnCount(); ++column) {
-        cells << item->text(column);
-    }
-    return cells;
-}
-
-QStringList Headers(const QTreeWidget& list) {
-    QStringList headers;
-    for (int column = 0; column < list.columnCount(); ++column) {
-        headers << list.headerItem()->text(column);
-    }
-    return headers;
-}
-
-}  // namespace
-
-class MainFormTest : public QObject {
+class MainFormTest : public WindowTestBase {
     Q_OBJECT
-
-    std::unique_ptr<MainForm> form_;
-    QStringList warnings_;
-
-    template <typename T>
-    T& Get(const char* name) {
-        T* control = form_->findChild<T*>(QString::fromLatin1(name));
-        if (control == nullptr) {
-            qFatal("no control named %s", name);
-        }
-        return *control;
-    }
-
-    // A user's choice by keyboard: the list takes the focus and the arrow
-    // keys walk to the item, each step a choice as on any desktop.
-    void Choose(const char* comboName, const QString& text) {
-        auto& combo = Get<QComboBox>(comboName);
-        const int target = combo.findText(text);
-        QVERIFY2(target >= 0, qPrintable(text));
-        QVERIFY(combo.isEnabled());
-        if (combo.currentIndex() == target) {
-            emit combo.activated(target);  // choosing the shown item again
-            return;
-        }
-        const Qt::Key key = target > combo.currentIndex() ? Qt::Key_Down : Qt::Key_Up;
-        while (combo.currentIndex() != target) {
-            QTest::keyClick(&combo, key);
-        }
-    }
-
-    void SelectEarlyCar() {
-        Get<QTabWidget>("StockTab").setCurrentIndex(MainForm::kStockPage);
-        Choose("StockModel", QStringLiteral("Early Car (1961-1964)"));
-        Choose("StockYear", QStringLiteral("1961-1963"));
-        Choose("StockDiff", QStringLiteral("3.27"));
-    }
-
-    void Click(const char* buttonName) {
-        auto& button = Get<QPushButton>(buttonName);
-        QVERIFY(button.isVisible());
-        QTest::mouseClick(&button, Qt::LeftButton);
-    }
-
-    void Type(const char* boxName, const QString& text) {
-        auto& box = Get<QLineEdit>(boxName);
-        box.clear();
-        QTest::keyClicks(&box, text);
-    }
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }

@@ -1,0 +1,103 @@
+#pragma once
+
+// Drives the window as a user would, for the window's tests.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+#include "ui/MainForm.h"
+
+using tachoria::MainForm;
+
+inline QStringList Items(const QComboBox& combo) {
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i) {
+        items << combo.itemText(i);
+    }
+    return items;
+}
+
+inline QStringList Row(const QTreeWidget& list, int row) {
+    QStringList cells;
+    const QTreeWidgetItem* item = list.topLevelItem(row);
+    for (int column = 0; item != nullptr && column < list.columnCount(); ++column) {
+        cells << item->text(column);
+    }
+    return cells;
+}
+
+inline QStringList Headers(const QTreeWidget& list) {
+    QStringList headers;
+    for (int column = 0; column < list.columnCount(); ++column) {
+        headers << list.headerItem()->text(column);
+    }
+    return headers;
+}
+
+// Opens a fresh window for each test, with failures recorded, not shown.
+class WindowTestBase : public QObject {
+protected:
+    std::unique_ptr<MainForm> form_;
+    QStringList warnings_;
+
+    template <typename T>
+    T& Get(const char* name) {
+        T* control = form_->findChild<T*>(QString::fromLatin1(name));
+        if (control == nullptr) {
+            qFatal("no control named %s", name);
+        }
+        return *control;
+    }
+
+    // A user's choice by keyboard: the list takes the focus and the arrow
+    // keys walk to the item, each step a choice as on any desktop.
+    void Choose(const char* comboName, const QString& text) {
+        auto& combo = Get<QComboBox>(comboName);
+        const int target = combo.findText(text);
+        QVERIFY2(target >= 0, qPrintable(text));
+        QVERIFY(combo.isEnabled());
+        if (combo.currentIndex() == target) {
+            emit combo.activated(target);  // choosing the shown item again
+            return;
+        }
+        const Qt::Key key = target > combo.currentIndex() ? Qt::Key_Down : Qt::Key_Up;
+        while (combo.currentIndex() != target) {
+            QTest::keyClick(&combo, key);
+        }
+    }
+
+    void SelectEarlyCar() {
+        Get<QTabWidget>("StockTab").setCurrentIndex(MainForm::kStockPage);
+        Choose("StockModel", QStringLiteral("Early Car (1961-1964)"));
+        Choose("StockYear", QStringLiteral("1961-1963"));
+        Choose("StockDiff", QStringLiteral("3.27"));
+    }
+
+    void Click(const char* buttonName) {
+        auto& button = Get<QPushButton>(buttonName);
+        QVERIFY(button.isVisible());
+        QTest::mouseClick(&button, Qt::LeftButton);
+    }
+
+    void Type(const char* boxName, const QString& text) {
+        auto& box = Get<QLineEdit>(boxName);
+        box.clear();
+        QTest::keyClicks(&box, text);
+    }
+
+    void OpenWindow() {
+        form_ = std::make_unique<MainForm>();
+        warnings_.clear();
+        form_->SetWarningPresenter([this](QWidget& parent, const QString& message) {
+            QCOMPARE(&parent, form_.get());
+            warnings_ << message;
+        });
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    }
+};
