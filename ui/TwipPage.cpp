@@ -39,7 +39,9 @@ void TwipPage::PlaceAll() {
     }
     const QPoint pageOrigin = mapTo(&tabs_, QPoint(0, 0));
     for (const auto& [control, twips] : placed_) {
-        control->setGeometry(ToPixels(twips).translated(-pageOrigin));
+        if (control) {
+            control->setGeometry(ToPixels(twips).translated(-pageOrigin));
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 #include <utility>
@@ -30,7 +31,9 @@ private:
     void PlaceAll();
 
     QWidget& tabs_;
-    std::vector<std::pair<QWidget*, QRect>> placed_;
+    // Guarded: while the window is torn down, a page can be laid out again
+    // after some of its controls are gone.
+    std::vector<std::pair<QPointer<QWidget>, QRect>> placed_;
 };
 
 }  // namespace tachoria
