@@ -87,7 +87,11 @@ std::optional<double> TireSizeDiameter(std::string_view text) {
     if (!rim || !reader.AtEnd() || *width <= 0 || *aspect <= 0 || *rim <= 0) {
         return std::nullopt;
     }
-    return *rim + 2.0 * *width * *aspect / 100.0 / kMillimetresPerInch;
+    const double diameter = *rim + 2.0 * *width * *aspect / 100.0 / kMillimetresPerInch;
+    if (!std::isfinite(diameter)) {
+        return std::nullopt;  // digits enough to overflow a double are no tire
+    }
+    return diameter;
 }
 
 std::string TireSizeNote(std::string_view text) {

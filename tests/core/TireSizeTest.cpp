@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "FakeControls.h"
+#include "FakeStockPage.h"
 #include "arith/Calcs.h"
 #include "arith/Num2String.h"
 #include "tables/GenericPage.h"
@@ -40,13 +40,34 @@ TEST(TireSizeDiameter, ReadsMetricSizeCodes) {
 }
 
 TEST(TireSizeDiameter, RefusesAnythingThatIsNotAWholeCode) {
-    for (const char* text :
-         {"",           "24",         "24 in",        "185",          "185/80",
-          "185/80R",    "185/8013",   "185/80R13x",   "185/80R13 in", "185/80RR13",
-          "185//80R13", "x185/80R13", "PLT185/80R13", "185/-80R13",   "185/80R-13",
-          "0/80R13",    "185/0R13",   "185/80R0",     "185/80Z13",    "1e2/80R13",
-          "185,5/80R13"}) {
+    const std::string notCodes[] = {
+        "",
+        "24",
+        "24 in",
+        "185",
+        "185/80",
+        "185/80R",
+        "185/8013",
+        "185/80R13x",
+        "185/80R13 in",
+        "185/80RR13",
+        "185//80R13",
+        "x185/80R13",
+        "PLT185/80R13",
+        "185/-80R13",
+        "185/80R-13",
+        "0/80R13",
+        "185/0R13",
+        "185/80R0",
+        "185/80Z13",
+        "1e2/80R13",
+        "185,5/80R13",
+        // Found by fuzzing: digits enough to overflow a double.
+        "1" + std::string(310, '0') + "/80R" + std::string(310, '9'),
+    };
+    for (const std::string& text : notCodes) {
         EXPECT_EQ(TireSizeDiameter(text), std::nullopt) << '"' << text << '"';
+        EXPECT_EQ(TireSizeNote(text), "") << '"' << text << '"';
     }
 }
 
@@ -76,26 +97,16 @@ TEST(TireSizeOnThePages, BothPagesUseTheCodesDiameter) {
     }
     EXPECT_EQ(generic.rows[0][1], "  445");  // not the 58-RPM table of a 185-inch tire
 
-    FakeTextBox stockTire;
-    FakeDropDownList model;
-    FakeDropDownList year;
-    FakeDropDownList axle;
-    FakeResultList stock;
-    StockControls controls{stockTire, model, year, axle};
-    PrepareStockLists(controls);
-    model.Choose("Late Car (1965-1969)");
-    RefillYearRanges(controls);
-    year.Choose("1966-1969");
-    RefillAxleRatios(controls);
-    axle.Choose("3.55");
+    FakeStockPage stock;
+    stock.Select("Late Car (1965-1969)", "1966-1969", "3.55");
     for (const char* text : {"185/80R13", "P185/80 R13"}) {
-        stockTire.SetText(text);
-        EXPECT_DOUBLE_EQ(ReadStockInputs(controls).tireDiameter, diameter) << text;
+        stock.tire.SetText(text);
+        EXPECT_DOUBLE_EQ(ReadStockInputs(stock.controls).tireDiameter, diameter) << text;
     }
-    stockTire.SetText("185/80R13 tires");  // not a whole code: read as before
-    EXPECT_EQ(ReadStockInputs(controls).tireDiameter, 185);
-    stockTire.SetText("24 in");
-    EXPECT_EQ(ReadStockInputs(controls).tireDiameter, 24);
+    stock.tire.SetText("185/80R13 tires");  // not a whole code: read as before
+    EXPECT_EQ(ReadStockInputs(stock.controls).tireDiameter, 185);
+    stock.tire.SetText("24 in");
+    EXPECT_EQ(ReadStockInputs(stock.controls).tireDiameter, 24);
     EXPECT_TRUE(failures.messages.empty());
 }
 
