@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Tachoria need, and
-# only those that are missing. Run as root, or as a user who may use sudo.
+# only those that are missing, with any named as arguments. Run as root, or
+# as a user who may use sudo.
 set -euo pipefail
 
 packages=(
@@ -11,7 +12,11 @@ packages=(
     locales                 # localedef, for the comma-decimal locale tests
     libqt6svg6              # draws the SVG window icon
     desktop-file-utils appstream dpkg-dev   # validate and package the desktop install
+    clang libclang-rt-dev clang-tidy        # sanitizers, libFuzzer, static checks
+    libbenchmark-dev                        # the benchmarks
 )
+# Callers may ask for more, such as the start-up measurement's tools.
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -10,7 +10,7 @@ constexpr int kSignificantDigits = 15;
 
 }  // namespace
 
-LocaleNumbers::LocaleNumbers(QLocale locale) : locale_(std::move(locale)) {
+LocaleNumbers::LocaleNumbers(const QLocale& locale) : locale_(locale) {
     // No thousands separators, read or written: "3.27" typed under a comma
     // locale is an error, not 327.
     locale_.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);

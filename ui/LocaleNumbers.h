@@ -11,7 +11,7 @@ namespace tachoria {
 // system locales generated.
 class LocaleNumbers final : public NumberConverter {
 public:
-    explicit LocaleNumbers(QLocale locale = QLocale());
+    explicit LocaleNumbers(const QLocale& locale = QLocale());
     [[nodiscard]] std::optional<double> ToNumber(std::string_view text) const override;
     [[nodiscard]] std::string ToText(double value) const override;
 

@@ -13,6 +13,7 @@ enum class Rows { Selected, All };
 
 void CopyRows(const QTreeWidget& list, Rows which) {
     std::vector<std::string> headers;
+    headers.reserve(static_cast<std::size_t>(list.columnCount()));
     for (int column = 0; column < list.columnCount(); ++column) {
         headers.push_back(list.headerItem()->text(column).toStdString());
     }

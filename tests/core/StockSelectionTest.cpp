@@ -3,34 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "FakeControls.h"
-#include "tables/StockPage.h"
+#include "FakeStockPage.h"
 
 namespace tachoria {
 namespace {
 
-using testing::FakeDropDownList;
-using testing::FakeTextBox;
 using Items = std::vector<std::string>;
 
-struct CascadeFixture : ::testing::Test {
-    FakeTextBox tire;
-    FakeDropDownList model;
-    FakeDropDownList year;
-    FakeDropDownList diff;
-    StockControls controls{tire, model, year, diff};
-
-    CascadeFixture() { PrepareStockLists(controls); }
-
-    void ChooseModel(const char* text) {
-        model.Choose(text);
-        RefillYearRanges(controls);
-    }
-    void ChooseYear(const char* text) {
-        year.Choose(text);
-        RefillAxleRatios(controls);
-    }
-};
+struct CascadeFixture : ::testing::Test, testing::FakeStockPage {};
 
 TEST_F(CascadeFixture, StartsWithPlaceholdersAndLaterListsDisabled) {
     EXPECT_EQ(model.items, (Items{"<select model>", "Early Car (1961-1964)", "Forward Control",
@@ -71,7 +51,7 @@ TEST_F(CascadeFixture, ChoosingTheYearPlaceholderLeavesOnlyTheDifferentialPlaceh
 TEST_F(CascadeFixture, ChoosingTheModelPlaceholderAgainEmptiesTheYearList) {
     ChooseModel("Early Car (1961-1964)");
     ChooseYear("1964");
-    diff.Choose("3.55");
+    ChooseAxle("3.55");
     ChooseModel("<select model>");
     EXPECT_EQ(year.items, (Items{"<select year>"}));
     EXPECT_EQ(year.text, "<select year>");

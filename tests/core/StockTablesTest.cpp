@@ -3,39 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "FakeControls.h"
-#include "tables/StockPage.h"
+#include "FakeStockPage.h"
 
 namespace tachoria {
 namespace {
 
-using testing::FakeDropDownList;
 using testing::FakeResultList;
-using testing::FakeTextBox;
-using testing::RecordingFailureSink;
 using Row = std::vector<std::string>;
 
-// The stock page with a selection made as a user would make it.
-struct StockFixture : ::testing::Test {
-    FakeTextBox tire;
-    FakeDropDownList model;
-    FakeDropDownList year;
-    FakeDropDownList diff;
-    FakeResultList list;
-    RecordingFailureSink failures;
-    StockControls controls{tire, model, year, diff};
-    StockPage page{controls, list, failures};
-
-    StockFixture() { PrepareStockLists(controls); }
-
-    void Select(const char* modelText, const char* yearText, const char* axleText) {
-        model.Choose(modelText);
-        RefillYearRanges(controls);
-        year.Choose(yearText);
-        RefillAxleRatios(controls);
-        diff.Choose(axleText);
-    }
-};
+struct StockFixture : ::testing::Test, testing::FakeStockPage {};
 
 TEST(WriteStockTable, MatchesTheExampleRowsForTheEarlyCar) {
     FakeResultList list;
@@ -92,8 +68,7 @@ TEST_F(StockFixture, EveryCatalogueEntryGivesCompleteTables) {
         for (const std::string_view yearText : YearRangeTexts(modelText)) {
             for (const std::string_view axle : AxleRatioTexts(GearboxCodeOf(modelText, yearText))) {
                 for (const char* tireText : {"24", "13.5", "33.6135", "-26", "200"}) {
-                    Select(std::string(modelText).c_str(), std::string(yearText).c_str(),
-                           std::string(axle).c_str());
+                    Select(modelText, yearText, axle);
                     tire.SetText(tireText);
                     RunStockTable(page, TableMode::GetRPM);
                     ASSERT_EQ(list.rows.size(), 15U) << modelText << yearText << axle;
@@ -147,13 +122,11 @@ TEST_F(StockFixture, IncompleteInputsChangeNothing) {
         {"24", "<select model>", nullptr, nullptr},
     };
     for (const auto& c : cases) {
-        model.Choose(c.model);
-        RefillYearRanges(controls);
+        ChooseModel(c.model);
         if (c.year) {
-            year.Choose(c.year);
-            RefillAxleRatios(controls);
+            ChooseYear(c.year);
             if (c.axle) {
-                diff.Choose(c.axle);
+                ChooseAxle(c.axle);
             }
         }
         tire.SetText(c.tire);
@@ -170,8 +143,7 @@ TEST_F(StockFixture, ModelChangeAfterATableKeepsItUntilTheNextPress) {
     tire.SetText("24");
     RunStockTable(page, TableMode::GetMPH);
     const auto shown = list.rows;
-    model.Choose("Forward Control");
-    RefillYearRanges(controls);
+    ChooseModel("Forward Control");
     RunStockTable(page, TableMode::GetRPM);
     EXPECT_EQ(list.rows, shown);
 }

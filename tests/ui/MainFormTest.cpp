@@ -11,16 +11,7 @@ class MainFormTest : public WindowTestBase {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
 
-    void init() {
-        form_ = std::make_unique<MainForm>();
-        warnings_.clear();
-        form_->SetWarningPresenter([this](QWidget& parent, const QString& message) {
-            QCOMPARE(&parent, form_.get());
-            warnings_ << message;
-        });
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    }
+    void init() { OpenWindow(); }
 
     void cleanup() { form_.reset(); }
 
@@ -94,7 +85,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, bold);
         auto& tabs = Get<QTabWidget>("StockTab");
-        QWidget* control = form_->findChild<QWidget*>(name);
+        auto* control = form_->findChild<QWidget*>(name);
         QVERIFY(control != nullptr);
         // Show the control's page, so that it is laid out as a user sees it.
         tabs.setCurrentIndex(name.startsWith("Stock") || name == "ListView" || name == "Label5" ||

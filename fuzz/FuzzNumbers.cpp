@@ -1,0 +1,43 @@
+// Typed text becoming a number: the stock page's reading, the plain box
+// conversion and the tire size codes.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "arith/NumberReading.h"
+#include "arith/TireSize.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tachoria;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+    const LeadingNumber scanned = ScanLeadingNumber(text);
+    if (scanned.length > text.size() || std::isnan(scanned.value) ||
+        (scanned.length == 0 && scanned.value != 0.0)) {
+        std::abort();
+    }
+    const double leading = LeadingNumberValue(text);
+    if (std::isnan(leading)) {
+        std::abort();
+    }
+
+    // A text the box conversion takes whole is the number the stock page
+    // reads from it.
+    if (const auto number = PlainNumberConverter().ToNumber(text)) {
+        if (!std::isfinite(*number) || *number != leading) {
+            std::abort();
+        }
+    }
+
+    const auto diameter = TireSizeDiameter(text);
+    const std::string note = TireSizeNote(text);
+    if (diameter.has_value() != !note.empty()) {
+        std::abort();
+    }
+    if (diameter && (!std::isfinite(*diameter) || *diameter <= 0)) {
+        std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs clang-tidy with the repository's .clang-tidy over every source file of
+# ours that the build compiled; fails on any finding.
+set -euo pipefail
+build=$1
+source=$2
+files=$(cd "$source" && git ls-files '*.cpp' | while read -r f; do
+    grep -qF "\"$source/$f\"" "$build/compile_commands.json" && echo "$source/$f"
+done)
+[ -n "$files" ] || { echo "no sources found in $build/compile_commands.json"; exit 1; }
+echo "$files" | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet 2>/dev/null
+echo "clang-tidy: $(echo "$files" | wc -l) files clean"
