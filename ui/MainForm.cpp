@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "arith/TireSize.h"
 #include "tables/ToolsGenericMPH.h"
@@ -73,7 +74,6 @@ MainForm::MainForm(QWidget* parent)
       presentWarning_(ShowWarningBox) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tachoria"));
-    setWindowIcon(QIcon(QStringLiteral(":/org.tachoria.Tachoria.svg")));
     setFont(ArialFont(false));
     const int k = TwipPage::kTwipsPerPixel;
     setFixedSize(kWidthTwips / k, kHeightTwips / k);
@@ -200,6 +200,18 @@ void MainForm::Connect() {
     connect(&Gen_GetRPMButton_, &QPushButton::clicked, this, &MainForm::Gen_GetRPMButton_Click);
     connect(&StockGetRPMButton_, &QPushButton::clicked, this, &MainForm::StockGetRPMButton_Click);
     connect(&StockGetMPHButton_, &QPushButton::clicked, this, &MainForm::StockGetMPHButton_Click);
+}
+
+void MainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!testAttribute(Qt::WA_SetWindowIcon)) {
+        // Drawing the SVG icon loads the SVG module and renders every icon
+        // size: most of what start-up costs beyond any Qt window. The window
+        // is shown first and gets its icon a moment later.
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(QIcon(QStringLiteral(":/org.tachoria.Tachoria.svg")));
+        });
+    }
 }
 
 void MainForm::SetWarningPresenter(WarningPresenter presenter) {

@@ -45,6 +45,9 @@ public:
     void StockGetRPMButton_Click();
     void StockGetMPHButton_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Report(const std::string& message) override;
     void BuildGenericPage(TwipPage& page);

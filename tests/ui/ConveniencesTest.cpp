@@ -112,7 +112,7 @@ private slots:
     void controlsHaveAccessibleNames() {
         QFETCH(QString, control);
         QFETCH(QString, name);
-        QWidget* widget = form_->findChild<QWidget*>(control);
+        auto* widget = form_->findChild<QWidget*>(control);
         QVERIFY(widget != nullptr);
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(iface != nullptr);
