@@ -1,7 +1,6 @@
 #include "ui/ControlAdapters.h"
 
 #include <QHeaderView>
-#include <QSignalBlocker>
 #include <stdexcept>
 
 namespace tachoria {
