@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFont>
 #include <QStyleFactory>
 
 #include "ui/MainForm.h"
@@ -9,6 +10,8 @@ int main(int argc, char* argv[]) {
     // The layout is fixed in size; Fusion's metrics are the same on every
     // desktop, so nothing is clipped under a style with larger margins.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Menus and message boxes in the window's own font.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 12));
     tachoria::MainForm window;
     window.show();
     return QApplication::exec();
