@@ -78,7 +78,7 @@ MainForm::MainForm(QWidget* parent)
     const int k = TwipPage::kTwipsPerPixel;
     setFixedSize(kWidthTwips / k, kHeightTwips / k);
 
-    Named(StockTab_, "StockTab").setGeometry(0, 0, 8640 / k, 8895 / k);
+    Named(StockTab_, "StockTab").setGeometry(0, 0, kWidthTwips / k, kTabHeightTwips / k);
     StockTab_.addTab(&genericPage_, QStringLiteral("Generic Vehicle"));
     StockTab_.addTab(&stockPage_, QStringLiteral("Stock Corvair Gearing"));
     BuildGenericPage(genericPage_);

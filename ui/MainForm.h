@@ -25,6 +25,7 @@ public:
     // Client area in twips.
     static constexpr int kWidthTwips = 8640;
     static constexpr int kHeightTwips = 8910;
+    static constexpr int kTabHeightTwips = 8895;
     static constexpr int kGenericPage = 0;
     static constexpr int kStockPage = 1;
 
