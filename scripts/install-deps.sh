@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make pkg-config
+    cmake g++ make pkg-config git
     qt6-base-dev            # Qt 6 Widgets and Qt Test
     libgtest-dev            # GoogleTest for the core's tests
     fonts-liberation2       # Arial's metrics, so the window looks as designed
