@@ -11,7 +11,7 @@ packages=(
     fonts-liberation2       # Arial's metrics, so the window looks as designed
     locales                 # localedef, for the comma-decimal locale tests
     libqt6svg6              # draws the SVG window icon
-    desktop-file-utils appstream dpkg-dev   # validate and package the desktop install
+    desktop-file-utils appstream dpkg-dev file   # validate and package the desktop install
     clang libclang-rt-dev clang-tidy        # sanitizers, libFuzzer, static checks
     libbenchmark-dev                        # the benchmarks
 )
