@@ -19,14 +19,4 @@ struct StockPage {
 // changes nothing and says nothing.
 void RunStockTable(const StockPage& page, TableMode mode);
 
-// Form load: the three lists with their placeholders, year range and
-// differential disabled.
-void PrepareStockLists(const StockControls& controls);
-
-// A model was chosen: offer its year ranges and wait for a new differential.
-void RefillYearRanges(const StockControls& controls);
-
-// A year range was chosen: offer the axle ratios of the selected gearbox.
-void RefillAxleRatios(const StockControls& controls);
-
 }  // namespace tachoria

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "arith/TireSize.h"
+#include "tables/StockSelection.h"
 #include "tables/ToolsGenericMPH.h"
 #include "tables/ToolsGenericRPM.h"
 #include "ui/ResultListCopy.h"

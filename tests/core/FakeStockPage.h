@@ -4,6 +4,7 @@
 
 #include "FakeControls.h"
 #include "tables/StockPage.h"
+#include "tables/StockSelection.h"
 
 namespace tachoria::testing {
 
