@@ -8,8 +8,6 @@
 namespace tachoria {
 namespace {
 
-constexpr int kSignificantDigits = 15;
-
 // Cuts or pads `text` to exactly `decimals` digits after its point. Rounding
 // can move the point (9.96 becomes 10.01) or drop it (0.995 becomes 1), so
 // the point is looked for again in the rounded text.

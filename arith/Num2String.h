@@ -4,6 +4,10 @@
 
 namespace tachoria {
 
+// Digits a number's text keeps, in the lists and in the boxes: as many as a
+// double holds for every decimal written with them.
+inline constexpr int kSignificantDigits = 15;
+
 // The plain text form of a number that Num2String edits: a blank before a
 // non-negative number, "-" before a negative one, "." as the decimal point in
 // every locale, no trailing zeros and no digit before the point below one

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "arith/Blanks.h"
 #include "arith/Num2String.h"
 
 namespace tachoria {
@@ -11,23 +12,11 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 std::size_t SkipDigits(std::string_view text, std::size_t at) {
     while (at < text.size() && IsDigit(text[at])) {
         ++at;
     }
     return at;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 }  // namespace
@@ -83,11 +72,7 @@ LeadingNumber ScanLeadingNumber(std::string_view text) {
 }
 
 double LeadingNumberValue(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size() && IsBlank(text[start])) {
-        ++start;
-    }
-    return ScanLeadingNumber(text.substr(start)).value;
+    return ScanLeadingNumber(TrimLeadingBlanks(text)).value;
 }
 
 std::optional<double> PlainNumberConverter::ToNumber(std::string_view text) const {

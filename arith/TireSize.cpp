@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "arith/Blanks.h"
 #include "arith/Num2String.h"
 #include "arith/NumberReading.h"
 
@@ -16,7 +17,7 @@ public:
     explicit Reader(std::string_view text) : text_(text) {}
 
     void SkipBlanks() {
-        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t')) {
+        while (at_ < text_.size() && IsBlank(text_[at_])) {
             ++at_;
         }
     }
@@ -52,7 +53,7 @@ public:
         at_ = end;
         return number.value;
     }
-    bool AtBlank() const { return at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t'); }
+    bool AtBlank() const { return at_ < text_.size() && IsBlank(text_[at_]); }
     bool AtEnd() {
         SkipBlanks();
         return at_ == text_.size();
@@ -99,11 +100,8 @@ std::string TireSizeNote(std::string_view text) {
     if (!diameter) {
         return {};
     }
-    std::string shown = Num2String(*diameter, 2, 0);
-    shown.erase(0, shown.find_first_not_of(' '));
-    const std::size_t first = text.find_first_not_of(" \t");
-    const std::size_t last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1)) + " = " + shown + " in";
+    const std::string shown = Num2String(*diameter, 2, 0);
+    return std::string(TrimBlanks(text)) + " = " + std::string(TrimBlanks(shown)) + " in";
 }
 
 }  // namespace tachoria

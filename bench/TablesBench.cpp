@@ -20,7 +20,7 @@ void Num2StringCell(benchmark::State& state) {
 }
 BENCHMARK(Num2StringCell);
 
-void GenericTable(benchmark::State& state, void (*show)(const GenericPage&)) {
+void GenericTable(benchmark::State& state, Table (*show)(const GenericPage&)) {
     FakeTextBox tire("24");
     FakeTextBox diff("3.27");
     FakeTextBox trans("1");

@@ -86,7 +86,7 @@ void Stock(const std::vector<std::string>& f, TableMode mode) {
     RunStockTable(stock.page, mode);
     const bool complete = stock.model.text != kSelectModel && stock.year.text != kSelectYear &&
                           stock.diff.text != kSelectDifferential &&
-                          ReadStockInputs(stock.controls).code != kNoGearbox;
+                          ReadStockInputs(stock.controls).has_value();
     if (!complete) {
         Check(stock.list.rows.size() == 1 && stock.list.rows[0][0] == "previous" &&
               stock.failures.messages.empty());

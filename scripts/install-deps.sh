@@ -8,7 +8,7 @@ packages=(
     cmake g++ make pkg-config git
     qt6-base-dev            # Qt 6 Widgets and Qt Test
     libgtest-dev            # GoogleTest for the core's tests
-    fonts-liberation2       # Arial's metrics, so the window looks as designed
+    fonts-liberation2       # Arial's metrics, so the fixed layout fits its texts
     locales                 # localedef, for the comma-decimal locale tests
     libqt6svg6              # draws the SVG window icon
     desktop-file-utils appstream dpkg-dev file   # validate and package the desktop install

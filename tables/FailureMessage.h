@@ -9,7 +9,7 @@ namespace tachoria {
 // One input of a table as the user sees it: the caption of its box, the text
 // in the box, and the number read from it.
 struct NamedInput {
-    std::string_view name;
+    std::string name;
     std::string text;
     double value = 0.0;
     bool divisor = false;  // the table divides by it, so 0 cannot work

@@ -1,80 +1,72 @@
 #include "tables/GenericPage.h"
 
-#include <string>
-
-#include "arith/Num2String.h"
 #include "arith/TireSize.h"
+#include "tables/Captions.h"
 #include "tables/FailureMessage.h"
 #include "tables/ToolsListView.h"
 
 namespace tachoria {
 namespace {
 
-struct Box {
-    TextBox& box;
-    std::string_view caption;
-    double fallback;
-    bool takesTireSize;  // a size code such as "185/80R13" also gives the number
-};
+enum Box { kTire, kDiff, kTrans };
 
 // The box's text, after writing the default into it when it was empty.
-std::string TextWithDefault(const Box& box, const NumberConverter& numbers) {
-    std::string text = box.box.Text();
+std::string TextWithDefault(TextBox& box, double fallback, const NumberConverter& numbers) {
+    std::string text = box.Text();
     if (text.empty()) {
-        text = numbers.ToText(box.fallback);
-        box.box.SetText(text);
+        text = numbers.ToText(fallback);
+        box.SetText(text);
     }
     return text;
 }
 
-std::optional<double> BoxNumber(const Box& box, const std::string& text,
-                                const NumberConverter& numbers) {
-    if (box.takesTireSize) {
-        if (const std::optional<double> diameter = TireSizeDiameter(text)) {
-            return diameter;
-        }
-    }
-    return numbers.ToNumber(text);
-}
-
 }  // namespace
 
-void ShowGenericTable(const GenericPage& page, const GenericTable& table) {
-    const std::array<Box, 3> boxes = {{
-        {page.tireBox, "Tire Diameter", kDefaultTireDiameter, true},
-        {page.diffBox, "Differential Gearing", kDefaultDiffRatio, false},
-        {page.transBox, "Transmission Gearing", kDefaultTransRatio, false},
-    }};
+Table ComputeGenericTable(TableMode mode, const std::array<GivenText, 3>& texts,
+                          const NumberConverter& numbers) {
+    const TableDescription& description = GenericTableDescription(mode);
     std::array<NamedInput, 3> inputs;
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        inputs[i].name = boxes[i].caption;
-        inputs[i].text = TextWithDefault(boxes[i], page.numbers);
-        inputs[i].divisor = i == 0 || table.dividesByRatios;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        inputs[i].name = texts[i].name;
+        inputs[i].text = texts[i].text;
+        // The tire divides in both conversions, the ratios only in MPHFromRPM.
+        inputs[i].divisor = i == kTire || mode == TableMode::GetMPH;
     }
-
-    SetHeaders(page.list, table.headers, ColumnMode::Fix);
-    ClearItems(page.list);
+    TableInputs used;
+    used.page = TablePage::Generic;
+    used.tireText = texts[kTire].text;
 
     for (std::size_t i = 0; i < inputs.size(); ++i) {
-        const std::optional<double> value = BoxNumber(boxes[i], inputs[i].text, page.numbers);
+        // A size code such as "185/80R13" also gives the tire's number.
+        std::optional<double> value = i == kTire ? TireSizeDiameter(inputs[i].text) : std::nullopt;
         if (!value) {
-            page.failures.Report(NotANumberMessage(inputs[i].name, inputs[i].text));
-            return;
+            value = numbers.ToNumber(inputs[i].text);
+        }
+        if (!value) {
+            Table table = EmptyTable(description, std::move(used));
+            table.failure = NotANumberMessage(inputs[i].name, inputs[i].text);
+            return table;
         }
         inputs[i].value = *value;
     }
+    used.tireDiameter = inputs[kTire].value;
+    used.axleRatio = inputs[kDiff].value;
+    used.gearRatios = {inputs[kTrans].value};
+    return ComputeTable(description, std::move(used), inputs);
+}
 
-    for (int speed = table.first; speed <= table.last; speed += table.step) {
-        const std::optional<double> result =
-            table.convert(speed, inputs[0].value, inputs[1].value, inputs[2].value, 0);
-        if (!result) {
-            page.failures.Report(RowFailureMessage(inputs));
-            return;
-        }
-        const int row = page.list.AddRow();
-        page.list.SetRowText(row, Num2String(speed, 0, table.width));
-        page.list.SetSubItemText(row, 1, Num2String(*result, 0, table.width));
+Table ShowGenericTable(const GenericPage& page, TableMode mode) {
+    const std::array<GivenText, 3> texts = {{
+        {kTireDiameterCaption, TextWithDefault(page.tireBox, kDefaultTireDiameter, page.numbers)},
+        {kDifferentialCaption, TextWithDefault(page.diffBox, kDefaultDiffRatio, page.numbers)},
+        {kTransmissionCaption, TextWithDefault(page.transBox, kDefaultTransRatio, page.numbers)},
+    }};
+    Table table = ComputeGenericTable(mode, texts, page.numbers);
+    ShowTable(page.list, table);
+    if (table.failure) {
+        page.failures.Report(*table.failure);
     }
+    return table;
 }
 
 }  // namespace tachoria

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <array>
-#include <optional>
+#include <string>
 #include <string_view>
 
 #include "arith/NumberReading.h"
+#include "tables/ComputeTable.h"
 #include "tables/Controls.h"
 
 namespace tachoria {
@@ -25,24 +26,22 @@ inline constexpr double kDefaultTireDiameter = 24;
 inline constexpr double kDefaultDiffRatio = 3.27;
 inline constexpr double kDefaultTransRatio = 1;
 
-// One of the page's two tables: what its rows step over, how a row is
-// computed and formatted.
-struct GenericTable {
-    std::array<std::string_view, 2> headers;
-    int first;
-    int last;
-    int step;
-    int width;  // of both label and cell
-    std::optional<double> (*convert)(double speed, double tire, double axle, double gear,
-                                     int decimals);
-    bool dividesByRatios;
+// An input as the user gave it: the name it goes by (a box's caption, or a
+// command-line option) and its text.
+struct GivenText {
+    std::string_view name;
+    std::string text;
 };
 
-// Reads the three boxes (writing defaults into empty ones; the tire box also
-// takes a metric size code such as "185/80R13"), rebuilds the
-// list's columns and rows, and reports to page.failures when a box is not a
-// number or a row cannot be computed; the list then keeps its new headers
-// and the rows before the failure.
-void ShowGenericTable(const GenericPage& page, const GenericTable& table);
+// The generic table from the texts of the tire diameter (inches or a size
+// code such as "185/80R13"), differential ratio and transmission ratio.
+// A text that is not a number gives the headers alone and says so.
+Table ComputeGenericTable(TableMode mode, const std::array<GivenText, 3>& texts,
+                          const NumberConverter& numbers);
+
+// What either generic button does: reads the three boxes (writing the
+// default into an empty one), rebuilds the list from the table and reports
+// its failure, if any. Returns the table shown.
+Table ShowGenericTable(const GenericPage& page, TableMode mode);
 
 }  // namespace tachoria

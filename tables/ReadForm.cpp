@@ -1,27 +1,35 @@
 #include "tables/ReadForm.h"
 
-#include <string>
-
 #include "arith/NumberReading.h"
 #include "arith/TireSize.h"
 
 namespace tachoria {
 
-StockInputs ReadStockInputs(const StockControls& controls) {
-    StockInputs inputs;
-    const std::string tire = controls.tire.Text();
+double StockTireDiameter(std::string_view text) {
     // A size code is read whole; "185/80R13" is not a 185-inch tire.
-    inputs.tireDiameter = TireSizeDiameter(tire).value_or(LeadingNumberValue(tire));
+    return TireSizeDiameter(text).value_or(LeadingNumberValue(text));
+}
+
+std::optional<StockInputs> StockInputsOf(std::string_view tire, std::string_view model,
+                                         std::string_view yearRange, std::string_view axle) {
+    StockInputs inputs;
+    inputs.tireDiameter = StockTireDiameter(tire);
     // The placeholder "<select differential>" reads as 0.
-    inputs.axleRatio = LeadingNumberValue(controls.diff.Text());
-    inputs.code = GearboxCodeOf(controls.model.Text(), controls.year.Text());
-    if (inputs.axleRatio == 0.0 || inputs.tireDiameter == 0.0) {
-        inputs.code = kNoGearbox;
+    inputs.axleRatio = LeadingNumberValue(axle);
+    inputs.code = GearboxCodeOf(model, yearRange);
+    if (inputs.code == kNoGearbox || inputs.axleRatio == 0.0 || inputs.tireDiameter == 0.0) {
+        return std::nullopt;
     }
-    if (inputs.code != kNoGearbox) {
-        inputs.ratios = RatioSetOf(inputs.code);
-    }
+    inputs.ratios = RatioSetOf(inputs.code);
+    inputs.tireText = tire;
+    inputs.model = model;
+    inputs.yearRange = yearRange;
     return inputs;
+}
+
+std::optional<StockInputs> ReadStockInputs(const StockControls& controls) {
+    return StockInputsOf(controls.tire.Text(), controls.model.Text(), controls.year.Text(),
+                         controls.diff.Text());
 }
 
 }  // namespace tachoria

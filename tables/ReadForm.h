@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "catalogue/StockCatalogue.h"
 #include "tables/Controls.h"
 
@@ -13,19 +17,32 @@ struct StockControls {
     DropDownList& diff;
 };
 
-// What the stock page's inputs select. code is kNoGearbox for an incomplete
-// selection or a tire diameter or axle ratio that reads as 0; ratios are
-// filled only for a valid code.
+// A complete stock selection: a gearbox of the catalogue, its ratios, and a
+// tire diameter and axle ratio that are not 0, with the texts they were
+// read from.
 struct StockInputs {
     GearboxCode code = kNoGearbox;
     double tireDiameter = 0.0;
     RatioSet ratios;
     double axleRatio = 0.0;
+    std::string tireText;
+    std::string model;
+    std::string yearRange;
 };
 
-// Numbers are read with "." as the decimal point in every locale, up to the
-// first character that cannot continue them ("24 in" is 24). The tire box
-// also takes a metric size code ("185/80R13").
-StockInputs ReadStockInputs(const StockControls& controls);
+// The selection the four texts make, or nothing when it is incomplete: a
+// model and year range not in the catalogue (a placeholder included), or a
+// tire diameter or axle ratio that reads as 0. Numbers are read with "." as
+// the decimal point in every locale, up to the first character that cannot
+// continue them ("24 in" is 24); the tire may also be a metric size code
+// ("185/80R13").
+std::optional<StockInputs> StockInputsOf(std::string_view tire, std::string_view model,
+                                         std::string_view yearRange, std::string_view axle);
+
+// The selection on the stock page.
+std::optional<StockInputs> ReadStockInputs(const StockControls& controls);
+
+// The tire diameter the stock page reads from a text.
+double StockTireDiameter(std::string_view text);
 
 }  // namespace tachoria

@@ -1,23 +1,13 @@
 #include "tables/StockPage.h"
 
-#include <array>
-
-#include "tables/FailureMessage.h"
-
 namespace tachoria {
 
-void RunStockTable(const StockPage& page, TableMode mode) {
-    const StockInputs inputs = ReadStockInputs(page.inputs);
-    if (inputs.code == kNoGearbox) {
-        return;
+std::optional<Table> RunStockTable(const StockPage& page, TableMode mode) {
+    const std::optional<StockInputs> inputs = ReadStockInputs(page.inputs);
+    if (!inputs) {
+        return std::nullopt;
     }
-    if (!WriteStockTable(page.list, mode, inputs.tireDiameter, inputs.ratios, inputs.axleRatio)) {
-        // Only the typed tire diameter can be out of range; ratios come from
-        // the catalogue.
-        const std::array<NamedInput, 1> tire = {
-            {{"Tire Diameter", page.inputs.tire.Text(), inputs.tireDiameter, true}}};
-        page.failures.Report(RowFailureMessage(tire));
-    }
+    return WriteStockTable(page.list, page.failures, mode, *inputs);
 }
 
 }  // namespace tachoria

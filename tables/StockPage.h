@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "tables/Controls.h"
 #include "tables/ReadForm.h"
 #include "tables/ToolsWriteData.h"
@@ -15,8 +17,8 @@ struct StockPage {
 };
 
 // What either stock button does: read the inputs and, when they make a
-// complete selection, rewrite the page's list. An incomplete selection
-// changes nothing and says nothing.
-void RunStockTable(const StockPage& page, TableMode mode);
+// complete selection, rewrite the page's list and return the table shown.
+// An incomplete selection changes nothing, says nothing and returns nothing.
+std::optional<Table> RunStockTable(const StockPage& page, TableMode mode);
 
 }  // namespace tachoria

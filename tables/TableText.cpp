@@ -1,36 +1,40 @@
 #include "tables/TableText.h"
 
+#include <numeric>
 #include <string_view>
+#include <vector>
+
+#include "arith/Blanks.h"
 
 namespace tachoria {
 namespace {
 
-std::string_view Unpadded(std::string_view cell) {
-    const std::size_t first = cell.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return cell.substr(first, cell.find_last_not_of(' ') - first + 1);
-}
-
-void AppendLine(std::string& text, const std::vector<std::string>& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (i > 0) {
-            text += '\t';
-        }
-        text += Unpadded(cells[i]);
+void AppendLine(std::string& text, const std::string& first, const std::vector<std::string>& rest) {
+    text += TrimBlanks(first);
+    for (const std::string& cell : rest) {
+        text += '\t';
+        text += TrimBlanks(cell);
     }
     text += '\n';
 }
 
 }  // namespace
 
-std::string TabSeparatedText(const std::vector<std::string>& headers,
-                             const std::vector<std::vector<std::string>>& rows) {
+std::string TabSeparatedText(const Table& table) {
+    std::vector<std::size_t> all(table.rows.size());
+    std::iota(all.begin(), all.end(), std::size_t{0});
+    return TabSeparatedText(table, all);
+}
+
+std::string TabSeparatedText(const Table& table, std::span<const std::size_t> rows) {
     std::string text;
-    AppendLine(text, headers);
-    for (const auto& row : rows) {
-        AppendLine(text, row);
+    if (!table.headers.empty()) {
+        AppendLine(text, table.headers.front(), {table.headers.begin() + 1, table.headers.end()});
+    }
+    for (const std::size_t row : rows) {
+        if (row < table.rows.size()) {
+            AppendLine(text, table.rows[row].label, table.rows[row].cells);
+        }
     }
     return text;
 }

@@ -1,20 +1,7 @@
 #include "tables/ToolsGenericMPH.h"
 
-#include "arith/Calcs.h"
-
 namespace tachoria {
 
-void ShowGenericMPH(const GenericPage& page) {
-    static constexpr GenericTable kTable{
-        .headers = {"RPM", "MPH"},
-        .first = 500,
-        .last = 7000,
-        .step = 500,
-        .width = 0,
-        .convert = MPHFromRPM,
-        .dividesByRatios = true,
-    };
-    ShowGenericTable(page, kTable);
-}
+Table ShowGenericMPH(const GenericPage& page) { return ShowGenericTable(page, TableMode::GetMPH); }
 
 }  // namespace tachoria

@@ -5,6 +5,6 @@
 namespace tachoria {
 
 // "Get MPH" of the generic page: road speed for 500 to 7000 RPM in steps of 500.
-void ShowGenericMPH(const GenericPage& page);
+Table ShowGenericMPH(const GenericPage& page);
 
 }  // namespace tachoria

@@ -5,6 +5,6 @@
 namespace tachoria {
 
 // "Get RPM" of the generic page: engine speed for 10 to 120 MPH in steps of 10.
-void ShowGenericRPM(const GenericPage& page);
+Table ShowGenericRPM(const GenericPage& page);
 
 }  // namespace tachoria

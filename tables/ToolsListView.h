@@ -1,9 +1,10 @@
 #pragma once
 
-#include <span>
-#include <string_view>
+#include <string>
+#include <vector>
 
 #include "tables/Controls.h"
+#include "tables/Table.h"
 
 namespace tachoria {
 
@@ -12,9 +13,12 @@ namespace tachoria {
 enum class ColumnMode { Fix, ListDefault };
 
 // Replaces all columns of `list` with one per header, in order.
-void SetHeaders(ResultList& list, std::span<const std::string_view> headers, ColumnMode mode);
+void SetHeaders(ResultList& list, const std::vector<std::string>& headers, ColumnMode mode);
 
 // Removes all rows of `list`.
 void ClearItems(ResultList& list);
+
+// Rebuilds `list` as `table`: its headers at equal widths, then its rows.
+void ShowTable(ResultList& list, const Table& table);
 
 }  // namespace tachoria

@@ -1,22 +1,23 @@
 #pragma once
 
-#include "catalogue/StockCatalogue.h"
+#include <string_view>
+
+#include "tables/Captions.h"
+#include "tables/ComputeTable.h"
 #include "tables/Controls.h"
+#include "tables/ReadForm.h"
 
 namespace tachoria {
 
-enum class TableMode {
-    GetRPM = 1,  // rows of road speed, engine speed in each gear
-    GetMPH = 2,  // rows of engine speed, road speed in each gear
-};
+// The stock page's five-column table for a complete selection. Only the
+// typed tire diameter can stop it (a number too large or too small for the
+// arithmetic); the failure names it as `tireName`.
+Table ComputeStockTable(TableMode mode, const StockInputs& inputs,
+                        std::string_view tireName = kTireDiameterCaption);
 
-// Engine speeds from this up are left out of a "Get RPM" table.
-inline constexpr double kHighestShownRPM = 10000;
-
-// Rebuilds `list` as the stock page's five-column table. Returns false when a
-// row cannot be computed (a tire diameter too large or too small for a
-// double); the list then has its headers and the rows before it.
-[[nodiscard]] bool WriteStockTable(ResultList& list, TableMode mode, double tireDiameter,
-                                   const RatioSet& ratios, double axleRatio);
+// Rebuilds `list` as the stock table and reports its failure, if any.
+// Returns the table shown.
+Table WriteStockTable(ResultList& list, FailureSink& failures, TableMode mode,
+                      const StockInputs& inputs);
 
 }  // namespace tachoria

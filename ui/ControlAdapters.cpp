@@ -1,14 +1,12 @@
 #include "ui/ControlAdapters.h"
 
 #include <QHeaderView>
-#include <stdexcept>
+
+#include "ui/ControlLook.h"
+#include "ui/TwipPage.h"
 
 namespace tachoria {
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Cells hold right-aligned numbers; the blanks they are padded with do not
 // line up in a proportional font, so alignment does it.
@@ -43,8 +41,9 @@ int TreeResultList::ColumnCount() const { return tree_.columnCount(); }
 
 void TreeResultList::RemoveColumn(int column) {
     const int count = ColumnCount();
+    Q_ASSERT_X(column >= 1 && column <= count, "RemoveColumn", "no such column");
     if (column < 1 || column > count) {
-        throw std::out_of_range("no such column");
+        return;
     }
     QStringList headers;
     for (int i = 0; i < count; ++i) {
@@ -69,8 +68,9 @@ void TreeResultList::AddColumn(std::string_view header, std::optional<int> width
 int TreeResultList::RowCount() const { return tree_.topLevelItemCount(); }
 
 void TreeResultList::RemoveRow(int row) {
-    Row(row);  // checks the number
-    delete tree_.takeTopLevelItem(row - 1);
+    if (Row(row) != nullptr) {
+        delete tree_.takeTopLevelItem(row - 1);
+    }
 }
 
 int TreeResultList::AddRow() {
@@ -82,22 +82,23 @@ int TreeResultList::AddRow() {
 }
 
 void TreeResultList::SetRowText(int row, std::string_view text) {
-    Row(row).setText(0, ToQString(text));
+    if (QTreeWidgetItem* item = Row(row)) {
+        item->setText(0, ToQString(text));
+    }
 }
 
 void TreeResultList::SetSubItemText(int row, int subItem, std::string_view text) {
-    if (subItem < 1 || subItem >= ColumnCount()) {
-        throw std::out_of_range("no such sub-item");
+    Q_ASSERT_X(subItem >= 1 && subItem < ColumnCount(), "SetSubItemText", "no such sub-item");
+    QTreeWidgetItem* item = Row(row);
+    if (item != nullptr && subItem >= 1 && subItem < ColumnCount()) {
+        item->setText(subItem, ToQString(text));
     }
-    Row(row).setText(subItem, ToQString(text));
 }
 
-QTreeWidgetItem& TreeResultList::Row(int row) const {
-    QTreeWidgetItem* item = tree_.topLevelItem(row - 1);
-    if (item == nullptr) {
-        throw std::out_of_range("no such row");
-    }
-    return *item;
+QTreeWidgetItem* TreeResultList::Row(int row) const {
+    QTreeWidgetItem* item = row >= 1 ? tree_.topLevelItem(row - 1) : nullptr;
+    Q_ASSERT_X(item != nullptr, "TreeResultList", "no such row");
+    return item;
 }
 
 }  // namespace tachoria

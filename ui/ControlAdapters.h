@@ -7,7 +7,8 @@
 #include "tables/Controls.h"
 
 // The core's control interfaces over Qt widgets. Each adapter only borrows
-// its widget; the window owns both.
+// its widget; the page that owns the widget also owns the adapter, and
+// destroys the adapter first.
 namespace tachoria {
 
 class LineEditTextBox final : public TextBox {
@@ -35,12 +36,12 @@ private:
     QComboBox& combo_;
 };
 
-// A QTreeWidget shown as a flat report list. Widths are in twips, 15 to a
-// device-independent pixel.
+// A QTreeWidget shown as a flat report list. Widths are in twips. A column,
+// row or sub-item number out of range is a fault of the caller: it asserts
+// in debug builds and is ignored otherwise, since an exception must not
+// reach Qt's event loop.
 class TreeResultList final : public ResultList {
 public:
-    static constexpr int kTwipsPerPixel = 15;
-
     explicit TreeResultList(QTreeWidget& tree) : tree_(tree) {}
     // The width inside the frame, so that columns of equal share fit without
     // a horizontal scroll bar.
@@ -55,7 +56,8 @@ public:
     void SetSubItemText(int row, int subItem, std::string_view text) override;
 
 private:
-    QTreeWidgetItem& Row(int row) const;
+    // The row numbered `row`, or null when there is none.
+    QTreeWidgetItem* Row(int row) const;
     QTreeWidget& tree_;
 };
 

@@ -3,12 +3,10 @@
 #include <QString>
 #include <cmath>
 
+#include "arith/Blanks.h"
+#include "arith/Num2String.h"
+
 namespace tachoria {
-namespace {
-
-constexpr int kSignificantDigits = 15;
-
-}  // namespace
 
 LocaleNumbers::LocaleNumbers(const QLocale& locale) : locale_(locale) {
     // No thousands separators, read or written: "3.27" typed under a comma
@@ -17,8 +15,9 @@ LocaleNumbers::LocaleNumbers(const QLocale& locale) : locale_(locale) {
 }
 
 std::optional<double> LocaleNumbers::ToNumber(std::string_view text) const {
+    const std::string_view blankless = TrimBlanks(text);
     const QString trimmed =
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).trimmed();
+        QString::fromUtf8(blankless.data(), static_cast<qsizetype>(blankless.size()));
     bool ok = false;
     const double value = locale_.toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value)) {

@@ -1,25 +1,19 @@
 #pragma once
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QWidget>
 #include <functional>
 
-#include "tables/GenericPage.h"
-#include "tables/StockPage.h"
-#include "ui/ControlAdapters.h"
-#include "ui/LocaleNumbers.h"
-#include "ui/TwipPage.h"
+#include "tables/Controls.h"
+#include "ui/GenericPageWidget.h"
+#include "ui/StockPageWidget.h"
 
 namespace tachoria {
 
-// The program's one window: a fixed-size tab control with the "Generic
-// Vehicle" and "Stock Corvair Gearing" pages. The handlers only pass the
-// user's actions on to the page logic.
+// The program's main window: a fixed-size tab control with the "Generic
+// Vehicle" and "Stock Corvair Gearing" pages. Every widget in it is owned by
+// its Qt parent: the window owns the tab control, the tab control the pages,
+// and each page its controls.
 class MainForm final : public QWidget, private FailureSink {
 public:
     // Client area in twips.
@@ -31,77 +25,29 @@ public:
 
     explicit MainForm(QWidget* parent = nullptr);
 
-    // How a failure is shown; a warning box by default. Tests put a recorder
-    // here so that no modal dialog blocks them.
+    // How a failure is shown: by default a warning box over the window that
+    // does not block (the handler that failed has ended when it is read).
+    // Tests put a recorder here.
     using WarningPresenter = std::function<void(QWidget& parent, const QString& message)>;
     void SetWarningPresenter(WarningPresenter presenter);
 
-    // The handlers, named after their control and event.
+    // The window's load handler: prepares the stock page's lists. It runs
+    // once, in the constructor, before the window is first shown.
     void Form_Load();
-    void StockModel_Click();
-    void StockYear_Click();
-    void StockDiff_Click();
-    void Gen_GetMPHButton_Click();
-    void Gen_GetRPMButton_Click();
-    void StockGetRPMButton_Click();
-    void StockGetMPHButton_Click();
+
+    [[nodiscard]] GenericPageWidget& Generic() const { return genericPage_; }
+    [[nodiscard]] StockPageWidget& Stock() const { return stockPage_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void Report(const std::string& message) override;
-    void BuildGenericPage(TwipPage& page);
-    void BuildStockPage(TwipPage& page);
     void SetTabOrder();
-    void DescribeForAssistiveTechnology();
-    void Connect();
 
-    QTabWidget StockTab_;
-    TwipPage genericPage_;
-    TwipPage stockPage_;
-
-    QLabel Label1_;
-    QLineEdit TireBox_;
-    QPushButton Gen_GetRPMButton_;
-    QLabel Label2_;
-    QLineEdit DiffBox_;
-    QPushButton Gen_GetMPHButton_;
-    QLabel Label3_;
-    QLineEdit TransBox_;
-    QTreeWidget ListView1_;
-
-    QLabel Label6_;
-    QLineEdit StockTire_;
-    QLabel Label5_;
-    QComboBox StockModel_;
-    QComboBox StockYear_;
-    QComboBox StockDiff_;
-    QPushButton StockGetRPMButton_;
-    QPushButton StockGetMPHButton_;
-    QLabel Label7_;
-    QTreeWidget ListView_;
-    // Captions for assistive technology only: the drop-down lists have none
-    // on screen, and Linux screen readers name a list by its label.
-    QLabel modelCaption_;
-    QLabel yearCaption_;
-    QLabel diffCaption_;
-
-    LineEditTextBox tireBox_{TireBox_};
-    LineEditTextBox diffBox_{DiffBox_};
-    LineEditTextBox transBox_{TransBox_};
-    TreeResultList genericList_{ListView1_};
-    LineEditTextBox stockTire_{StockTire_};
-    ComboBoxList stockModel_{StockModel_};
-    ComboBoxList stockYear_{StockYear_};
-    ComboBoxList stockDiff_{StockDiff_};
-    TreeResultList stockList_{ListView_};
-    LocaleNumbers numbers_;
-
-    GenericPage generic_{tireBox_, diffBox_, transBox_, genericList_, numbers_, *this};
-    StockControls stockControls_{stockTire_, stockModel_, stockYear_, stockDiff_};
-    StockPage stock_{stockControls_, stockList_, *this};
-
+    QTabWidget& StockTab_;
+    GenericPageWidget& genericPage_;
+    StockPageWidget& stockPage_;
     WarningPresenter presentWarning_;
 };
 

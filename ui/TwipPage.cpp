@@ -4,7 +4,7 @@ namespace tachoria {
 namespace {
 
 QRect ToPixels(QRect twips) {
-    constexpr int k = TwipPage::kTwipsPerPixel;
+    constexpr int k = kTwipsPerPixel;
     return {twips.x() / k, twips.y() / k, twips.width() / k, twips.height() / k};
 }
 
@@ -12,7 +12,7 @@ QRect ToPixels(QRect twips) {
 
 TwipPage::TwipPage(QWidget& tabs, QWidget* parent) : QWidget(parent), tabs_(tabs) {}
 
-void TwipPage::Place(QWidget& control, QRect twips) {
+void TwipPage::PlaceWidget(QWidget& control, QRect twips) {
     control.setParent(this);
     placed_.emplace_back(&control, twips);
     PlaceAll();
@@ -39,9 +39,7 @@ void TwipPage::PlaceAll() {
     }
     const QPoint pageOrigin = mapTo(&tabs_, QPoint(0, 0));
     for (const auto& [control, twips] : placed_) {
-        if (control) {
-            control->setGeometry(ToPixels(twips).translated(-pageOrigin));
-        }
+        control->setGeometry(ToPixels(twips).translated(-pageOrigin));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "FakeControls.h"
+#include "tables/Captions.h"
 #include "tables/ToolsGenericMPH.h"
 #include "tables/ToolsGenericRPM.h"
 #include "tables/ToolsListView.h"
@@ -55,8 +56,8 @@ struct GenericFixture : ::testing::Test {
 
 TEST(ToolsListView, SetHeadersReplacesColumnsAtEqualWidths) {
     FakeResultList list(8415);
-    const std::string_view two[] = {"RPM", "MPH"};
-    const std::string_view five[] = {"MPH", "1st Gear", "2nd Gear", "3rd Gear", "4th Gear"};
+    const std::vector<std::string> two = {"RPM", "MPH"};
+    const std::vector<std::string> five = {"MPH", "1st Gear", "2nd Gear", "3rd Gear", "4th Gear"};
     SetHeaders(list, five, ColumnMode::Fix);
     SetHeaders(list, two, ColumnMode::Fix);
     EXPECT_EQ(list.columns, (std::vector<FakeColumn>{{"RPM", 4207}, {"MPH", 4207}}));
@@ -67,8 +68,7 @@ TEST(ToolsListView, SetHeadersReplacesColumnsAtEqualWidths) {
 
 TEST(ToolsListView, ClearItemsRemovesEveryRowButKeepsColumns) {
     FakeResultList list;
-    const std::string_view headers[] = {"A", "B"};
-    SetHeaders(list, headers, ColumnMode::Fix);
+    SetHeaders(list, {"A", "B"}, ColumnMode::Fix);
     for (int i = 0; i < 3; ++i) {
         list.AddRow();
     }
@@ -79,8 +79,23 @@ TEST(ToolsListView, ClearItemsRemovesEveryRowButKeepsColumns) {
     EXPECT_TRUE(list.rows.empty());
 }
 
+TEST(ToolsListView, ShowTableWritesHeadersAndRowsOverWhatWasThere) {
+    FakeResultList list(1000);
+    SetHeaders(list, {"old", "columns", "here"}, ColumnMode::ListDefault);
+    list.AddRow();
+    const Table table{{"MPH", "RPM"}, {{"   10", {"  457"}}, {"   20", {""}}}, {}, {}};
+    ShowTable(list, table);
+    EXPECT_EQ(list.columns, (std::vector<FakeColumn>{{"MPH", 500}, {"RPM", 500}}));
+    EXPECT_EQ(list.rows, (std::vector<Row>{{"   10", "  457"}, {"   20", ""}}));
+}
+
 TEST_F(GenericFixture, GetMPHWithEmptyBoxesUsesAndShowsTheDefaults) {
-    ShowGenericMPH(Page());
+    const Table table = ShowGenericMPH(Page());
+    EXPECT_EQ(table.inputs.page, TablePage::Generic);
+    EXPECT_EQ(table.inputs.tireDiameter, 24);
+    EXPECT_EQ(table.inputs.axleRatio, 3.27);
+    EXPECT_EQ(table.inputs.gearRatios, std::vector<double>{1});
+    EXPECT_EQ(table.inputs.tireText, "24");
     EXPECT_EQ(tire.Text(), "24");
     EXPECT_EQ(diff.Text(), "3.27");
     EXPECT_EQ(trans.Text(), "1");
@@ -187,15 +202,18 @@ TEST_F(GenericFixture, FailuresStopAtTheFirstRowAndAreReportedOnce) {
          "\"1e200\" are too large or too small: the table's speeds cannot be computed."},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.getMPH ? "Get MPH" : "Get RPM") + " with \"" + c.tire +
+                     "\", \"" + c.diff + "\", \"" + c.trans + "\"");
         tire.SetText(c.tire);
         diff.SetText(c.diff);
         trans.SetText(c.trans);
         list.rows = {{"old"}};
         failures.messages.clear();
-        c.getMPH ? ShowGenericMPH(Page()) : ShowGenericRPM(Page());
-        EXPECT_EQ(failures.messages, (std::vector<std::string>{c.message})) << c.tire;
-        EXPECT_EQ(list.Headers().at(0), c.getMPH ? "RPM" : "MPH") << c.tire;
-        EXPECT_TRUE(list.rows.empty()) << c.tire;
+        const Table table = c.getMPH ? ShowGenericMPH(Page()) : ShowGenericRPM(Page());
+        EXPECT_EQ(failures.messages, (std::vector<std::string>{c.message}));
+        EXPECT_EQ(table.failure, c.message);
+        EXPECT_EQ(list.Headers().at(0), c.getMPH ? "RPM" : "MPH");
+        EXPECT_TRUE(list.rows.empty());
     }
     tire.SetText("24");
     diff.SetText("3.27");
@@ -204,6 +222,25 @@ TEST_F(GenericFixture, FailuresStopAtTheFirstRowAndAreReportedOnce) {
     ShowGenericMPH(Page());
     EXPECT_EQ(list.rows.size(), 14U);
     EXPECT_TRUE(failures.messages.empty());
+}
+
+// The command line names its inputs by option; the failure does too.
+TEST(ComputeGenericTable, NamesInputsAsTheCallerDoes) {
+    const PlainNumberConverter numbers;
+    const Table table = ComputeGenericTable(
+        TableMode::GetMPH, {{{"--tire", "24"}, {"--axle", "x"}, {"--gear", "1"}}}, numbers);
+    EXPECT_EQ(table.failure, "--axle \"x\" is not a number.");
+    EXPECT_EQ(table.headers, (std::vector<std::string>{"RPM", "MPH"}));
+    const Table good = ComputeGenericTable(TableMode::GetRPM,
+                                           {{{kTireDiameterCaption, "185/80R13"},
+                                             {kDifferentialCaption, "3.55"},
+                                             {kTransmissionCaption, "2"}}},
+                                           numbers);
+    EXPECT_FALSE(good.failure);
+    EXPECT_NEAR(good.inputs.tireDiameter, 24.6535, 1e-4);
+    EXPECT_EQ(good.inputs.tireText, "185/80R13");
+    EXPECT_EQ(good.inputs.axleRatio, 3.55);
+    EXPECT_EQ(good.inputs.gearRatios, std::vector<double>{2});
 }
 
 TEST_F(GenericFixture, ZeroRatioGivesZeroEngineSpeedsNotAFailure) {

@@ -101,12 +101,12 @@ TEST(TireSizeOnThePages, BothPagesUseTheCodesDiameter) {
     stock.Select("Late Car (1965-1969)", "1966-1969", "3.55");
     for (const char* text : {"185/80R13", "P185/80 R13"}) {
         stock.tire.SetText(text);
-        EXPECT_DOUBLE_EQ(ReadStockInputs(stock.controls).tireDiameter, diameter) << text;
+        EXPECT_DOUBLE_EQ(ReadStockInputs(stock.controls)->tireDiameter, diameter) << text;
     }
     stock.tire.SetText("185/80R13 tires");  // not a whole code: read as before
-    EXPECT_EQ(ReadStockInputs(stock.controls).tireDiameter, 185);
+    EXPECT_EQ(ReadStockInputs(stock.controls)->tireDiameter, 185);
     stock.tire.SetText("24 in");
-    EXPECT_EQ(ReadStockInputs(stock.controls).tireDiameter, 24);
+    EXPECT_EQ(ReadStockInputs(stock.controls)->tireDiameter, 24);
     EXPECT_TRUE(failures.messages.empty());
 }
 

@@ -1,6 +1,7 @@
 // The window as a user meets it: layout, the selection cascade driven by
 // keyboard and mouse, and what each button does to which list.
 #include <QLabel>
+#include <QMessageBox>
 #include <QTabBar>
 
 #include "WindowTestBase.h"
@@ -43,43 +44,50 @@ private slots:
     }
 
     void controlsSitWhereTheLayoutPutsThem_data() {
+        QTest::addColumn<int>("page");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("bold");
+        const int generic = MainForm::kGenericPage;
+        const int stock = MainForm::kStockPage;
         const struct {
+            int page;
             const char* name;
             QRect twips;
             const char* text;
             bool bold;
         } controls[] = {
-            {"Label1", {840, 960, 2535, 375}, "Tire Diameter", true},
-            {"TireBox", {3480, 960, 1575, 390}, "", false},
-            {"Gen_GetRPMButton", {5760, 960, 1575, 495}, "Get RPM", true},
-            {"Label2", {840, 1560, 2535, 375}, "Differential Gearing", true},
-            {"DiffBox", {3480, 1560, 1575, 390}, "", false},
-            {"Gen_GetMPHButton", {5760, 1920, 1575, 495}, "Get MPH", true},
-            {"Label3", {840, 2160, 2535, 375}, "Transmission Gearing", true},
-            {"TransBox", {3480, 2160, 1575, 390}, "", false},
-            {"ListView1", {120, 2760, 8415, 6015}, "", false},
-            {"Label6", {1800, 840, 1575, 375}, "Tire Diameter", false},
-            {"StockTire", {3480, 840, 1815, 390}, "", false},
-            {"Label5", {5520, 840, 735, 375}, "inches", false},
-            {"StockModel", {240, 1560, 2895, 390}, "<select model>", false},
-            {"StockYear", {3240, 1560, 2535, 390}, "<select year>", false},
-            {"StockDiff", {5880, 1560, 2535, 390}, "<select differential>", false},
-            {"StockGetRPMButton", {2160, 2160, 1575, 615}, "Get RPM", false},
-            {"StockGetMPHButton", {5160, 2160, 1575, 615}, "Get MPH", false},
-            {"Label7", {2760, 2880, 3135, 375}, "Engine RPM versus MPH", true},
-            {"ListView", {120, 3360, 8415, 5415}, "", false},
+            {generic, "Label1", {840, 960, 2535, 375}, "Tire Diameter", true},
+            {generic, "TireBox", {3480, 960, 1575, 390}, "", false},
+            {generic, "Gen_GetRPMButton", {5760, 960, 1575, 495}, "Get RPM", true},
+            {generic, "Label2", {840, 1560, 2535, 375}, "Differential Gearing", true},
+            {generic, "DiffBox", {3480, 1560, 1575, 390}, "", false},
+            {generic, "Gen_GetMPHButton", {5760, 1920, 1575, 495}, "Get MPH", true},
+            {generic, "Label3", {840, 2160, 2535, 375}, "Transmission Gearing", true},
+            {generic, "TransBox", {3480, 2160, 1575, 390}, "", false},
+            {generic, "ListView1", {120, 2760, 8415, 6015}, "", false},
+            {stock, "Label6", {1800, 840, 1575, 375}, "Tire Diameter", false},
+            {stock, "StockTire", {3480, 840, 1815, 390}, "", false},
+            {stock, "Label5", {5520, 840, 735, 375}, "inches", false},
+            {stock, "StockModel", {240, 1560, 2895, 390}, "<select model>", false},
+            {stock, "StockYear", {3240, 1560, 2535, 390}, "<select year>", false},
+            {stock, "StockDiff", {5880, 1560, 2535, 390}, "<select differential>", false},
+            {stock, "StockGetRPMButton", {2160, 2160, 1575, 615}, "Get RPM", false},
+            {stock, "StockGetMPHButton", {5160, 2160, 1575, 615}, "Get MPH", false},
+            {stock, "Label7", {2760, 2880, 3135, 375}, "Engine RPM versus MPH", true},
+            {stock, "ListView", {120, 3360, 8415, 5415}, "", false},
         };
         for (const auto& c : controls) {
-            QTest::newRow(c.name) << QString::fromLatin1(c.name) << c.twips
-                                  << QString::fromLatin1(c.text) << c.bold;
+            const char* pageName = c.page == generic ? "Generic Vehicle" : "Stock Corvair Gearing";
+            QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(pageName, c.name)))
+                << c.page << QString::fromLatin1(c.name) << c.twips << QString::fromLatin1(c.text)
+                << c.bold;
         }
     }
 
     void controlsSitWhereTheLayoutPutsThem() {
+        QFETCH(int, page);
         QFETCH(QString, name);
         QFETCH(QRect, twips);
         QFETCH(QString, text);
@@ -87,11 +95,9 @@ private slots:
         auto& tabs = Get<QTabWidget>("StockTab");
         auto* control = form_->findChild<QWidget*>(name);
         QVERIFY(control != nullptr);
+        QVERIFY(tabs.widget(page)->isAncestorOf(control));
         // Show the control's page, so that it is laid out as a user sees it.
-        tabs.setCurrentIndex(name.startsWith("Stock") || name == "ListView" || name == "Label5" ||
-                                     name == "Label6" || name == "Label7"
-                                 ? MainForm::kStockPage
-                                 : MainForm::kGenericPage);
+        tabs.setCurrentIndex(page);
         QVERIFY(control->isVisible());
         const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
         QCOMPARE(QRect(control->mapTo(&tabs, QPoint(0, 0)), control->size()), pixels);
@@ -148,23 +154,17 @@ private slots:
         QVERIFY(!Get<QComboBox>("StockYear").isEnabled());
     }
 
-    void stockButtonsWriteTheExampleTables() {
+    void stockButtonsWriteTheEarlyCarsGoldenTables() {
         SelectEarlyCar();
         Type("StockTire", QStringLiteral("24"));
         Click("StockGetRPMButton");
         const auto& list = Get<QTreeWidget>("ListView");
-        QCOMPARE(Headers(list),
-                 QStringList({"MPH", "1st Gear", "2nd Gear", "3rd Gear", "4th Gear"}));
-        QCOMPARE(list.topLevelItemCount(), 15);
-        QCOMPARE(Row(list, 0), QStringList({"   10", " 1671", " 1076", " 659", " 457"}));
-        QCOMPARE(Row(list, 5), QStringList({"   60", "", " 6457", " 3956", " 2747"}));
-        QCOMPARE(Row(list, 14), QStringList({"  150", "", "", " 9892", " 6869"}));
+        QCOMPARE(Headers(list), Strings(tachoria::golden::kEarlyCarRPMHeaders));
+        CompareRows(list, tachoria::golden::kEarlyCarRPM);
 
         Click("StockGetMPHButton");
-        QCOMPARE(Headers(list).first(), QStringLiteral("RPM"));
-        QCOMPARE(list.topLevelItemCount(), 14);
-        QCOMPARE(Row(list, 0), QStringList({"  500", " 2", " 4", " 7", " 10"}));
-        QCOMPARE(Row(list, 13), QStringList({" 7000", " 41", " 65", " 106", " 152"}));
+        QCOMPARE(Headers(list), Strings(tachoria::golden::kEarlyCarMPHHeaders));
+        CompareRows(list, tachoria::golden::kEarlyCarMPH);
         QCOMPARE(Get<QTreeWidget>("ListView1").columnCount(), 0);  // the other page's list
         QVERIFY(warnings_.isEmpty());
     }
@@ -292,6 +292,39 @@ private slots:
         QCOMPARE(Get<QTreeWidget>("ListView").topLevelItemCount(), 0);
     }
 
+    // The window and everything in it go with their Qt parents; closing and
+    // destroying it with both tables shown and a warning box up must touch
+    // nothing already freed (the asan build checks).
+    void closingWithTablesAndAWarningUpFreesEverything() {
+        auto window = std::make_unique<MainForm>();  // with its real warning box
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->findChild<QLineEdit*>(QStringLiteral("StockTire"))->setText(QStringLiteral("24"));
+        for (const auto& [combo, text] : {std::pair{"StockModel", "Early Car (1961-1964)"},
+                                          {"StockYear", "1961-1963"},
+                                          {"StockDiff", "3.27"}}) {
+            auto* list = window->findChild<QComboBox*>(QString::fromLatin1(combo));
+            list->setCurrentIndex(list->findText(QString::fromLatin1(text)));
+            emit list->activated(list->currentIndex());
+        }
+        window->Stock().StockGetRPMButton_Click();
+        window->Generic().Gen_GetMPHButton_Click();
+        QCOMPARE(window->Stock().List().topLevelItemCount(), 15);
+        QCOMPARE(window->Generic().List().topLevelItemCount(), 14);
+
+        window->findChild<QLineEdit*>(QStringLiteral("TireBox"))->setText(QStringLiteral("abc"));
+        window->Generic().Gen_GetRPMButton_Click();
+        auto* box = window->findChild<QMessageBox*>();
+        QVERIFY(box != nullptr);
+        QTRY_VERIFY(box->isVisible());
+        QCOMPARE(box->text(), QStringLiteral("Tire Diameter \"abc\" is not a number."));
+        QCOMPARE(box->windowModality(), Qt::WindowModal);
+
+        window->close();
+        window.reset();
+        QApplication::processEvents();
+    }
+
     void defaultsFollowTheUsersLocale() {
         QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
         MainForm german;
@@ -299,7 +332,7 @@ private slots:
         german.SetWarningPresenter(
             [](QWidget&, const QString& message) { QFAIL(qPrintable(message)); });
         german.findChild<QLineEdit*>(QStringLiteral("TransBox"))->setText(QStringLiteral("1,5"));
-        german.Gen_GetRPMButton_Click();
+        german.Generic().Gen_GetRPMButton_Click();
         QCOMPARE(german.findChild<QLineEdit*>(QStringLiteral("DiffBox"))->text(),
                  QStringLiteral("3,27"));
         // 10 MPH × 1.5 × 3.27 × 336.135 / 24 = 686.97

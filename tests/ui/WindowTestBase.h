@@ -9,7 +9,9 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
+#include <span>
 
+#include "tests/golden/EarlyCarTables.h"
 #include "ui/MainForm.h"
 
 using tachoria::MainForm;
@@ -37,6 +39,29 @@ inline QStringList Headers(const QTreeWidget& list) {
         headers << list.headerItem()->text(column);
     }
     return headers;
+}
+
+template <typename Texts>
+QStringList Strings(const Texts& texts) {
+    QStringList strings;
+    for (const std::string_view text : texts) {
+        strings << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    return strings;
+}
+
+// Compares a list's rows with golden rows; a failure names the row.
+inline void CompareRows(const QTreeWidget& list,
+                        std::span<const tachoria::golden::GoldenRow> expected) {
+    QCOMPARE(list.topLevelItemCount(), static_cast<int>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const QStringList want =
+            QStringList{Strings(std::array{expected[i].label})} + Strings(expected[i].cells);
+        const QStringList got = Row(list, static_cast<int>(i));
+        QVERIFY2(got == want, qPrintable(QStringLiteral("row %1: got \"%2\", want \"%3\"")
+                                             .arg(i)
+                                             .arg(got.join("|"), want.join("|"))));
+    }
 }
 
 // Opens a fresh window for each test, with failures recorded, not shown.

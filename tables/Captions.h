@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string_view>
+
+// The names the user sees for the pages and their inputs: on the window's
+// tabs and labels, in failure messages and in table titles.
+namespace tachoria {
+
+inline constexpr std::string_view kGenericPageName = "Generic Vehicle";
+inline constexpr std::string_view kStockPageName = "Stock Corvair Gearing";
+
+inline constexpr std::string_view kTireDiameterCaption = "Tire Diameter";
+inline constexpr std::string_view kDifferentialCaption = "Differential Gearing";
+inline constexpr std::string_view kTransmissionCaption = "Transmission Gearing";
+
+// The stock page's drop-down lists have no caption on screen; these name
+// them for screen readers and in titles.
+inline constexpr std::string_view kModelCaption = "Model";
+inline constexpr std::string_view kYearRangeCaption = "Year range";
+inline constexpr std::string_view kAxleRatioCaption = "Differential ratio";
+
+}  // namespace tachoria

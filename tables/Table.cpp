@@ -1,0 +1,30 @@
+#include "tables/Table.h"
+
+#include "arith/NumberReading.h"
+#include "arith/TireSize.h"
+#include "tables/Captions.h"
+
+namespace tachoria {
+namespace {
+
+// A number as a person writes it: "0.5", not the lists' " .5".
+std::string Plain(double value) { return PlainNumberConverter().ToText(value); }
+
+std::string Tire(const TableInputs& inputs) {
+    const std::string note = TireSizeNote(inputs.tireText);
+    return note.empty() ? Plain(inputs.tireDiameter) + " in" : note;
+}
+
+}  // namespace
+
+std::string TableTitle(const TableInputs& inputs) {
+    if (inputs.page == TablePage::Stock) {
+        return std::string(kStockPageName) + ": " + inputs.model + ", " + inputs.yearRange +
+               ", axle " + Plain(inputs.axleRatio) + ", tire " + Tire(inputs);
+    }
+    const double gear = inputs.gearRatios.empty() ? 0.0 : inputs.gearRatios.front();
+    return std::string(kGenericPageName) + ": tire " + Tire(inputs) + ", axle " +
+           Plain(inputs.axleRatio) + ", transmission " + Plain(gear);
+}
+
+}  // namespace tachoria

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// A result table as a value: what the lists show, and what copying, saving,
+// printing and the command line write out.
+namespace tachoria {
+
+enum class TablePage { Generic, Stock };
+
+// What a table was computed from.
+struct TableInputs {
+    TablePage page = TablePage::Generic;
+    double tireDiameter = 0.0;
+    std::vector<double>
+        gearRatios;  // one on the generic page; four, first gear first, on the stock
+    double axleRatio = 0.0;
+    std::string tireText;  // as typed: "24", "24 in" or a size code such as "185/80R13"
+    std::string model;     // the stock page's model line and year range; empty on the generic page
+    std::string yearRange;
+
+    friend bool operator==(const TableInputs&, const TableInputs&) = default;
+};
+
+struct TableRow {
+    std::string label;
+    std::vector<std::string> cells;  // one per gear; "" is a blank cell
+
+    friend bool operator==(const TableRow&, const TableRow&) = default;
+};
+
+struct Table {
+    std::vector<std::string> headers;  // the label column's first
+    std::vector<TableRow> rows;
+    // Why the table stopped before its last row; it then holds the rows
+    // before the one that failed.
+    std::optional<std::string> failure;
+    TableInputs inputs;
+
+    friend bool operator==(const Table&, const Table&) = default;
+};
+
+// One line naming the page and the inputs, for a printed page or a file:
+// "Stock Corvair Gearing: Early Car (1961-1964), 1961-1963, axle 3.27,
+// tire 24 in".
+std::string TableTitle(const TableInputs& inputs);
+
+}  // namespace tachoria

@@ -1,0 +1,55 @@
+#include "ui/ControlLook.h"
+
+#include <QHeaderView>
+
+#include "arith/TireSize.h"
+
+namespace tachoria {
+namespace {
+
+constexpr int kFontPoints = 12;
+
+}  // namespace
+
+QString TireHint() {
+    return QStringLiteral("Diameter in inches, or a size code such as 185/80R13");
+}
+
+QFont ArialFont(bool bold) {
+    QFont font(QStringLiteral("Arial"), kFontPoints);
+    font.setBold(bold);
+    return font;
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void Describe(QWidget& control, const QString& name, const QString& description) {
+    control.setAccessibleName(name);
+    if (!description.isEmpty()) {
+        control.setAccessibleDescription(description);
+    }
+}
+
+void SetUpResultList(QTreeWidget& list, bool alternatingRows) {
+    list.setColumnCount(0);
+    list.setRootIsDecorated(false);
+    list.setItemsExpandable(false);
+    list.setSortingEnabled(false);
+    list.setUniformRowHeights(true);
+    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list.setSelectionBehavior(QAbstractItemView::SelectRows);
+    list.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list.setAlternatingRowColors(alternatingRows);
+    list.header()->setStretchLastSection(false);
+    list.header()->setSectionsMovable(false);
+    list.header()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void ShowTireSizeNote(QLineEdit& box) {
+    const std::string note = TireSizeNote(box.text().toStdString());
+    box.setToolTip(note.empty() ? TireHint() : QString::fromStdString(note));
+}
+
+}  // namespace tachoria

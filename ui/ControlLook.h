@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFont>
+#include <QLineEdit>
+#include <QString>
+#include <QTreeWidget>
+#include <string_view>
+
+// How the main window's controls look and what they are called, shared by
+// both pages.
+namespace tachoria {
+
+// The window's font, Arial 12, regular or bold.
+QFont ArialFont(bool bold);
+
+QString ToQString(std::string_view text);
+
+// Gives `control` its object name, the name the tests and tools find it by.
+template <typename Control>
+Control* Named(Control* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+// The name and description screen readers announce.
+void Describe(QWidget& control, const QString& name, const QString& description = {});
+
+// A flat report list: no tree decoration, whole rows selected, no editing,
+// right-aligned headers.
+void SetUpResultList(QTreeWidget& list, bool alternatingRows);
+
+// How to write a tire diameter.
+QString TireHint();
+
+// A tire box's tooltip says which diameter a size code stands for, or how
+// to write a tire.
+void ShowTireSizeNote(QLineEdit& box);
+
+}  // namespace tachoria

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <optional>
+#include <vector>
+
+#include "tables/GenericPage.h"
+#include "ui/ControlAdapters.h"
+#include "ui/LocaleNumbers.h"
+#include "ui/TwipPage.h"
+
+namespace tachoria {
+
+// The "Generic Vehicle" page: three boxes, two buttons and a result list.
+// It owns its controls (as their Qt parent), their adapters and the page
+// logic that works on them.
+class GenericPageWidget final : public TwipPage {
+public:
+    // `tabs` is the tab control the page sits in; failures go to `failures`.
+    GenericPageWidget(QWidget& tabs, FailureSink& failures);
+
+    // The handlers, named after their control and event.
+    void Gen_GetMPHButton_Click();
+    void Gen_GetRPMButton_Click();
+
+    // The controls that take the focus, in keyboard order, without the list.
+    [[nodiscard]] std::vector<QWidget*> FocusOrder() const;
+    [[nodiscard]] QTreeWidget& List() const { return ListView1_; }
+    // The table the list shows, or null before the first press.
+    [[nodiscard]] const Table* ShownTable() const { return shown_ ? &*shown_ : nullptr; }
+
+private:
+    QLabel& Label1_;
+    QLineEdit& TireBox_;
+    QPushButton& Gen_GetRPMButton_;
+    QLabel& Label2_;
+    QLineEdit& DiffBox_;
+    QPushButton& Gen_GetMPHButton_;
+    QLabel& Label3_;
+    QLineEdit& TransBox_;
+    QTreeWidget& ListView1_;
+
+    struct Adapters {
+        LineEditTextBox tire;
+        LineEditTextBox diff;
+        LineEditTextBox trans;
+        TreeResultList list;
+    } adapters_;
+    LocaleNumbers numbers_;
+    GenericPage logic_;
+    std::optional<Table> shown_;
+};
+
+}  // namespace tachoria

@@ -1,0 +1,100 @@
+#include "ui/StockPageWidget.h"
+
+#include "tables/Captions.h"
+#include "tables/StockSelection.h"
+#include "ui/ControlLook.h"
+#include "ui/ResultListCopy.h"
+
+namespace tachoria {
+
+StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures)
+    : TwipPage(tabs),
+      Label6_(Place(Named(new QLabel, "Label6"), {1800, 840, 1575, 375})),
+      StockTire_(Place(Named(new QLineEdit, "StockTire"), {3480, 840, 1815, 390})),
+      Label5_(Place(Named(new QLabel, "Label5"), {5520, 840, 735, 375})),
+      StockModel_(Place(Named(new QComboBox, "StockModel"), {240, 1560, 2895, 390})),
+      StockYear_(Place(Named(new QComboBox, "StockYear"), {3240, 1560, 2535, 390})),
+      StockDiff_(Place(Named(new QComboBox, "StockDiff"), {5880, 1560, 2535, 390})),
+      StockGetRPMButton_(
+          Place(Named(new QPushButton, "StockGetRPMButton"), {2160, 2160, 1575, 615})),
+      StockGetMPHButton_(
+          Place(Named(new QPushButton, "StockGetMPHButton"), {5160, 2160, 1575, 615})),
+      Label7_(Place(Named(new QLabel, "Label7"), {2760, 2880, 3135, 375})),
+      ListView_(Place(Named(new QTreeWidget, "ListView"), {120, 3360, 8415, 5415})),
+      adapters_{LineEditTextBox(StockTire_), ComboBoxList(StockModel_), ComboBoxList(StockYear_),
+                ComboBoxList(StockDiff_), TreeResultList(ListView_)},
+      logic_{{adapters_.tire, adapters_.model, adapters_.year, adapters_.diff},
+             adapters_.list,
+             failures} {
+    Label6_.setText(ToQString(kTireDiameterCaption));
+    Label5_.setText(QStringLiteral("inches"));
+    StockGetRPMButton_.setText(QStringLiteral("Get RPM"));
+    StockGetMPHButton_.setText(QStringLiteral("Get MPH"));
+    Label7_.setText(QStringLiteral("Engine RPM versus MPH"));
+    Label7_.setFont(ArialFont(true));
+    StockYear_.setEnabled(false);
+    StockDiff_.setEnabled(false);
+    SetUpResultList(ListView_, true);
+    AddCopyActions(ListView_, [this] { return ShownTable(); });
+
+    // Screen readers announce a control by these; the buttons' captions
+    // repeat on the other page, so they also say which page they are on.
+    Label6_.setBuddy(&StockTire_);
+    Describe(StockTire_, ToQString(kTireDiameterCaption), TireHint());
+    const std::pair<QComboBox*, std::string_view> lists[] = {
+        {&StockModel_, kModelCaption},
+        {&StockYear_, kYearRangeCaption},
+        {&StockDiff_, kAxleRatioCaption},
+    };
+    for (const auto& [list, name] : lists) {
+        Describe(*list, ToQString(name));
+        // The lists have no caption on screen, and Linux screen readers name
+        // a list by its label: a hidden one carries the name.
+        auto* caption = new QLabel(ToQString(name), this);
+        caption->setBuddy(list);
+        caption->hide();
+    }
+    const QString page = ToQString(kStockPageName);
+    Describe(StockGetRPMButton_, QStringLiteral("Get RPM, ") + page);
+    Describe(StockGetMPHButton_, QStringLiteral("Get MPH, ") + page);
+    Describe(ListView_, page + QStringLiteral(" results"));
+    ShowTireSizeNote(StockTire_);
+
+    connect(&StockTire_, &QLineEdit::textChanged, this, [this] { ShowTireSizeNote(StockTire_); });
+    connect(&StockModel_, &QComboBox::activated, this, &StockPageWidget::StockModel_Click);
+    connect(&StockYear_, &QComboBox::activated, this, &StockPageWidget::StockYear_Click);
+    connect(&StockDiff_, &QComboBox::activated, this, &StockPageWidget::StockDiff_Click);
+    connect(&StockGetRPMButton_, &QPushButton::clicked, this,
+            &StockPageWidget::StockGetRPMButton_Click);
+    connect(&StockGetMPHButton_, &QPushButton::clicked, this,
+            &StockPageWidget::StockGetMPHButton_Click);
+}
+
+std::vector<QWidget*> StockPageWidget::FocusOrder() const {
+    return {&StockTire_, &StockModel_,        &StockYear_,
+            &StockDiff_, &StockGetRPMButton_, &StockGetMPHButton_};
+}
+
+void StockPageWidget::Form_Load() { PrepareStockLists(logic_.inputs); }
+
+void StockPageWidget::StockModel_Click() { RefillYearRanges(logic_.inputs); }
+
+void StockPageWidget::StockYear_Click() { RefillAxleRatios(logic_.inputs); }
+
+void StockPageWidget::StockDiff_Click() {
+    // The chosen ratio is read when a stock button is pressed.
+}
+
+void StockPageWidget::StockGetRPMButton_Click() { Run(TableMode::GetRPM); }
+
+void StockPageWidget::StockGetMPHButton_Click() { Run(TableMode::GetMPH); }
+
+void StockPageWidget::Run(TableMode mode) {
+    // An incomplete selection leaves the list, and so the shown table, as
+    // they were.
+    if (std::optional<Table> table = RunStockTable(logic_, mode)) {
+        shown_ = std::move(table);
+    }
+}
+
+}  // namespace tachoria
