@@ -78,7 +78,7 @@ double LeadingNumberValue(std::string_view text) {
 std::optional<double> PlainNumberConverter::ToNumber(std::string_view text) const {
     const std::string_view trimmed = TrimBlanks(text);
     const LeadingNumber number = ScanLeadingNumber(trimmed);
-    if (number.length == 0 || number.length != trimmed.size() || !std::isfinite(number.value)) {
+    if (number.length == 0 || number.length != trimmed.size()) {
         return std::nullopt;
     }
     return number.value;

@@ -29,8 +29,9 @@ double LeadingNumberValue(std::string_view text);
 class NumberConverter {
 public:
     virtual ~NumberConverter() = default;
-    // The number a whole text stands for (blanks around it allowed); empty
-    // when the text is not a finite number.
+    // The number a whole text stands for (blanks around it allowed):
+    // ±infinity when it is written correctly but too large for a double,
+    // empty when the text is not a number ("inf" and "nan" are not).
     [[nodiscard]] virtual std::optional<double> ToNumber(std::string_view text) const = 0;
     // The text written into a box for a number.
     [[nodiscard]] virtual std::string ToText(double value) const = 0;

@@ -1,26 +1,58 @@
 #include "tables/FailureMessage.h"
 
+#include <vector>
+
 namespace tachoria {
 namespace {
 
-std::string Quoted(std::string_view name, std::string_view text) {
-    std::string quoted(name);
-    quoted += " \"";
-    quoted += text;
-    quoted += '"';
-    return quoted;
+constexpr std::string_view kEllipsis = "\u2026";
+
+// Where each character of a UTF-8 text starts, so that eliding never cuts
+// one in two.
+std::vector<std::size_t> CharacterStarts(std::string_view text) {
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0U) != 0x80U) {
+            starts.push_back(i);
+        }
+    }
+    return starts;
+}
+
+std::string Named(std::string_view name, std::string_view text) {
+    return std::string(name) + " " + Quote(text);
 }
 
 }  // namespace
 
+std::string Quote(std::string_view text) {
+    const std::vector<std::size_t> starts = CharacterStarts(text);
+    std::string quoted(1, '"');
+    if (starts.size() <= kLongestQuote) {
+        quoted.append(text);
+    } else {
+        const std::size_t head = (kLongestQuote - 1) / 2;
+        const std::size_t tail = kLongestQuote - 1 - head;
+        quoted.append(text.substr(0, starts[head]));
+        quoted.append(kEllipsis);
+        quoted.append(text.substr(starts[starts.size() - tail]));
+    }
+    quoted += '"';
+    return quoted;
+}
+
 std::string NotANumberMessage(std::string_view name, std::string_view text) {
-    return Quoted(name, text) + " is not a number.";
+    return Named(name, text) + " is not a number.";
+}
+
+std::string TooLargeMessage(std::string_view name, std::string_view text) {
+    return Named(name, text) + " is too large a number.";
 }
 
 std::string RowFailureMessage(std::span<const NamedInput> inputs) {
     for (const NamedInput& input : inputs) {
         if (input.divisor && input.value == 0.0) {
-            return Quoted(input.name, input.text) +
+            return Named(input.name, input.text) +
                    " is zero, and the table divides by it. Enter a number other than 0.";
         }
     }
@@ -29,7 +61,7 @@ std::string RowFailureMessage(std::span<const NamedInput> inputs) {
         if (i > 0) {
             list += i + 1 == inputs.size() ? " and " : ", ";
         }
-        list += Quoted(inputs[i].name, inputs[i].text);
+        list += Named(inputs[i].name, inputs[i].text);
     }
     const char* verb = inputs.size() == 1 ? " is" : " are";
     return list + verb + " too large or too small: the table's speeds cannot be computed.";

@@ -1,5 +1,7 @@
 #include "tables/GenericPage.h"
 
+#include <cmath>
+
 #include "arith/TireSize.h"
 #include "tables/Captions.h"
 #include "tables/FailureMessage.h"
@@ -42,9 +44,10 @@ Table ComputeGenericTable(TableMode mode, const std::array<GivenText, 3>& texts,
         if (!value) {
             value = numbers.ToNumber(inputs[i].text);
         }
-        if (!value) {
+        if (!value || std::isinf(*value)) {
             Table table = EmptyTable(description, std::move(used));
-            table.failure = NotANumberMessage(inputs[i].name, inputs[i].text);
+            table.failure = value ? TooLargeMessage(inputs[i].name, inputs[i].text)
+                                  : NotANumberMessage(inputs[i].name, inputs[i].text);
             return table;
         }
         inputs[i].value = *value;

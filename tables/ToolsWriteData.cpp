@@ -1,6 +1,7 @@
 #include "tables/ToolsWriteData.h"
 
 #include <array>
+#include <cmath>
 
 #include "tables/ToolsListView.h"
 
@@ -17,9 +18,15 @@ Table ComputeStockTable(TableMode mode, const StockInputs& inputs, std::string_v
     for (const Gear gear : kForwardGears) {
         used.gearRatios.push_back(inputs.ratios.Of(gear));
     }
+    const TableDescription& description = StockTableDescription(mode);
+    if (std::isinf(inputs.tireDiameter)) {
+        Table table = EmptyTable(description, std::move(used));
+        table.failure = TooLargeMessage(tireName, inputs.tireText);
+        return table;
+    }
     const std::array<NamedInput, 1> tire = {
         {{std::string(tireName), inputs.tireText, inputs.tireDiameter, true}}};
-    return ComputeTable(StockTableDescription(mode), std::move(used), tire);
+    return ComputeTable(description, std::move(used), tire);
 }
 
 Table WriteStockTable(ResultList& list, FailureSink& failures, TableMode mode,

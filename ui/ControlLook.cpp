@@ -2,18 +2,12 @@
 
 #include <QHeaderView>
 
-#include "arith/TireSize.h"
-
 namespace tachoria {
 namespace {
 
 constexpr int kFontPoints = 12;
 
 }  // namespace
-
-QString TireHint() {
-    return QStringLiteral("Diameter in inches, or a size code such as 185/80R13");
-}
 
 QFont ArialFont(bool bold) {
     QFont font(QStringLiteral("Arial"), kFontPoints);
@@ -47,9 +41,10 @@ void SetUpResultList(QTreeWidget& list, bool alternatingRows) {
     list.header()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void ShowTireSizeNote(QLineEdit& box) {
-    const std::string note = TireSizeNote(box.text().toStdString());
-    box.setToolTip(note.empty() ? TireHint() : QString::fromStdString(note));
+void ShowTireReading(QLineEdit& box, const std::string& reading) {
+    const QString text = QString::fromStdString(reading);
+    box.setToolTip(text);
+    box.setAccessibleDescription(text);
 }
 
 }  // namespace tachoria

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QString>
 #include <QTreeWidget>
+#include <string>
 #include <string_view>
 
 // How the main window's controls look and what they are called, shared by
@@ -29,11 +30,8 @@ void Describe(QWidget& control, const QString& name, const QString& description 
 // right-aligned headers.
 void SetUpResultList(QTreeWidget& list, bool alternatingRows);
 
-// How to write a tire diameter.
-QString TireHint();
-
-// A tire box's tooltip says which diameter a size code stands for, or how
-// to write a tire.
-void ShowTireSizeNote(QLineEdit& box);
+// Shows what a tire box's text reads as, in its tooltip and, for screen
+// readers, its description.
+void ShowTireReading(QLineEdit& box, const std::string& reading);
 
 }  // namespace tachoria

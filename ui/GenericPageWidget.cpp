@@ -1,10 +1,12 @@
 #include "ui/GenericPageWidget.h"
 
 #include "tables/Captions.h"
+#include "tables/TireReading.h"
 #include "tables/ToolsGenericMPH.h"
 #include "tables/ToolsGenericRPM.h"
+#include "ui/CommandButton.h"
 #include "ui/ControlLook.h"
-#include "ui/ResultListCopy.h"
+#include "ui/ResultListMenu.h"
 
 namespace tachoria {
 
@@ -12,10 +14,12 @@ GenericPageWidget::GenericPageWidget(QWidget& tabs, FailureSink& failures)
     : TwipPage(tabs),
       Label1_(Place(Named(new QLabel, "Label1"), {840, 960, 2535, 375})),
       TireBox_(Place(Named(new QLineEdit, "TireBox"), {3480, 960, 1575, 390})),
-      Gen_GetRPMButton_(Place(Named(new QPushButton, "Gen_GetRPMButton"), {5760, 960, 1575, 495})),
+      Gen_GetRPMButton_(
+          Place(Named(new CommandButton, "Gen_GetRPMButton"), {5760, 960, 1575, 495})),
       Label2_(Place(Named(new QLabel, "Label2"), {840, 1560, 2535, 375})),
       DiffBox_(Place(Named(new QLineEdit, "DiffBox"), {3480, 1560, 1575, 390})),
-      Gen_GetMPHButton_(Place(Named(new QPushButton, "Gen_GetMPHButton"), {5760, 1920, 1575, 495})),
+      Gen_GetMPHButton_(
+          Place(Named(new CommandButton, "Gen_GetMPHButton"), {5760, 1920, 1575, 495})),
       Label3_(Place(Named(new QLabel, "Label3"), {840, 2160, 2535, 375})),
       TransBox_(Place(Named(new QLineEdit, "TransBox"), {3480, 2160, 1575, 390})),
       ListView1_(Place(Named(new QTreeWidget, "ListView1"), {120, 2760, 8415, 6015})),
@@ -43,23 +47,26 @@ GenericPageWidget::GenericPageWidget(QWidget& tabs, FailureSink& failures)
     Gen_GetRPMButton_.setFont(bold);
     Gen_GetMPHButton_.setFont(bold);
     SetUpResultList(ListView1_, false);
-    AddCopyActions(ListView1_, [this] { return ShownTable(); });
+    AddResultListMenu(ListView1_, [this] { return ShownTable(); });
 
     // Screen readers announce a control by these; the buttons' captions
     // repeat on the other page, so they also say which page they are on.
     Label1_.setBuddy(&TireBox_);
     Label2_.setBuddy(&DiffBox_);
     Label3_.setBuddy(&TransBox_);
-    Describe(TireBox_, ToQString(kTireDiameterCaption), TireHint());
+    Describe(TireBox_, ToQString(kTireDiameterCaption));
     Describe(DiffBox_, ToQString(kDifferentialCaption));
     Describe(TransBox_, ToQString(kTransmissionCaption));
     const QString page = ToQString(kGenericPageName);
     Describe(Gen_GetRPMButton_, QStringLiteral("Get RPM, ") + page);
     Describe(Gen_GetMPHButton_, QStringLiteral("Get MPH, ") + page);
     Describe(ListView1_, page + QStringLiteral(" results"));
-    ShowTireSizeNote(TireBox_);
+    const auto showReading = [this] {
+        ShowTireReading(TireBox_, GenericTireReading(TireBox_.text().toStdString(), numbers_));
+    };
+    showReading();
 
-    connect(&TireBox_, &QLineEdit::textChanged, this, [this] { ShowTireSizeNote(TireBox_); });
+    connect(&TireBox_, &QLineEdit::textChanged, this, showReading);
     connect(&Gen_GetMPHButton_, &QPushButton::clicked, this,
             &GenericPageWidget::Gen_GetMPHButton_Click);
     connect(&Gen_GetRPMButton_, &QPushButton::clicked, this,

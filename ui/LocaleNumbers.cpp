@@ -20,10 +20,15 @@ std::optional<double> LocaleNumbers::ToNumber(std::string_view text) const {
         QString::fromUtf8(blankless.data(), static_cast<qsizetype>(blankless.size()));
     bool ok = false;
     const double value = locale_.toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(value)) {
-        return std::nullopt;
+    if (ok && std::isfinite(value)) {
+        return value;
     }
-    return value;
+    // Qt reads "inf" and "nan" as numbers, and marks a number too large for
+    // a double as a failure, with ±infinity.
+    if (!ok && std::isinf(value)) {
+        return value;
+    }
+    return std::nullopt;
 }
 
 std::string LocaleNumbers::ToText(double value) const {

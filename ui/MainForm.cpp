@@ -71,7 +71,7 @@ void MainForm::showEvent(QShowEvent* event) {
 }
 
 void MainForm::SetWarningPresenter(WarningPresenter presenter) {
-    presentWarning_ = std::move(presenter);
+    presentWarning_ = presenter ? std::move(presenter) : ShowWarningBox;
 }
 
 void MainForm::Report(const std::string& message) {

@@ -27,7 +27,7 @@ public:
 
     // How a failure is shown: by default a warning box over the window that
     // does not block (the handler that failed has ended when it is read).
-    // Tests put a recorder here.
+    // Tests put a recorder here; an empty presenter restores the box.
     using WarningPresenter = std::function<void(QWidget& parent, const QString& message)>;
     void SetWarningPresenter(WarningPresenter presenter);
 

@@ -1,8 +1,9 @@
-#include "ui/ResultListCopy.h"
+#include "ui/ResultListMenu.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QList>
 #include <algorithm>
 #include <vector>
 
@@ -25,15 +26,29 @@ void ToClipboard(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
+// Keeps `actions` enabled exactly while `list` has rows.
+void EnableWhileRows(QTreeWidget& list, const QList<QAction*>& actions) {
+    const auto update = [&list, actions] {
+        for (QAction* action : actions) {
+            action->setEnabled(list.topLevelItemCount() > 0);
+        }
+    };
+    QAbstractItemModel* model = list.model();
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, &list, update);
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, &list, update);
+    QObject::connect(model, &QAbstractItemModel::modelReset, &list, update);
+    update();
+}
+
 }  // namespace
 
-void AddCopyActions(QTreeWidget& list, const ShownTable& shown) {
+void AddResultListMenu(QTreeWidget& list, const ShownTable& shown) {
     auto* copy = new QAction(QStringLiteral("Copy"), &list);
     copy->setObjectName(QStringLiteral("copyRows"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
-    // Always enabled, so that the list's own copy of the current cell never
-    // answers the shortcut instead; with no rows selected it copies nothing.
+    // With rows but none selected it copies nothing. (Disabled, with no
+    // rows, the list's own copy of the current cell has nothing to copy.)
     QObject::connect(copy, &QAction::triggered, &list, [&list, shown] {
         const Table* table = shown();
         const std::vector<std::size_t> rows = SelectedRows(list);
@@ -52,6 +67,7 @@ void AddCopyActions(QTreeWidget& list, const ShownTable& shown) {
 
     list.addAction(copy);
     list.addAction(copyTable);
+    EnableWhileRows(list, {copy, copyTable});
     list.setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

@@ -12,7 +12,8 @@ using ShownTable = std::function<const Table*()>;
 
 // Gives a result list the platform's copy shortcut and a context menu with
 // "Copy" (the selected rows) and "Copy Table" (every row). The clipboard gets
-// the header row and the rows as tab-separated text.
-void AddCopyActions(QTreeWidget& list, const ShownTable& shown);
+// the header row and the rows as tab-separated text. The actions are
+// disabled while the list has no rows.
+void AddResultListMenu(QTreeWidget& list, const ShownTable& shown);
 
 }  // namespace tachoria

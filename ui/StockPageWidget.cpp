@@ -2,8 +2,10 @@
 
 #include "tables/Captions.h"
 #include "tables/StockSelection.h"
+#include "tables/TireReading.h"
+#include "ui/CommandButton.h"
 #include "ui/ControlLook.h"
-#include "ui/ResultListCopy.h"
+#include "ui/ResultListMenu.h"
 
 namespace tachoria {
 
@@ -16,9 +18,9 @@ StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures)
       StockYear_(Place(Named(new QComboBox, "StockYear"), {3240, 1560, 2535, 390})),
       StockDiff_(Place(Named(new QComboBox, "StockDiff"), {5880, 1560, 2535, 390})),
       StockGetRPMButton_(
-          Place(Named(new QPushButton, "StockGetRPMButton"), {2160, 2160, 1575, 615})),
+          Place(Named(new CommandButton, "StockGetRPMButton"), {2160, 2160, 1575, 615})),
       StockGetMPHButton_(
-          Place(Named(new QPushButton, "StockGetMPHButton"), {5160, 2160, 1575, 615})),
+          Place(Named(new CommandButton, "StockGetMPHButton"), {5160, 2160, 1575, 615})),
       Label7_(Place(Named(new QLabel, "Label7"), {2760, 2880, 3135, 375})),
       ListView_(Place(Named(new QTreeWidget, "ListView"), {120, 3360, 8415, 5415})),
       adapters_{LineEditTextBox(StockTire_), ComboBoxList(StockModel_), ComboBoxList(StockYear_),
@@ -35,12 +37,12 @@ StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures)
     StockYear_.setEnabled(false);
     StockDiff_.setEnabled(false);
     SetUpResultList(ListView_, true);
-    AddCopyActions(ListView_, [this] { return ShownTable(); });
+    AddResultListMenu(ListView_, [this] { return ShownTable(); });
 
     // Screen readers announce a control by these; the buttons' captions
     // repeat on the other page, so they also say which page they are on.
     Label6_.setBuddy(&StockTire_);
-    Describe(StockTire_, ToQString(kTireDiameterCaption), TireHint());
+    Describe(StockTire_, ToQString(kTireDiameterCaption));
     const std::pair<QComboBox*, std::string_view> lists[] = {
         {&StockModel_, kModelCaption},
         {&StockYear_, kYearRangeCaption},
@@ -58,9 +60,12 @@ StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures)
     Describe(StockGetRPMButton_, QStringLiteral("Get RPM, ") + page);
     Describe(StockGetMPHButton_, QStringLiteral("Get MPH, ") + page);
     Describe(ListView_, page + QStringLiteral(" results"));
-    ShowTireSizeNote(StockTire_);
+    const auto showReading = [this] {
+        ShowTireReading(StockTire_, StockTireReading(StockTire_.text().toStdString()));
+    };
+    showReading();
 
-    connect(&StockTire_, &QLineEdit::textChanged, this, [this] { ShowTireSizeNote(StockTire_); });
+    connect(&StockTire_, &QLineEdit::textChanged, this, showReading);
     connect(&StockModel_, &QComboBox::activated, this, &StockPageWidget::StockModel_Click);
     connect(&StockYear_, &QComboBox::activated, this, &StockPageWidget::StockYear_Click);
     connect(&StockDiff_, &QComboBox::activated, this, &StockPageWidget::StockDiff_Click);

@@ -197,6 +197,8 @@ TEST_F(GenericFixture, FailuresStopAtTheFirstRowAndAreReportedOnce) {
         {"1e-300", "", "", false,
          "Tire Diameter \"1e-300\", Differential Gearing \"3.27\" and Transmission Gearing \"1\" "
          "are too large or too small: the table's speeds cannot be computed."},
+        {"1e400", "", "", false, "Tire Diameter \"1e400\" is too large a number."},
+        {"24", "", "-1e999", true, "Transmission Gearing \"-1e999\" is too large a number."},
         {"24", "1e200", "1e200", false,
          "Tire Diameter \"24\", Differential Gearing \"1e200\" and Transmission Gearing "
          "\"1e200\" are too large or too small: the table's speeds cannot be computed."},

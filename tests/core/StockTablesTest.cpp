@@ -5,6 +5,7 @@
 
 #include "FakeStockPage.h"
 #include "GoldenTable.h"
+#include "tables/GenericPage.h"
 
 namespace tachoria {
 namespace {
@@ -187,10 +188,20 @@ TEST_F(StockFixture, ModelChangeAfterATableKeepsItUntilTheNextPress) {
 
 TEST_F(StockFixture, OutOfRangeTireIsReportedOnceByName) {
     Select("Early Car (1961-1964)", "1964", "3.55");
-    for (const char* text : {"1e400", "1e-320", "-1e400"}) {
-        SCOPED_TRACE(text);
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"1e400", "Tire Diameter \"1e400\" is too large a number."},
+        {"-1e400", "Tire Diameter \"-1e400\" is too large a number."},
+        {"1e-320",
+         "Tire Diameter \"1e-320\" is too large or too small: the table's speeds cannot be "
+         "computed."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
         failures.messages.clear();
-        tire.SetText(text);
+        tire.SetText(c.text);
         for (const TableMode mode : {TableMode::GetRPM, TableMode::GetMPH}) {
             list.rows = {{"old"}};
             const std::optional<Table> table = RunStockTable(page, mode);
@@ -198,12 +209,27 @@ TEST_F(StockFixture, OutOfRangeTireIsReportedOnceByName) {
             EXPECT_EQ(list.columns.size(), 5U);
             EXPECT_TRUE(table && table->failure && table->rows.empty());
         }
-        EXPECT_EQ(failures.messages,
-                  (std::vector<std::string>(
-                      2, std::string("Tire Diameter \"") + text +
-                             "\" is too large or too small: the table's speeds cannot be "
-                             "computed.")));
+        EXPECT_EQ(failures.messages, (std::vector<std::string>(2, c.message)));
     }
+}
+
+// One problem, one wording, whichever page the tire was typed on.
+TEST_F(StockFixture, BothPagesWordATooLargeTireAlike) {
+    Select("Early Car (1961-1964)", "1964", "3.55");
+    tire.SetText("1e400");
+    RunStockTable(page, TableMode::GetRPM);
+
+    testing::FakeTextBox genericTire("1e400");
+    testing::FakeTextBox diff;
+    testing::FakeTextBox trans;
+    FakeResultList genericList;
+    RecordingFailureSink genericFailures;
+    const PlainNumberConverter numbers;
+    ShowGenericTable({genericTire, diff, trans, genericList, numbers, genericFailures},
+                     TableMode::GetRPM);
+    EXPECT_EQ(failures.messages, genericFailures.messages);
+    EXPECT_EQ(failures.messages,
+              std::vector<std::string>{"Tire Diameter \"1e400\" is too large a number."});
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
 
 #include "WindowTestBase.h"
 
@@ -17,6 +19,12 @@ class ConveniencesTest : public WindowTestBase {
             qFatal("no action %s", name);
         }
         return *action;
+    }
+
+    void ClearBothLists() {
+        for (const char* name : {"ListView", "ListView1"}) {
+            Get<QTreeWidget>(name).clear();
+        }
     }
 
     void FillStockTable() {
@@ -81,9 +89,135 @@ private slots:
         Click("StockGetRPMButton");
         QCOMPARE(Row(Get<QTreeWidget>("ListView"), 0),
                  QStringList({"   10", " 1627", " 1047", " 642", " 445"}));
+    }
 
-        Type("StockTire", QStringLiteral("24 in"));
-        QVERIFY(!Get<QLineEdit>("StockTire").toolTip().contains('='));
+    // The tooltip and what a screen reader hears say which diameter the
+    // tables will use, whatever was typed.
+    void tireBoxesSayWhatTheyRead_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reading");
+        const QString how =
+            QStringLiteral("Type a diameter in inches, or a size code such as 185/80R13.");
+        QTest::newRow("stock: empty") << "StockTire"
+                                      << "" << how;
+        QTest::newRow("stock: comma") << "StockTire"
+                                      << "24,5"
+                                      << "\"24,5\" reads as 24 in.";
+        QTest::newRow("stock: unit") << "StockTire"
+                                     << "24.5 in"
+                                     << "\"24.5 in\" reads as 24.5 in.";
+        QTest::newRow("stock: code without rim") << "StockTire"
+                                                 << "185/80R"
+                                                 << "\"185/80R\" reads as 185 in.";
+        QTest::newRow("stock: word") << "StockTire"
+                                     << "abc"
+                                     << "\"abc\" is not a number. " + how;
+        QTest::newRow("stock: zero")
+            << "StockTire"
+            << "0"
+            << "\"0\" reads as 0 in, and the tables need a diameter other than 0.";
+        QTest::newRow("stock: too large") << "StockTire"
+                                          << "1e400"
+                                          << "\"1e400\" is too large a number.";
+        QTest::newRow("generic: empty") << "TireBox"
+                                        << ""
+                                        << "Empty: the tables use 24 in. " + how;
+        QTest::newRow("generic: number") << "TireBox"
+                                         << "26.5"
+                                         << "\"26.5\" reads as 26.5 in.";
+        QTest::newRow("generic: comma") << "TireBox"
+                                        << "24,5"
+                                        << "\"24,5\" is not a number. " + how;
+        QTest::newRow("generic: code") << "TireBox"
+                                       << "195/70-14"
+                                       << "195/70-14 = 24.75 in";
+    }
+
+    void tireBoxesSayWhatTheyRead() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, reading);
+        auto& edit = Get<QLineEdit>(qPrintable(box));
+        edit.setText(QStringLiteral("x"));
+        edit.setText(text);
+        QCOMPARE(edit.toolTip(), reading);
+        QCOMPARE(edit.accessibleDescription(), reading);
+    }
+
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("list");
+        for (const auto& [button, list] : {std::pair{"StockGetRPMButton", "ListView"},
+                                           {"StockGetMPHButton", "ListView"},
+                                           {"Gen_GetRPMButton", "ListView1"},
+                                           {"Gen_GetMPHButton", "ListView1"}}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, Enter").arg(button)))
+                << button << int(Qt::Key_Return) << int(Qt::NoModifier) << list;
+            QTest::newRow(qPrintable(QStringLiteral("%1, keypad Enter").arg(button)))
+                << button << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << list;
+        }
+    }
+
+    void enterPressesTheFocusedButton() {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, list);
+        SelectEarlyCar();
+        Type("StockTire", QStringLiteral("24"));
+        const bool generic = button.startsWith("Gen_");
+        Get<QTabWidget>("StockTab")
+            .setCurrentIndex(generic ? MainForm::kGenericPage : MainForm::kStockPage);
+        auto& pushButton = Get<QPushButton>(qPrintable(button));
+        pushButton.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&pushButton, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(Get<QTreeWidget>(qPrintable(list)).topLevelItemCount(),
+                 button.contains("RPM") ? (generic ? 12 : 15) : 14);
+        // Enter with Ctrl is some other shortcut, not a press.
+        ClearBothLists();
+        QTest::keyClick(&pushButton, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(Get<QTreeWidget>(qPrintable(list)).topLevelItemCount(), 0);
+    }
+
+    void copyActionsNeedRows() {
+        for (const char* name : {"ListView", "ListView1"}) {
+            auto& list = Get<QTreeWidget>(name);
+            QVERIFY2(!Action(list, "copyRows").isEnabled(), name);
+            QVERIFY2(!Action(list, "copyTable").isEnabled(), name);
+        }
+        FillStockTable();
+        auto& stock = Get<QTreeWidget>("ListView");
+        QVERIFY(Action(stock, "copyRows").isEnabled());
+        QVERIFY(Action(stock, "copyTable").isEnabled());
+        QVERIFY(!Action(Get<QTreeWidget>("ListView1"), "copyTable").isEnabled());
+        // A table that stops before its first row leaves the list empty again.
+        Type("StockTire", QStringLiteral("1e400"));
+        Click("StockGetRPMButton");
+        QCOMPARE(stock.topLevelItemCount(), 0);
+        QVERIFY(!Action(stock, "copyTable").isEnabled());
+    }
+
+    // A pasted 100,000-digit number: the message quotes its ends and the box
+    // stays on the screen.
+    void warningForAHugePasteFitsOnTheScreen() {
+        form_->SetWarningPresenter({});  // the real warning box
+        Get<QTabWidget>("StockTab").setCurrentIndex(MainForm::kGenericPage);
+        // A line edit keeps the first 32767 characters: still a number, too large.
+        Get<QLineEdit>("TireBox").setText(QString(100000, '9'));
+        Click("Gen_GetRPMButton");
+        auto* box = form_->findChild<QMessageBox*>();
+        QVERIFY(box != nullptr);
+        QTRY_VERIFY(box->isVisible());
+        QCOMPARE(box->text(), QStringLiteral("Tire Diameter \"%1\u2026%2\" is too large a number.")
+                                  .arg(QString(19, '9'), QString(20, '9')));
+        const QRect screen = box->screen()->availableGeometry();
+        QVERIFY2(box->frameGeometry().width() <= screen.width(),
+                 qPrintable(QString::number(box->frameGeometry().width())));
+        QVERIFY(screen.contains(box->frameGeometry()));
+        box->close();
     }
 
     void controlsHaveAccessibleNames_data() {

@@ -288,7 +288,8 @@ private slots:
         Type("StockTire", QStringLiteral("1e400"));
         Click("StockGetRPMButton");
         QCOMPARE(warnings_.size(), 2);
-        QVERIFY(warnings_.last().startsWith("Tire Diameter \"1e400\""));
+        QCOMPARE(warnings_.last(),
+                 QStringLiteral("Tire Diameter \"1e400\" is too large a number."));
         QCOMPARE(Get<QTreeWidget>("ListView").topLevelItemCount(), 0);
     }
 

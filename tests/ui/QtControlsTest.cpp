@@ -113,10 +113,12 @@ private slots:
                                  << "abc" << false << 0.0;
         QTest::newRow("en blanks") << "en_US"
                                    << "   " << false << 0.0;
+        QTest::newRow("en overflow") << "en_US"
+                                     << "1e400" << true << qInf();
         QTest::newRow("en inf") << "en_US"
                                 << "inf" << false << 0.0;
-        QTest::newRow("en overflow") << "en_US"
-                                     << "1e400" << false << 0.0;
+        QTest::newRow("en nan") << "en_US"
+                                << "nan" << false << 0.0;
         QTest::newRow("de 3,27") << "de_DE"
                                  << "3,27" << true << 3.27;
         QTest::newRow("de point") << "de_DE"
