@@ -11,9 +11,10 @@ packages=(
     fonts-liberation2       # Arial's metrics, so the fixed layout fits its texts
     locales                 # localedef, for the comma-decimal locale tests
     libqt6svg6              # draws the SVG window icon
-    desktop-file-utils appstream dpkg-dev file   # validate and package the desktop install
+    desktop-file-utils appstream dpkg-dev file lintian   # validate and package the desktop install
     clang libclang-rt-dev clang-tidy        # sanitizers, libFuzzer, static checks
     libbenchmark-dev                        # the benchmarks
+    xvfb xauth xdotool xclip dbus-x11 at-spi2-core python3-pyatspi   # the desktop-session test
 )
 # Callers may ask for more, such as the start-up measurement's tools.
 packages+=("$@")

@@ -40,29 +40,41 @@ int TreeResultList::Width() const {
 int TreeResultList::ColumnCount() const { return tree_.columnCount(); }
 
 void TreeResultList::RemoveColumn(int column) {
-    const int count = ColumnCount();
-    Q_ASSERT_X(column >= 1 && column <= count, "RemoveColumn", "no such column");
-    if (column < 1 || column > count) {
+    QStringList headers = Headers();
+    Q_ASSERT_X(column >= 1 && column <= headers.size(), "RemoveColumn", "no such column");
+    if (column < 1 || column > headers.size()) {
         return;
     }
-    QStringList headers;
-    for (int i = 0; i < count; ++i) {
-        if (i != column - 1) {
-            headers << tree_.headerItem()->text(i);
-        }
-    }
-    tree_.setColumnCount(count - 1);
-    tree_.setHeaderLabels(headers);
+    headers.removeAt(column - 1);
+    SetHeaderTexts(headers);
 }
 
 void TreeResultList::AddColumn(std::string_view header, std::optional<int> width) {
-    const int column = ColumnCount();
-    tree_.setColumnCount(column + 1);
-    tree_.headerItem()->setText(column, ToQString(header));
-    tree_.headerItem()->setTextAlignment(column, kCellAlignment);
+    const QStringList headers = Headers() << ToQString(header);
+    SetHeaderTexts(headers);
     if (width) {
-        tree_.header()->resizeSection(column, *width / kTwipsPerPixel);
+        tree_.header()->resizeSection(static_cast<int>(headers.size()) - 1,
+                                      *width / kTwipsPerPixel);
     }
+}
+
+QStringList TreeResultList::Headers() const {
+    QStringList headers;
+    for (int column = 0; column < tree_.columnCount(); ++column) {
+        headers << tree_.headerItem()->text(column);
+    }
+    return headers;
+}
+
+void TreeResultList::SetHeaderTexts(const QStringList& headers) {
+    // A fresh header item each time: QTreeWidget's own keeps a text for
+    // every column it ever had, so changing the column count back and
+    // forth would grow it with each table.
+    auto* item = new QTreeWidgetItem(headers);
+    for (int column = 0; column < headers.size(); ++column) {
+        item->setTextAlignment(column, kCellAlignment);
+    }
+    tree_.setHeaderItem(item);
 }
 
 int TreeResultList::RowCount() const { return tree_.topLevelItemCount(); }

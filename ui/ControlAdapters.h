@@ -56,6 +56,8 @@ public:
     void SetSubItemText(int row, int subItem, std::string_view text) override;
 
 private:
+    [[nodiscard]] QStringList Headers() const;
+    void SetHeaderTexts(const QStringList& headers);
     // The row numbered `row`, or null when there is none.
     QTreeWidgetItem* Row(int row) const;
     QTreeWidget& tree_;

@@ -26,17 +26,20 @@ void ToClipboard(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-// Keeps `actions` enabled exactly while `list` has rows.
-void EnableWhileRows(QTreeWidget& list, const QList<QAction*>& actions) {
-    const auto update = [&list, actions] {
+// Keeps `actions` enabled exactly while `list` has rows. It asks the list's
+// model, not the list: the model outlives the list's own part while the
+// list is destroyed, and says it was reset as it goes.
+void EnableWhileRows(const QTreeWidget& list, const QList<QAction*>& actions) {
+    QAbstractItemModel* model = list.model();
+    const auto update = [model, actions] {
+        const bool rows = model->rowCount() > 0;
         for (QAction* action : actions) {
-            action->setEnabled(list.topLevelItemCount() > 0);
+            action->setEnabled(rows);
         }
     };
-    QAbstractItemModel* model = list.model();
-    QObject::connect(model, &QAbstractItemModel::rowsInserted, &list, update);
-    QObject::connect(model, &QAbstractItemModel::rowsRemoved, &list, update);
-    QObject::connect(model, &QAbstractItemModel::modelReset, &list, update);
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, model, update);
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, model, update);
+    QObject::connect(model, &QAbstractItemModel::modelReset, model, update);
     update();
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+
 #include "tables/ReadForm.h"
 #include "tables/ToolsWriteData.h"
 
@@ -33,6 +36,54 @@ TEST(TabSeparatedText, TakesEveryRowInOrderOrOnlyThoseAsked) {
 TEST(TabSeparatedText, HeaderAloneWhenThereAreNoRows) {
     EXPECT_EQ(TabSeparatedText(Table{{"RPM", "MPH"}, {}, {}, {}}), "RPM\tMPH\n");
     EXPECT_EQ(TabSeparatedText(Table{{"A", "B"}, {{"   ", {"-5"}}}, {}, {}}), "A\tB\n\t-5\n");
+}
+
+TEST(CommaSeparatedText, IsRfc4180WithAHeaderLine) {
+    const std::string csv = CommaSeparatedText(EarlyCarRPM());
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n", csv.find("\r\n") + 2) + 2),
+              "MPH,1st Gear,2nd Gear,3rd Gear,4th Gear\r\n10,1671,1076,659,457\r\n");
+    EXPECT_NE(csv.find("\r\n150,,,9892,6869\r\n"), std::string::npos);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 16);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\r'), 16);
+}
+
+TEST(CommaSeparatedText, QuotesFieldsThatNeedIt) {
+    const Table table{{"a,b", "say \"hi\"", "two\nlines", " plain "}, {}, {}, {}};
+    EXPECT_EQ(CommaSeparatedText(table), "\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",plain\r\n");
+}
+
+TEST(AlignedText, RightAlignsEachColumnUnderItsHeader) {
+    const Table table{{"MPH", "RPM"}, {{"   10", {"  457"}}, {"  120", {" 5495"}}}, {}, {}};
+    EXPECT_EQ(AlignedText(table),
+              "  MPH    RPM\n"
+              "   10    457\n"
+              "  120   5495\n");
+    const std::string stock = AlignedText(EarlyCarRPM());
+    EXPECT_EQ(stock.substr(0, stock.find('\n')), "  MPH  1st Gear  2nd Gear  3rd Gear  4th Gear");
+    // Two blank cells, then the third gear's " 9892" right-aligned under "3rd Gear".
+    EXPECT_NE(stock.find("\n  150" + std::string(26, ' ') + "9892      6869\n"), std::string::npos);
+}
+
+TEST(JsonText, GivesInputsHeadersAndNumericRows) {
+    const std::string forward = JsonText(ComputeStockTable(
+        TableMode::GetMPH, *StockInputsOf("24", "Forward Control", "1961 (early)", "3.27")));
+    EXPECT_TRUE(forward.starts_with(
+        "{\n"
+        "  \"page\": \"stock\",\n"
+        "  \"inputs\": {\"model\": \"Forward Control\", \"yearRange\": \"1961 (early)\", "
+        "\"tire\": \"24\", \"tireDiameter\": 24, \"axleRatio\": 3.27, \"gearRatios\": [4.26, "
+        "2.55, 1.68, 1]},\n"
+        "  \"headers\": [\"RPM\", \"1st Gear\", \"2nd Gear\", \"3rd Gear\", \"4th Gear\"],\n"
+        "  \"rows\": [\n"
+        "    [500, 2, 4, 6, 10],\n"))
+        << forward;
+    const std::string json = JsonText(EarlyCarRPM());
+    EXPECT_NE(json.find("    [10, 1671, 1076, 659, 457],\n"), std::string::npos);
+    EXPECT_NE(json.find("    [150, null, null, 9892, 6869]\n  ]\n}\n"), std::string::npos);
+    Table odd{{"a\"b\\c\x01"}, {}, {}, {}};
+    odd.inputs.tireDiameter = std::numeric_limits<double>::infinity();
+    EXPECT_NE(JsonText(odd).find("[\"a\\\"b\\\\c\\u0001\"]"), std::string::npos);
+    EXPECT_NE(JsonText(odd).find("\"tireDiameter\": null"), std::string::npos);
 }
 
 }  // namespace
