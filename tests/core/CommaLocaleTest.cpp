@@ -4,10 +4,12 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 
 #include "arith/Num2String.h"
 #include "arith/NumberReading.h"
+#include "commandline/CommandLine.h"
 #include "tables/ReadForm.h"
 
 namespace tachoria {
@@ -36,6 +38,20 @@ TEST_F(CommaLocale, StockReadingKeepsThePoint) {
     EXPECT_EQ(LeadingNumberValue("24,5"), 24);
     EXPECT_EQ(PlainNumberConverter().ToNumber("3.55"), 3.55);
     EXPECT_EQ(PlainNumberConverter().ToText(3.27), "3.27");
+}
+
+TEST_F(CommaLocale, CommandLineReadsAndWritesPoints) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCommandLine({"tachoria-cli", "generic", "--axle", "3.55", "--gear", "1.5",
+                                       "--get", "rpm", "--format", "json"},
+                                      out, err);
+    EXPECT_EQ(status, 0) << err.str();
+    EXPECT_NE(out.str().find("\"axleRatio\": 3.55, \"gearRatios\": [1.5]"), std::string::npos);
+    std::ostringstream commaOut;
+    EXPECT_EQ(RunCommandLine({"tachoria-cli", "generic", "--axle", "3,55", "--get", "rpm"},
+                             commaOut, err),
+              1);
 }
 
 }  // namespace
