@@ -47,7 +47,9 @@ GenericPageWidget::GenericPageWidget(QWidget& tabs, FailureSink& failures)
     Gen_GetRPMButton_.setFont(bold);
     Gen_GetMPHButton_.setFont(bold);
     SetUpResultList(ListView1_, false);
-    AddResultListMenu(ListView1_, [this] { return ShownTable(); });
+    AddResultListMenu(
+        ListView1_,
+        {.shown = [this] { return ShownTable(); }, .failures = &failures, .compare = {}});
 
     // Screen readers announce a control by these; the buttons' captions
     // repeat on the other page, so they also say which page they are on.

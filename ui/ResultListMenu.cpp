@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "tables/TableText.h"
+#include "ui/ControlLook.h"
+#include "ui/TablePrinting.h"
+#include "ui/TableSaving.h"
 
 namespace tachoria {
 namespace {
@@ -24,6 +27,33 @@ std::vector<std::size_t> SelectedRows(const QTreeWidget& list) {
 
 void ToClipboard(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+// "stock-rpm.csv": which page, and what the table gives.
+QString SuggestedFileName(const Table& table) {
+    const bool rpm = !table.headers.empty() && table.headers.front() == "MPH";
+    return QStringLiteral("%1-%2.csv")
+        .arg(table.inputs.page == TablePage::Stock ? QStringLiteral("stock")
+                                                   : QStringLiteral("generic"),
+             rpm ? QStringLiteral("rpm") : QStringLiteral("mph"));
+}
+
+QAction* NewAction(QTreeWidget& list, const QString& text, const char* name,
+                   const QKeySequence& shortcut = {}) {
+    auto* action = new QAction(text, &list);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    // A hidden page's list does not answer, so each page's shortcut is its own.
+    action->setShortcutContext(Qt::WindowShortcut);
+    list.addAction(action);
+    return action;
+}
+
+QAction* Separator(QTreeWidget& list) {
+    auto* separator = new QAction(&list);
+    separator->setSeparator(true);
+    list.addAction(separator);
+    return separator;
 }
 
 // Keeps `actions` enabled exactly while `list` has rows. It asks the list's
@@ -45,10 +75,11 @@ void EnableWhileRows(const QTreeWidget& list, const QList<QAction*>& actions) {
 
 }  // namespace
 
-void AddResultListMenu(QTreeWidget& list, const ShownTable& shown) {
-    auto* copy = new QAction(QStringLiteral("Copy"), &list);
-    copy->setObjectName(QStringLiteral("copyRows"));
-    copy->setShortcut(QKeySequence::Copy);
+void AddResultListMenu(QTreeWidget& list, const ResultListCommands& commands) {
+    const ShownTable& shown = commands.shown;
+
+    QAction* copy = NewAction(list, QStringLiteral("Copy"), "copyRows", QKeySequence::Copy);
+    // Only while the list has the focus: the text boxes copy their own text.
     copy->setShortcutContext(Qt::WidgetShortcut);
     // With rows but none selected it copies nothing. (Disabled, with no
     // rows, the list's own copy of the current cell has nothing to copy.)
@@ -60,18 +91,38 @@ void AddResultListMenu(QTreeWidget& list, const ShownTable& shown) {
         }
     });
 
-    auto* copyTable = new QAction(QStringLiteral("Copy Table"), &list);
-    copyTable->setObjectName(QStringLiteral("copyTable"));
+    QAction* copyTable = NewAction(list, QStringLiteral("Copy Table"), "copyTable");
     QObject::connect(copyTable, &QAction::triggered, &list, [shown] {
         if (const Table* table = shown()) {
             ToClipboard(TabSeparatedText(*table));
         }
     });
 
-    list.addAction(copy);
-    list.addAction(copyTable);
-    EnableWhileRows(list, {copy, copyTable});
+    Separator(list);
+    QAction* save =
+        NewAction(list, QStringLiteral("Save Table As\u2026"), "saveTable", QKeySequence::Save);
+    QObject::connect(save, &QAction::triggered, &list, [&list, shown, commands] {
+        if (const Table* table = shown(); table != nullptr && commands.failures != nullptr) {
+            SaveTableAs(list, *table, SuggestedFileName(*table), *commands.failures);
+        }
+    });
+    QAction* print =
+        NewAction(list, QStringLiteral("Print Table\u2026"), "printTable", QKeySequence::Print);
+    QObject::connect(print, &QAction::triggered, &list, [&list, shown] {
+        if (const Table* table = shown()) {
+            PrintTable(list, ToQString(TableTitle(table->inputs)), *table);
+        }
+    });
+
+    if (commands.compare) {
+        Separator(list);
+        QAction* compare = NewAction(list, QStringLiteral("Compare Gearing\u2026"),
+                                     "compareGearing", QKeySequence(Qt::CTRL | Qt::Key_G));
+        QObject::connect(compare, &QAction::triggered, &list, commands.compare);
+    }
+
     list.setContextMenuPolicy(Qt::ActionsContextMenu);
+    EnableWhileRows(list, {copy, copyTable, save, print});
 }
 
 }  // namespace tachoria

@@ -3,6 +3,7 @@
 #include <QTreeWidget>
 #include <functional>
 
+#include "tables/Controls.h"
 #include "tables/Table.h"
 
 namespace tachoria {
@@ -10,10 +11,23 @@ namespace tachoria {
 // The table a result list shows, or null before its first table.
 using ShownTable = std::function<const Table*()>;
 
-// Gives a result list the platform's copy shortcut and a context menu with
-// "Copy" (the selected rows) and "Copy Table" (every row). The clipboard gets
-// the header row and the rows as tab-separated text. The actions are
-// disabled while the list has no rows.
-void AddResultListMenu(QTreeWidget& list, const ShownTable& shown);
+// What a result list's menu works with.
+struct ResultListCommands {
+    ShownTable shown;
+    FailureSink* failures = nullptr;  // where a failed save is reported
+    // Opens the comparison of gearings from the page's inputs; no menu item
+    // when empty.
+    std::function<void()> compare;
+};
+
+// Gives a result list a context menu and shortcuts:
+// - "Copy" (Ctrl+C, while the list has the focus): the selected rows;
+// - "Copy Table": every row, both as tab-separated text;
+// - "Save Table As…" (Ctrl+S) as CSV and "Print Table…" (Ctrl+P);
+// - "Compare Gearing…" (Ctrl+G).
+// The shortcuts other than Ctrl+C work anywhere in the window while the
+// list's page is shown. Copying, saving and printing are disabled while
+// the list has no rows.
+void AddResultListMenu(QTreeWidget& list, const ResultListCommands& commands);
 
 }  // namespace tachoria

@@ -37,7 +37,9 @@ StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures)
     StockYear_.setEnabled(false);
     StockDiff_.setEnabled(false);
     SetUpResultList(ListView_, true);
-    AddResultListMenu(ListView_, [this] { return ShownTable(); });
+    AddResultListMenu(
+        ListView_,
+        {.shown = [this] { return ShownTable(); }, .failures = &failures, .compare = {}});
 
     // Screen readers announce a control by these; the buttons' captions
     // repeat on the other page, so they also say which page they are on.

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "tables/Controls.h"
+#include "tables/Table.h"
+
+namespace tachoria {
+
+// Writes `table` as CSV to `path` through QSaveFile: the file is replaced
+// only once the whole table is written, so a failed write (a read-only
+// folder, a full disk) never leaves a cut-off file where a good one was.
+// Returns an empty string, or why the file could not be written.
+QString SaveTableFile(const Table& table, const QString& path);
+
+// Asks where to save, starting in the folder last saved to in this session,
+// and saves a copy of `table` there; a failure is reported to `failures`.
+// The dialog does not block: the caller's handler ends before it is answered.
+void SaveTableAs(QWidget& parent, const Table& table, const QString& suggestedName,
+                 FailureSink& failures);
+
+}  // namespace tachoria
