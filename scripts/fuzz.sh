@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-300}
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 cmake --preset asan >/dev/null
 cmake --build --preset asan --parallel "$(nproc)"
 export QT_QPA_PLATFORM=offscreen

@@ -1,22 +1,36 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Tachoria need, and
-# only those that are missing, with any named as arguments. Run as root, or
-# as a user who may use sudo.
+# Installs the Debian packages Tachoria needs, and only those that are
+# missing. Run as root, or as a user who may use sudo.
+#   install-deps.sh run    what building and running the program needs
+#   install-deps.sh test   that, and every tool the tests use
+# Further package names may follow, such as the start-up measurement's tools.
 set -euo pipefail
 
-packages=(
-    cmake g++ make pkg-config git
-    qt6-base-dev            # Qt 6 Widgets and Qt Test
-    libgtest-dev            # GoogleTest for the core's tests
-    fonts-liberation2       # Arial's metrics, so the fixed layout fits its texts
-    locales                 # localedef, for the comma-decimal locale tests
+run_packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev            # Qt 6 Widgets, Print Support and Qt Test
     libqt6svg6              # draws the SVG window icon
+    libcli11-dev            # tachoria-cli's argument parsing
+    fonts-liberation2       # Arial's metrics, so the fixed layout fits its texts
+)
+test_packages=(
+    git                                     # the static checks list the sources with it
+    libgtest-dev googletest                 # GoogleTest, and its sources for the Windows build
+    locales                                 # localedef, for the comma-decimal locale tests
     desktop-file-utils appstream dpkg-dev file lintian   # validate and package the desktop install
-    clang libclang-rt-dev clang-tidy        # sanitizers, libFuzzer, static checks
+    clang libclang-rt-dev clang-tidy clang-format        # sanitizers, libFuzzer, static checks
     libbenchmark-dev                        # the benchmarks
     xvfb xauth xdotool xclip dbus-x11 at-spi2-core python3-pyatspi   # the desktop-session test
+    g++-mingw-w64-x86-64-posix wine wine64  # the core built for Windows, and run
 )
-# Callers may ask for more, such as the start-up measurement's tools.
+
+profile=${1:-test}
+shift || true
+case "$profile" in
+    run) packages=("${run_packages[@]}") ;;
+    test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 run|test [package...]" >&2; exit 2 ;;
+esac
 packages+=("$@")
 
 missing=()

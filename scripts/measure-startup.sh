@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
 
-bash scripts/install-deps.sh xvfb xauth time libx11-dev
+bash scripts/install-deps.sh test time libx11-dev
 cmake --preset release >/dev/null
 cmake --build --preset release --parallel "$(nproc)" >/dev/null
 

@@ -38,20 +38,23 @@ std::vector<std::string> EarlyCar(std::vector<std::string> more) {
 
 // The golden table as tab-separated text, padding stripped.
 std::string GoldenTsv(const auto& headers, const auto& rows) {
-    const auto strip = [](std::string_view cell) {
-        return std::string(cell.substr(std::min(cell.find_first_not_of(' '), cell.size())));
+    const auto append = [](std::string& text, std::string_view cell, bool first) {
+        if (!first) {
+            text += '\t';
+        }
+        text.append(cell.substr(std::min(cell.find_first_not_of(' '), cell.size())));
     };
     std::string text;
     for (std::size_t i = 0; i < headers.size(); ++i) {
-        text += (i == 0 ? "" : "\t") + std::string(headers[i]);
+        append(text, headers[i], i == 0);
     }
-    text += "\n";
+    text += '\n';
     for (const auto& row : rows) {
-        text += strip(row.label);
+        append(text, row.label, true);
         for (const std::string_view cell : row.cells) {
-            text += "\t" + strip(cell);
+            append(text, cell, false);
         }
-        text += "\n";
+        text += '\n';
     }
     return text;
 }

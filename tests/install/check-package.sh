@@ -16,7 +16,9 @@ for path in ./usr/bin/tachoria \
             ./usr/share/applications/org.tachoria.Tachoria.desktop \
             ./usr/share/icons/hicolor/scalable/apps/org.tachoria.Tachoria.svg \
             ./usr/share/metainfo/org.tachoria.Tachoria.metainfo.xml \
+            ./usr/bin/tachoria-cli \
             ./usr/share/man/man1/tachoria.1.gz \
+            ./usr/share/man/man1/tachoria-cli.1.gz \
             ./usr/share/doc/tachoria/copyright \
             ./usr/share/doc/tachoria/changelog.gz; do
     grep -q " $path\$" <<<"$contents" || { echo "missing from the package: $path"; fail=1; }
