@@ -1,0 +1,186 @@
+#include "comparison/Comparison.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "arith/Blanks.h"
+#include "arith/Calcs.h"
+#include "arith/Num2String.h"
+
+namespace tachoria {
+namespace {
+
+// Percentages past this are no gearing anyone drives, and would not fit.
+constexpr double kLargestPercent = 1e9;
+// Enough places that the speedometer's intermediate numbers lose nothing a
+// reading to 0.1 could show.
+constexpr int kExact = 9;
+
+std::string Text(const std::optional<double>& value, int decimals) {
+    if (!value) {
+        return std::string(kNoValue);
+    }
+    return std::string(TrimBlanks(Num2String(*value, decimals, 0)));
+}
+
+// Rounded half away from zero to `decimals` places, with its sign: "+4.2",
+// "-3.5", "0.0".
+std::string Signed(const std::optional<double>& value, int decimals) {
+    if (!value) {
+        return std::string(kNoValue);
+    }
+    const double scale = std::pow(10.0, decimals);
+    const double rounded = std::round(*value * scale) / scale + 0.0;
+    const std::string text = Text(rounded, decimals);
+    return rounded > 0 ? "+" + text : text;
+}
+
+std::optional<double> Percent(double part, double whole) {
+    if (whole == 0) {
+        return std::nullopt;
+    }
+    const double percent = (part - whole) / whole * 100;
+    if (!std::isfinite(percent) || std::fabs(percent) >= kLargestPercent) {
+        return std::nullopt;
+    }
+    return percent;
+}
+
+std::optional<double> TopGearSpeed(const std::optional<Gearing>& gearing, double speed,
+                                   SpeedUnit unit) {
+    if (!gearing) {
+        return std::nullopt;
+    }
+    return EngineSpeed(speed, unit, *gearing, gearing->gears.back());
+}
+
+// Speed at the redline in gear `index`, and the engine speed in the next
+// gear at that speed.
+void AtRedline(const std::optional<Gearing>& gearing, std::optional<double> redline, SpeedUnit unit,
+               std::size_t index, std::optional<double>& speed, std::optional<double>& afterShift) {
+    if (!gearing || !redline || index >= gearing->gears.size()) {
+        return;
+    }
+    speed = RoadSpeed(*redline, unit, *gearing, gearing->gears[index]);
+    if (speed && index + 1 < gearing->gears.size()) {
+        afterShift = EngineSpeed(*speed, unit, *gearing, gearing->gears[index + 1]);
+    }
+}
+
+// The speed the speedometer shows at `speed` on `driven`, when it was set up
+// for `calibrated`: the output shaft turns at the engine speed of a 1:1
+// gear. The conversions run to many places and the reading is rounded to
+// 0.1, since a round trip of truncations would read a true 60 as 59.9.
+std::optional<double> Shown(double speed, SpeedUnit unit, const Gearing& driven,
+                            const Gearing& calibrated) {
+    const double mph = unit == SpeedUnit::MPH ? speed : speed / kKilometresPerMile;
+    const std::optional<double> shaft =
+        RPMFromMPH(mph, driven.tireDiameter, driven.axleRatio, 1, kExact);
+    if (!shaft) {
+        return std::nullopt;
+    }
+    return RoadSpeed(*shaft, unit, calibrated, 1, kExact);
+}
+
+std::optional<double> RoundedToTenths(const std::optional<double>& value) {
+    if (!value) {
+        return std::nullopt;
+    }
+    return std::round(*value * 10) / 10;
+}
+
+Speedometer SpeedometerOf(const std::optional<Gearing>& a, const std::optional<Gearing>& b,
+                          SpeedUnit unit) {
+    Speedometer speedometer;
+    speedometer.reference = unit == SpeedUnit::MPH ? 60 : 100;
+    if (!a || !b) {
+        return speedometer;
+    }
+    const std::optional<double> reads = Shown(speedometer.reference, unit, *b, *a);
+    speedometer.readsAtTrue = RoundedToTenths(reads);
+    speedometer.trueAtReading = RoundedToTenths(Shown(speedometer.reference, unit, *a, *b));
+    if (reads) {
+        speedometer.errorPercent = Percent(*reads, speedometer.reference);
+    }
+    return speedometer;
+}
+
+Table Titled(std::vector<std::string> headers) {
+    Table table;
+    table.headers = std::move(headers);
+    return table;
+}
+
+}  // namespace
+
+Comparison Compare(const std::optional<Gearing>& a, const std::optional<Gearing>& b,
+                   std::optional<double> redline, SpeedUnit unit) {
+    Comparison comparison;
+    comparison.unit = unit;
+    comparison.redline = redline;
+    const double first = unit == SpeedUnit::MPH ? 50 : 80;
+    const double last = unit == SpeedUnit::MPH ? 80 : 130;
+    const double step = unit == SpeedUnit::MPH ? 5 : 10;
+    for (double speed = first; speed <= last; speed += step) {
+        comparison.cruise.push_back(
+            {speed, TopGearSpeed(a, speed, unit), TopGearSpeed(b, speed, unit)});
+    }
+    comparison.aGears = a ? a->gears.size() : 0;
+    comparison.bGears = b ? b->gears.size() : 0;
+    const std::size_t gears = std::max(comparison.aGears, comparison.bGears);
+    for (std::size_t i = 0; i < gears; ++i) {
+        GearRow row{static_cast<int>(i) + 1, {}, {}, {}, {}};
+        AtRedline(a, redline, unit, i, row.aSpeed, row.aAfterShift);
+        AtRedline(b, redline, unit, i, row.bSpeed, row.bAfterShift);
+        comparison.gears.push_back(row);
+    }
+    comparison.speedometer = SpeedometerOf(a, b, unit);
+    return comparison;
+}
+
+Table CruiseTable(const Comparison& comparison) {
+    Table table = Titled(
+        {std::string(UnitName(comparison.unit)), "A RPM", "B RPM", "Change RPM", "Change %"});
+    for (const CruiseRow& row : comparison.cruise) {
+        std::optional<double> change;
+        std::optional<double> percent;
+        if (row.a && row.b) {
+            change = *row.b - *row.a;
+            percent = Percent(*row.b, *row.a);
+        }
+        table.rows.push_back(
+            {Text(row.speed, 0),
+             {Text(row.a, 0), Text(row.b, 0), Signed(change, 0), Signed(percent, 1)}});
+    }
+    return table;
+}
+
+Table GearTable(const Comparison& comparison) {
+    const std::string unit(UnitName(comparison.unit));
+    Table table = Titled({"Gear", "A " + unit + " at redline", "A RPM after upshift",
+                          "B " + unit + " at redline", "B RPM after upshift"});
+    for (const GearRow& row : comparison.gears) {
+        // A setup's top gear has no upshift: its cell is blank.
+        const auto afterShift = [&row](std::size_t gears, const std::optional<double>& rpm) {
+            return static_cast<std::size_t>(row.gear) == gears ? std::string() : Text(rpm, 0);
+        };
+        table.rows.push_back(
+            {std::to_string(row.gear),
+             {Text(row.aSpeed, 1), afterShift(comparison.aGears, row.aAfterShift),
+              Text(row.bSpeed, 1), afterShift(comparison.bGears, row.bAfterShift)}});
+    }
+    return table;
+}
+
+Table SpeedometerTable(const Comparison& comparison) {
+    const Speedometer& s = comparison.speedometer;
+    const std::string unit(UnitName(comparison.unit));
+    const std::string reference = Text(s.reference, 0) + " " + unit;
+    Table table = Titled({"With B, A's speedometer", unit});
+    table.rows.push_back({"reads at a true " + reference, {Text(s.readsAtTrue, 1)}});
+    table.rows.push_back({"reads " + reference + " at a true", {Text(s.trueAtReading, 1)}});
+    table.rows.push_back({"reads over (+) or under (-), %", {Signed(s.errorPercent, 1)}});
+    return table;
+}
+
+}  // namespace tachoria

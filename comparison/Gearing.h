@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "arith/NumberReading.h"
+
+// One gearing to compare: a tire, an axle ratio and one to six forward
+// gears, read from what the user typed, and the speed conversions on it.
+namespace tachoria {
+
+enum class SpeedUnit { MPH, KMH };
+
+inline constexpr double kKilometresPerMile = 1.609344;
+inline constexpr std::size_t kMostGears = 6;
+
+// "MPH" or "km/h".
+std::string_view UnitName(SpeedUnit unit);
+
+// A gearing whose numbers are all finite and greater than 0.
+struct Gearing {
+    double tireDiameter = 0.0;  // inches
+    double axleRatio = 0.0;
+    std::vector<double> gears;  // first gear first
+
+    friend bool operator==(const Gearing&, const Gearing&) = default;
+};
+
+// A number typed into a field, or why it cannot be used.
+struct FieldReading {
+    std::optional<double> value;
+    std::string problem;  // empty when value is set
+};
+
+// A positive number in the user's locale; the tire also takes a size code
+// such as "185/80R13".
+FieldReading ReadTireField(std::string_view text, const NumberConverter& numbers);
+FieldReading ReadRatioField(std::string_view text, const NumberConverter& numbers);
+
+// What a tire is, for the user: "24.65 in, 818 revolutions per mile".
+std::string TireDescription(double diameter, const NumberConverter& numbers);
+
+// The gearing from its readings, or nothing when any of them has a problem.
+std::optional<Gearing> GearingOf(const FieldReading& tire, const FieldReading& axle,
+                                 const std::vector<FieldReading>& gears);
+
+// Engine speed at a road speed in `unit`, in one gear of `gearing`, by the
+// tables' conversion: truncated to whole revolutions, empty when it cannot
+// be computed.
+std::optional<double> EngineSpeed(double speed, SpeedUnit unit, const Gearing& gearing,
+                                  double gear);
+
+// Road speed in `unit` at an engine speed, truncated to `decimals` places.
+std::optional<double> RoadSpeed(double rpm, SpeedUnit unit, const Gearing& gearing, double gear,
+                                int decimals = 1);
+
+}  // namespace tachoria
