@@ -157,8 +157,9 @@ Table CruiseTable(const Comparison& comparison) {
 
 Table GearTable(const Comparison& comparison) {
     const std::string unit(UnitName(comparison.unit));
-    Table table = Titled({"Gear", "A " + unit + " at redline", "A RPM after upshift",
-                          "B " + unit + " at redline", "B RPM after upshift"});
+    // Short headers, so that the table fits beside the chart; the window's
+    // caption says what they are.
+    Table table = Titled({"Gear", "A " + unit, "A next RPM", "B " + unit, "B next RPM"});
     for (const GearRow& row : comparison.gears) {
         // A setup's top gear has no upshift: its cell is blank.
         const auto afterShift = [&row](std::size_t gears, const std::optional<double>& rpm) {

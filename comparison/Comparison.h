@@ -64,7 +64,9 @@ Comparison Compare(const std::optional<Gearing>& a, const std::optional<Gearing>
                    std::optional<double> redline, SpeedUnit unit);
 
 // The results as tables, for the window's lists, copying, saving and
-// printing. Missing values are kNoValue.
+// printing. Missing values are kNoValue. The gear table gives, for each
+// gear, the road speed at the redline and the engine RPM in the next gear
+// after shifting up there.
 Table CruiseTable(const Comparison& comparison);
 Table GearTable(const Comparison& comparison);
 Table SpeedometerTable(const Comparison& comparison);

@@ -6,6 +6,8 @@
 #include "arith/Blanks.h"
 #include "arith/Calcs.h"
 #include "arith/TireSize.h"
+#include "catalogue/StockCatalogue.h"
+#include "tables/ReadForm.h"
 
 namespace tachoria {
 namespace {
@@ -29,6 +31,33 @@ FieldReading Positive(std::string_view text, std::optional<double> value) {
 }
 
 }  // namespace
+
+SetupTexts StockSetupTexts(std::string_view model, std::string_view yearRange,
+                           std::string_view axle, std::string_view tire,
+                           const NumberConverter& numbers) {
+    SetupTexts texts;
+    // The stock page reads "24 in" as 24, with "." in every locale; the
+    // comparison's fields take whole numbers in the user's locale.
+    const double diameter = StockTireDiameter(tire);
+    texts.tire = TireSizeDiameter(tire) || diameter == 0 || !std::isfinite(diameter)
+                     ? std::string(tire)
+                     : numbers.ToText(diameter);
+    if (axle != kSelectDifferential) {
+        texts.axle = numbers.ToText(LeadingNumberValue(axle));
+    }
+    const GearboxCode code = GearboxCodeOf(model, yearRange);
+    if (code != kNoGearbox) {
+        for (const Gear gear : kForwardGears) {
+            texts.gears.push_back(numbers.ToText(RatioSetOf(code).Of(gear)));
+        }
+    }
+    return texts;
+}
+
+SetupTexts DefaultSetupTexts(const NumberConverter& numbers) {
+    return StockSetupTexts(ModelTexts().front(), YearRangeTexts(ModelTexts().front()).front(),
+                           "3.27", numbers.ToText(24), numbers);
+}
 
 std::string_view UnitName(SpeedUnit unit) { return unit == SpeedUnit::MPH ? "MPH" : "km/h"; }
 

@@ -28,6 +28,26 @@ struct Gearing {
     friend bool operator==(const Gearing&, const Gearing&) = default;
 };
 
+// A setup's fields as text, as the window shows and the user edits them.
+struct SetupTexts {
+    std::string tire;
+    std::string axle;
+    std::vector<std::string> gears;  // first gear first; one to six
+
+    friend bool operator==(const SetupTexts&, const SetupTexts&) = default;
+};
+
+// A stock gearing's fields: the catalogue's ratios for the model and year
+// range (none when they are no gearbox), the axle ratio unless it is the
+// placeholder, and the tire as typed.
+SetupTexts StockSetupTexts(std::string_view model, std::string_view yearRange,
+                           std::string_view axle, std::string_view tire,
+                           const NumberConverter& numbers);
+
+// The early car (1961-1963) with a 3.27 axle on 24-inch tires: what the
+// comparison starts from when nothing else is given.
+SetupTexts DefaultSetupTexts(const NumberConverter& numbers);
+
 // A number typed into a field, or why it cannot be used.
 struct FieldReading {
     std::optional<double> value;

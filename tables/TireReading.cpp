@@ -37,7 +37,7 @@ std::string GenericTireReading(std::string_view text, const NumberConverter& num
         return "Empty: the tables use " + numbers.ToText(kDefaultTireDiameter) + " in. " +
                std::string(kHowToWrite);
     }
-    const std::string note = TireSizeNote(text);
+    std::string note = TireSizeNote(text);
     if (!note.empty()) {
         return note;
     }
@@ -49,7 +49,7 @@ std::string StockTireReading(std::string_view text) {
     if (TrimBlanks(text).empty()) {
         return std::string(kHowToWrite);
     }
-    const std::string note = TireSizeNote(text);
+    std::string note = TireSizeNote(text);
     if (!note.empty()) {
         return note;
     }

@@ -1,6 +1,7 @@
 #include "ui/ControlLook.h"
 
 #include <QHeaderView>
+#include <QMessageBox>
 
 namespace tachoria {
 namespace {
@@ -39,6 +40,13 @@ void SetUpResultList(QTreeWidget& list, bool alternatingRows) {
     list.header()->setStretchLastSection(false);
     list.header()->setSectionsMovable(false);
     list.header()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void ShowWarning(QWidget& parent, const QString& message) {
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tachoria"), message,
+                                QMessageBox::Ok, &parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void ShowTireReading(QLineEdit& box, const std::string& reading) {

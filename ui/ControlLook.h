@@ -30,6 +30,10 @@ void Describe(QWidget& control, const QString& name, const QString& description 
 // right-aligned headers.
 void SetUpResultList(QTreeWidget& list, bool alternatingRows);
 
+// A warning box over `parent` that does not block: the handler that found
+// the problem ends before it is read, and the box goes with its parent.
+void ShowWarning(QWidget& parent, const QString& message);
+
 // Shows what a tire box's text reads as, in its tooltip and, for screen
 // readers, its description.
 void ShowTireReading(QLineEdit& box, const std::string& reading);

@@ -10,7 +10,8 @@
 
 namespace tachoria {
 
-GenericPageWidget::GenericPageWidget(QWidget& tabs, FailureSink& failures)
+GenericPageWidget::GenericPageWidget(QWidget& tabs, FailureSink& failures,
+                                     const CompareOpener& compare)
     : TwipPage(tabs),
       Label1_(Place(Named(new QLabel, "Label1"), {840, 960, 2535, 375})),
       TireBox_(Place(Named(new QLineEdit, "TireBox"), {3480, 960, 1575, 390})),
@@ -47,9 +48,11 @@ GenericPageWidget::GenericPageWidget(QWidget& tabs, FailureSink& failures)
     Gen_GetRPMButton_.setFont(bold);
     Gen_GetMPHButton_.setFont(bold);
     SetUpResultList(ListView1_, false);
-    AddResultListMenu(
-        ListView1_,
-        {.shown = [this] { return ShownTable(); }, .failures = &failures, .compare = {}});
+    AddResultListMenu(ListView1_, {.shown = [this] { return ShownTable(); },
+                                   .failures = &failures,
+                                   .compare = [this, compare] { compare(CompareTexts()); },
+                                   .title = {},
+                                   .fileName = {}});
 
     // Screen readers announce a control by these; the buttons' captions
     // repeat on the other page, so they also say which page they are on.
@@ -73,6 +76,16 @@ GenericPageWidget::GenericPageWidget(QWidget& tabs, FailureSink& failures)
             &GenericPageWidget::Gen_GetMPHButton_Click);
     connect(&Gen_GetRPMButton_, &QPushButton::clicked, this,
             &GenericPageWidget::Gen_GetRPMButton_Click);
+}
+
+SetupTexts GenericPageWidget::CompareTexts() const {
+    // Empty boxes stand for their defaults, as on a press.
+    const auto text = [this](const QLineEdit& box, double fallback) {
+        return box.text().isEmpty() ? numbers_.ToText(fallback) : box.text().toStdString();
+    };
+    return {text(TireBox_, kDefaultTireDiameter),
+            text(DiffBox_, kDefaultDiffRatio),
+            {text(TransBox_, kDefaultTransRatio)}};
 }
 
 std::vector<QWidget*> GenericPageWidget::FocusOrder() const {

@@ -4,9 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "comparison/Gearing.h"
 #include "tables/GenericPage.h"
 #include "ui/ControlAdapters.h"
 #include "ui/LocaleNumbers.h"
@@ -19,12 +21,19 @@ namespace tachoria {
 // logic that works on them.
 class GenericPageWidget final : public TwipPage {
 public:
-    // `tabs` is the tab control the page sits in; failures go to `failures`.
-    GenericPageWidget(QWidget& tabs, FailureSink& failures);
+    // Opens the comparison window with a setup's fields.
+    using CompareOpener = std::function<void(const SetupTexts&)>;
+
+    // `tabs` is the tab control the page sits in; failures go to `failures`;
+    // "Compare Gearing…" calls `compare` with the page's inputs.
+    GenericPageWidget(QWidget& tabs, FailureSink& failures, const CompareOpener& compare);
 
     // The handlers, named after their control and event.
     void Gen_GetMPHButton_Click();
     void Gen_GetRPMButton_Click();
+
+    // The page's inputs as a gearing to compare.
+    [[nodiscard]] SetupTexts CompareTexts() const;
 
     // The controls that take the focus, in keyboard order, without the list.
     [[nodiscard]] std::vector<QWidget*> FocusOrder() const;

@@ -1,6 +1,5 @@
 #include "ui/MainForm.h"
 
-#include <QMessageBox>
 #include <QTabBar>
 #include <QTimer>
 
@@ -9,24 +8,16 @@
 #include "ui/TwipPage.h"
 
 namespace tachoria {
-namespace {
-
-void ShowWarningBox(QWidget& parent, const QString& message) {
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tachoria"), message,
-                                QMessageBox::Ok, &parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-}
-
-}  // namespace
 
 MainForm::MainForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       StockTab_(*Named(new QTabWidget(this), "StockTab")),
-      genericPage_(*new GenericPageWidget(StockTab_, *this)),
-      stockPage_(*new StockPageWidget(StockTab_, *this)),
-      presentWarning_(ShowWarningBox) {
+      genericPage_(*new GenericPageWidget(StockTab_, *this,
+                                          [this](const SetupTexts& now) { OpenCompare(now); })),
+      stockPage_(*new StockPageWidget(StockTab_, *this,
+                                      [this](const SetupTexts& now) { OpenCompare(now); })),
+      presentWarning_(ShowWarning) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tachoria"));
     setFont(ArialFont(false));
@@ -71,7 +62,7 @@ void MainForm::showEvent(QShowEvent* event) {
 }
 
 void MainForm::SetWarningPresenter(WarningPresenter presenter) {
-    presentWarning_ = presenter ? std::move(presenter) : ShowWarningBox;
+    presentWarning_ = presenter ? std::move(presenter) : ShowWarning;
 }
 
 void MainForm::Report(const std::string& message) {
@@ -79,5 +70,16 @@ void MainForm::Report(const std::string& message) {
 }
 
 void MainForm::Form_Load() { stockPage_.Form_Load(); }
+
+void MainForm::OpenCompare(const SetupTexts& now) {
+    const bool opened = compare_ != nullptr;
+    if (!opened) {
+        compare_ = new CompareWindow(this);
+    }
+    compare_->Fill(now, opened);
+    compare_->show();
+    compare_->raise();
+    compare_->activateWindow();
+}
 
 }  // namespace tachoria

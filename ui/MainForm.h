@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "tables/Controls.h"
+#include "ui/CompareWindow.h"
 #include "ui/GenericPageWidget.h"
 #include "ui/StockPageWidget.h"
 
@@ -35,6 +36,13 @@ public:
     // once, in the constructor, before the window is first shown.
     void Form_Load();
 
+    // Opens "Compare Gearing" with `now` as setup A, and as B too when the
+    // window is new; a window already open keeps its B and comes to the
+    // front. There is never more than one.
+    void OpenCompare(const SetupTexts& now);
+    // The comparison window, or null before it is first opened.
+    [[nodiscard]] CompareWindow* Compare() const { return compare_; }
+
     [[nodiscard]] GenericPageWidget& Generic() const { return genericPage_; }
     [[nodiscard]] StockPageWidget& Stock() const { return stockPage_; }
 
@@ -49,6 +57,7 @@ private:
     GenericPageWidget& genericPage_;
     StockPageWidget& stockPage_;
     WarningPresenter presentWarning_;
+    CompareWindow* compare_ = nullptr;  // made when first opened; a child window of this one
 };
 
 }  // namespace tachoria

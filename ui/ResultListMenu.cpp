@@ -103,14 +103,19 @@ void AddResultListMenu(QTreeWidget& list, const ResultListCommands& commands) {
         NewAction(list, QStringLiteral("Save Table As\u2026"), "saveTable", QKeySequence::Save);
     QObject::connect(save, &QAction::triggered, &list, [&list, shown, commands] {
         if (const Table* table = shown(); table != nullptr && commands.failures != nullptr) {
-            SaveTableAs(list, *table, SuggestedFileName(*table), *commands.failures);
+            SaveTableAs(list, *table,
+                        commands.fileName.isEmpty() ? SuggestedFileName(*table) : commands.fileName,
+                        *commands.failures);
         }
     });
     QAction* print =
         NewAction(list, QStringLiteral("Print Table\u2026"), "printTable", QKeySequence::Print);
-    QObject::connect(print, &QAction::triggered, &list, [&list, shown] {
+    QObject::connect(print, &QAction::triggered, &list, [&list, shown, commands] {
         if (const Table* table = shown()) {
-            PrintTable(list, ToQString(TableTitle(table->inputs)), *table);
+            PrintTable(
+                list,
+                commands.title ? commands.title(*table) : ToQString(TableTitle(table->inputs)),
+                *table);
         }
     });
 

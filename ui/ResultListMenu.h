@@ -18,6 +18,10 @@ struct ResultListCommands {
     // Opens the comparison of gearings from the page's inputs; no menu item
     // when empty.
     std::function<void()> compare;
+    // The printed title and the file name offered; by default they come
+    // from the table's inputs ("stock-rpm.csv").
+    std::function<QString(const Table&)> title;
+    QString fileName;
 };
 
 // Gives a result list a context menu and shortcuts:

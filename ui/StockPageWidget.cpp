@@ -5,11 +5,12 @@
 #include "tables/TireReading.h"
 #include "ui/CommandButton.h"
 #include "ui/ControlLook.h"
+#include "ui/LocaleNumbers.h"
 #include "ui/ResultListMenu.h"
 
 namespace tachoria {
 
-StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures)
+StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures, const CompareOpener& compare)
     : TwipPage(tabs),
       Label6_(Place(Named(new QLabel, "Label6"), {1800, 840, 1575, 375})),
       StockTire_(Place(Named(new QLineEdit, "StockTire"), {3480, 840, 1815, 390})),
@@ -37,9 +38,11 @@ StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures)
     StockYear_.setEnabled(false);
     StockDiff_.setEnabled(false);
     SetUpResultList(ListView_, true);
-    AddResultListMenu(
-        ListView_,
-        {.shown = [this] { return ShownTable(); }, .failures = &failures, .compare = {}});
+    AddResultListMenu(ListView_, {.shown = [this] { return ShownTable(); },
+                                  .failures = &failures,
+                                  .compare = [this, compare] { compare(CompareTexts()); },
+                                  .title = {},
+                                  .fileName = {}});
 
     // Screen readers announce a control by these; the buttons' captions
     // repeat on the other page, so they also say which page they are on.
@@ -75,6 +78,12 @@ StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures)
             &StockPageWidget::StockGetRPMButton_Click);
     connect(&StockGetMPHButton_, &QPushButton::clicked, this,
             &StockPageWidget::StockGetMPHButton_Click);
+}
+
+SetupTexts StockPageWidget::CompareTexts() const {
+    return StockSetupTexts(
+        StockModel_.currentText().toStdString(), StockYear_.currentText().toStdString(),
+        StockDiff_.currentText().toStdString(), StockTire_.text().toStdString(), LocaleNumbers());
 }
 
 std::vector<QWidget*> StockPageWidget::FocusOrder() const {

@@ -5,9 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "comparison/Gearing.h"
 #include "tables/StockPage.h"
 #include "ui/ControlAdapters.h"
 #include "ui/TwipPage.h"
@@ -19,8 +21,12 @@ namespace tachoria {
 // its controls (as their Qt parent), their adapters and the page logic.
 class StockPageWidget final : public TwipPage {
 public:
-    // `tabs` is the tab control the page sits in; failures go to `failures`.
-    StockPageWidget(QWidget& tabs, FailureSink& failures);
+    // Opens the comparison window with a setup's fields.
+    using CompareOpener = std::function<void(const SetupTexts&)>;
+
+    // `tabs` is the tab control the page sits in; failures go to `failures`;
+    // "Compare Gearing…" calls `compare` with the page's inputs.
+    StockPageWidget(QWidget& tabs, FailureSink& failures, const CompareOpener& compare);
 
     // The handlers, named after their control and event. Form_Load is the
     // window's, and prepares this page's lists.
@@ -30,6 +36,9 @@ public:
     void StockDiff_Click();
     void StockGetRPMButton_Click();
     void StockGetMPHButton_Click();
+
+    // The page's inputs as a gearing to compare.
+    [[nodiscard]] SetupTexts CompareTexts() const;
 
     // The controls that take the focus, in keyboard order, without the list.
     [[nodiscard]] std::vector<QWidget*> FocusOrder() const;

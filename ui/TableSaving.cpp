@@ -29,7 +29,7 @@ QString SaveTableFile(const Table& table, const QString& path) {
     if (file.write(csv.data(), static_cast<qint64>(csv.size())) !=
             static_cast<qint64>(csv.size()) ||
         !file.flush()) {
-        const QString error = file.errorString();
+        QString error = file.errorString();
         file.cancelWriting();
         file.commit();  // discards the new file
         return error;

@@ -60,8 +60,7 @@ TEST(Comparison, CruiseRpmInTopGear) {
 // second gear turns 32.9 × 2.35 × 45.7984 = 3540.9.
 TEST(Comparison, EachGearAtTheRedline) {
     const Table mph = GearTable(Compare(kNow, kPlanned, 5500, SpeedUnit::MPH));
-    EXPECT_EQ(mph.headers, (Row{"Gear", "A MPH at redline", "A RPM after upshift",
-                                "B MPH at redline", "B RPM after upshift"}));
+    EXPECT_EQ(mph.headers, (Row{"Gear", "A MPH", "A next RPM", "B MPH", "B next RPM"}));
     const Row expected[] = {
         {"1", "32.9", "3540", "31.1", "3537"},
         {"2", "51.1", "3370", "48.3", "3366"},
@@ -75,7 +74,7 @@ TEST(Comparison, EachGearAtTheRedline) {
     }
     // In km/h: 5500 RPM in first is 52.96 km/h; in top, 193.24.
     const Table kmh = GearTable(Compare(kNow, kPlanned, 5500, SpeedUnit::KMH));
-    EXPECT_EQ(kmh.headers.at(1), "A km/h at redline");
+    EXPECT_EQ(kmh.headers.at(1), "A km/h");
     EXPECT_EQ(kmh.rows.at(0).cells.at(0), "52.9");
     EXPECT_EQ(kmh.rows.at(3).cells.at(0), "193.2");
 }

@@ -57,11 +57,17 @@ class Desktop:
         self.session = session
         env = dict(session.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         env.pop("QT_ACCESSIBILITY", None)
-        self.process = session.start([program], env=env, stderr=subprocess.DEVNULL)
+        self.log = os.path.join(session.runtime, "program.log")
+        with open(self.log, "w") as log:
+            self.process = session.start([program], env=env, stdout=log, stderr=log)
         os.environ.update(session.env)  # pyatspi finds the buses through these
         import pyatspi
         self.atspi = pyatspi
-        self.app = wait_for("the program on the accessibility bus", self._find_app, 30)
+
+        def started():
+            self.alive()
+            return self._find_app()
+        self.app = wait_for("the program on the accessibility bus", started, 60)
         window = self.x("search", "--sync", "--onlyvisible", "--name", "^Tachoria$").split()[0]
         self.x("windowfocus", "--sync", window)
         wait_for("the window to be active", lambda: self.focused() is not None)
@@ -82,7 +88,13 @@ class Desktop:
 
     def alive(self):
         if self.process.poll() is not None:
-            raise Failure(f"the program ended with status {self.process.returncode}")
+            raise Failure(f"the program ended with status {self.process.returncode}:\n"
+                          + self.output())
+
+    def output(self):
+        """The end of what the program wrote, for a failure's report."""
+        with open(self.log, errors="replace") as log:
+            return "".join(log.readlines()[-30:])
 
     def all(self, where=None):
         """Every accessible object under `where` (the program by default)."""
@@ -229,52 +241,78 @@ def run(program, header):
     golden = golden_tables(header)
     with Session() as session:
         desktop = Desktop(session, program)
+        try:
+            use(desktop, golden)
+        except Failure as failure:
+            raise Failure(f"{failure}\nThe program wrote:\n{desktop.output()}") from None
 
-        # Keyboard only: Tab to the stock tire box, type, choose with the
-        # arrow keys, press Get RPM with Enter.
-        desktop.tab_to("Tire Diameter", "text")
-        desktop.type("24")
-        desktop.tab_to("Model", "combo box")
-        desktop.key("Down")
-        desktop.tab_to("Year range", "combo box")
-        desktop.key("Down")
-        desktop.tab_to("Differential ratio", "combo box")
-        desktop.key("Down", "Down")
-        desktop.tab_to("Get RPM, Stock Corvair Gearing", "push button")
-        desktop.key("Return")
-        desktop.alive()
-        expect_table(desktop, golden, "kEarlyCarRPMHeaders", "kEarlyCarRPM")
 
-        # Mouse: right-click the list and choose Copy Table from its menu.
-        desktop.click(desktop.showing("Stock Corvair Gearing results"), button=3)
-        desktop.click(desktop.menu_item("Copy Table"))
-        want = "\t".join(golden["kEarlyCarRPMHeaders"]) + "\n" + "".join(
-            "\t".join(cell.strip() for cell in row) + "\n" for row in golden["kEarlyCarRPM"])
-        expect("the clipboard after Copy Table", wait_for(
-            "the clipboard", lambda: desktop.clipboard() or None), want)
+def use(desktop, golden):
+    """What a user does, and what the test reads back."""
+    # Keyboard only: Tab to the stock tire box, type, choose with the
+    # arrow keys, press Get RPM with Enter.
+    desktop.tab_to("Tire Diameter", "text")
+    desktop.type("24")
+    desktop.tab_to("Model", "combo box")
+    desktop.key("Down")
+    desktop.tab_to("Year range", "combo box")
+    desktop.key("Down")
+    desktop.tab_to("Differential ratio", "combo box")
+    desktop.key("Down", "Down")
+    desktop.tab_to("Get RPM, Stock Corvair Gearing", "push button")
+    desktop.key("Return")
+    desktop.alive()
+    expect_table(desktop, golden, "kEarlyCarRPMHeaders", "kEarlyCarRPM")
 
-        # A bad tire diameter: the warning is found as a screen reader would
-        # find it, and Escape dismisses it.
-        tire = desktop.showing("Tire Diameter", "text")
-        desktop.click(tire)
-        desktop.key("ctrl+a")
-        desktop.type("1e400")
-        desktop.click(desktop.showing("Get RPM, Stock Corvair Gearing", "push button"))
-        alert = wait_for("the warning", desktop.alert)
-        texts = [node.name for node in desktop.all(alert)]
-        expect("the warning's text", any("is too large a number" in t for t in texts), True)
-        desktop.key("Escape")
-        wait_for("the warning to go", lambda: desktop.alert() is None)
-        desktop.alive()
+    # Mouse: right-click the list and choose Copy Table from its menu.
+    desktop.click(desktop.showing("Stock Corvair Gearing results"), button=3)
+    desktop.click(desktop.menu_item("Copy Table"))
+    want = "\t".join(golden["kEarlyCarRPMHeaders"]) + "\n" + "".join(
+        "\t".join(cell.strip() for cell in row) + "\n" for row in golden["kEarlyCarRPM"])
+    expect("the clipboard after Copy Table", wait_for(
+        "the clipboard", lambda: desktop.clipboard() or None), want)
 
-        # The window still works: a good tire, and Get MPH by keyboard.
-        desktop.click(desktop.showing("Tire Diameter", "text"))
-        desktop.key("ctrl+a")
-        desktop.type("24")
-        desktop.tab_to("Get MPH, Stock Corvair Gearing", "push button")
-        desktop.key("KP_Enter")
-        expect_table(desktop, golden, "kEarlyCarMPHHeaders", "kEarlyCarMPH")
-        desktop.alive()
+    # A bad tire diameter: the warning is found as a screen reader would
+    # find it, and Escape dismisses it.
+    tire = desktop.showing("Tire Diameter", "text")
+    desktop.click(tire)
+    desktop.key("ctrl+a")
+    desktop.type("1e400")
+    desktop.click(desktop.showing("Get RPM, Stock Corvair Gearing", "push button"))
+    alert = wait_for("the warning", desktop.alert)
+    texts = [node.name for node in desktop.all(alert)]
+    expect("the warning's text", any("is too large a number" in t for t in texts), True)
+    desktop.key("Escape")
+    wait_for("the warning to go", lambda: desktop.alert() is None)
+    desktop.alive()
+
+    # The window still works: a good tire, and Get MPH by keyboard.
+    desktop.click(desktop.showing("Tire Diameter", "text"))
+    desktop.key("ctrl+a")
+    desktop.type("24")
+    desktop.tab_to("Get MPH, Stock Corvair Gearing", "push button")
+    desktop.key("KP_Enter")
+    expect_table(desktop, golden, "kEarlyCarMPHHeaders", "kEarlyCarMPH")
+    desktop.alive()
+
+    # Ctrl+G opens Compare Gearing from the stock page's inputs; B gets a
+    # 3.55 axle, typed; the cruise table is read as a screen reader reads it.
+    desktop.key("ctrl+g")
+    wait_for("the Compare Gearing window", lambda: desktop.showing("Compare Gearing"))
+    axle = wait_for("B's axle field", lambda: desktop.showing("B axle ratio", "text"))
+    desktop.click(axle)
+    desktop.key("ctrl+a")
+    desktop.type("3.55")
+
+    def cruise_at_60():
+        _, rows = desktop.table_rows("Cruise: engine RPM in top gear")
+        row = next((r for r in rows if r and r[0] == "60"), None)
+        # 60 MPH × 3.55 × 336.135 / 24 = 2983.2
+        return row if row and row[2] == "2983" else None
+    row = wait_for("the cruise table to follow B's axle", cruise_at_60)
+    expect("the cruise row at 60 MPH, read through AT-SPI", row,
+           ["60", "2747", "2983", "+236", "+8.6"])
+    desktop.alive()
 
 
 def main():

@@ -3,8 +3,10 @@ accessibility bus, each started here and ended here by PID, with whatever
 they started in turn."""
 
 import os
+import shutil
 import signal
 import subprocess
+import tempfile
 import time
 
 
@@ -41,6 +43,9 @@ class Session:
         self.screen = screen
         self.pids = []  # everything started here, ended in reverse order
         self.env = dict(os.environ)
+        # A runtime folder of its own, where the buses put their sockets.
+        self.runtime = tempfile.mkdtemp(prefix="tachoria-session-")
+        self.env["XDG_RUNTIME_DIR"] = self.runtime
 
     def __enter__(self):
         try:
@@ -85,7 +90,7 @@ class Session:
 
     def _start_accessibility_bus(self):
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                   stderr=subprocess.DEVNULL)
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # The launcher answers on the session bus once the bus is up.
         deadline = time.monotonic() + 10
         while time.monotonic() < deadline:
@@ -115,3 +120,4 @@ class Session:
                     break
                 time.sleep(0.05)
         self.pids.clear()
+        shutil.rmtree(self.runtime, ignore_errors=True)

@@ -154,7 +154,8 @@ private:
         const std::size_t before = AllocatedBytes();
         constexpr int kTimes = 500;
         pressAll(kTimes);
-        const double growth = (static_cast<double>(AllocatedBytes()) - before) / 1024;
+        const double growth =
+            (static_cast<double>(AllocatedBytes()) - static_cast<double>(before)) / 1024;
         std::printf("%d presses of each button: %+.1f KiB\n", kTimes, growth);
         if (growth > kAllowedRepeatGrowthKiB) {
             Fail("repeated presses kept " + std::to_string(growth) + " KiB");
