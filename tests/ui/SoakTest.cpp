@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTest>
@@ -24,6 +26,7 @@
 #include <random>
 #include <string>
 
+#include "ui/LocaleNumbers.h"
 #include "ui/MainForm.h"
 
 #if defined(__has_include)
@@ -90,6 +93,9 @@ public:
     }
 
     int Run() {
+        // Made once, before memory is first measured, as a user's first
+        // Ctrl+G would make it.
+        window_.OpenCompare(tachoria::DefaultSetupTexts(tachoria::LocaleNumbers()));
         const auto start = std::chrono::steady_clock::now();
         const auto elapsed = [&] {
             return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -257,7 +263,7 @@ private:
         const Shape* genericShape = nullptr;
         bool press = false;
 
-        switch (Pick(6)) {
+        switch (Pick(7)) {
             case 0:
                 TypeInto(std::array{"TireBox", "DiffBox", "TransBox", "StockTire",
                                     "StockTire"}[Pick(5)]);
@@ -287,6 +293,9 @@ private:
             case 4:
                 tabs_->setCurrentIndex(Pick(2));
                 break;
+            case 5:
+                UseComparison();
+                break;
             default:
                 Copy(Get<QTreeWidget>(Pick(2) ? "ListView" : "ListView1"));
                 break;
@@ -300,6 +309,48 @@ private:
         }
         Check("ListView", stockBefore, stockShape, messages);
         Check("ListView1", genericBefore, genericShape, messages);
+    }
+
+    // Opens the comparison from the page shown, or edits one of its fields.
+    void UseComparison() {
+        tachoria::CompareWindow& compare = *window_.Compare();
+        switch (Pick(4)) {
+            case 0: {
+                const char* list =
+                    tabs_->currentIndex() == MainForm::kStockPage ? "ListView" : "ListView1";
+                Get<QTreeWidget>(list)
+                    .findChild<QAction*>(QStringLiteral("compareGearing"))
+                    ->trigger();
+                break;
+            }
+            case 1: {
+                auto* unit = compare.findChild<QComboBox*>(QStringLiteral("unit"));
+                unit->setCurrentIndex(Pick(2));
+                auto* count = compare.findChild<QSpinBox*>(Pick(2) ? QStringLiteral("gearCountA")
+                                                                   : QStringLiteral("gearCountB"));
+                count->setValue(1 + Pick(6));
+                break;
+            }
+            default: {
+                const auto fields = compare.findChildren<QLineEdit*>();
+                fields[Pick(static_cast<int>(fields.size()))]->setText(RandomText());
+                break;
+            }
+        }
+        // Every result is a number, a dash or blank: never inf, nan or an exponent.
+        static const QRegularExpression kResult(
+            QStringLiteral("^(|\u2014|[+-]?[0-9]+(\\.[0-9])?)$"));
+        for (const char* name : {"cruise", "gears", "speedometer"}) {
+            const auto* list = compare.findChild<QTreeWidget*>(QString::fromLatin1(name));
+            for (int row = 0; row < list->topLevelItemCount(); ++row) {
+                for (int column = 1; column < list->columnCount(); ++column) {
+                    const QString cell = list->topLevelItem(row)->text(column);
+                    if (!kResult.match(cell).hasMatch()) {
+                        return Fail(std::string(name) + ": \"" + cell.toStdString() + "\"");
+                    }
+                }
+            }
+        }
     }
 
     void TypeInto(const char* boxName) {
