@@ -56,7 +56,6 @@ PlotArea ChartWidget::Area() const {
 
 void ChartWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), palette().base());
     if (chart_.speedMax <= 0 || chart_.rpmMax <= 0) {
         return;

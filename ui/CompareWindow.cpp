@@ -131,10 +131,16 @@ QTreeWidget& CompareWindow::NewResultList(const char* name, const QString& acces
 }
 
 void CompareWindow::Fill(const SetupTexts& now, bool keepB) {
-    a_.Fill(now);
-    if (!keepB) {
-        b_.Fill(now);
+    {
+        // One recomputation for both setups, not one each.
+        const QSignalBlocker blockA(&a_);
+        const QSignalBlocker blockB(&b_);
+        a_.Fill(now);
+        if (!keepB) {
+            b_.Fill(now);
+        }
     }
+    Recompute();
 }
 
 void CompareWindow::Report(const std::string& message) {
