@@ -77,32 +77,35 @@ std::string JsonNumber(double value) {
     return std::isfinite(value) ? PlainNumberConverter().ToText(value) : "null";
 }
 
+// Each line's cells written by `field`, separated by `separator`, and each
+// line ended by `end`.
+template <typename Field>
+std::string Delimited(const std::vector<std::vector<std::string_view>>& lines, char separator,
+                      std::string_view end, Field field) {
+    std::string text;
+    for (const auto& line : lines) {
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (i > 0) {
+                text += separator;
+            }
+            text += field(line[i]);
+        }
+        text += end;
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string TabSeparatedText(const Table& table) { return TabSeparatedText(table, AllRows(table)); }
 
 std::string TabSeparatedText(const Table& table, std::span<const std::size_t> rows) {
-    std::string text;
-    for (const auto& line : Lines(table, rows)) {
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            text += i == 0 ? "" : "\t";
-            text += TrimBlanks(line[i]);
-        }
-        text += '\n';
-    }
-    return text;
+    return Delimited(Lines(table, rows), '\t', "\n",
+                     [](std::string_view cell) { return std::string(TrimBlanks(cell)); });
 }
 
 std::string CommaSeparatedText(const Table& table) {
-    std::string text;
-    for (const auto& line : Lines(table, AllRows(table))) {
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            text += i == 0 ? "" : ",";
-            text += CsvField(line[i]);
-        }
-        text += "\r\n";
-    }
-    return text;
+    return Delimited(Lines(table, AllRows(table)), ',', "\r\n", CsvField);
 }
 
 std::string AlignedText(const Table& table) {
