@@ -160,15 +160,15 @@ void CompareWindow::Recompute() {
     redline_.setPalette(palette);
     const SpeedUnit unit = unit_.currentIndex() == 0 ? SpeedUnit::MPH : SpeedUnit::KMH;
 
-    comparison_ = Compare(a, b, redline.value, unit);
-    cruise_ = CruiseTable(comparison_);
-    gears_ = GearTable(comparison_);
-    speedometer_ = SpeedometerTable(comparison_);
+    const Comparison comparison = Compare(a, b, redline.value, unit);
+    cruise_ = CruiseTable(comparison);
+    gears_ = GearTable(comparison);
+    speedometer_ = SpeedometerTable(comparison);
     ShowIn(*cruiseList_, cruise_);
     ShowIn(*gearList_, gears_);
     ShowIn(*speedometerList_, speedometer_);
     chart_->SetChart(BuildChart(a, b, redline.value, unit),
-                     ToQString(ChartDescription(comparison_)));
+                     ToQString(ChartDescription(comparison)));
 }
 
 }  // namespace tachoria

@@ -29,8 +29,6 @@ public:
     // Fills setup A, and B too unless `keepB`.
     void Fill(const SetupTexts& now, bool keepB);
 
-    [[nodiscard]] const Comparison& Current() const { return comparison_; }
-
 private:
     QTreeWidget& NewResultList(const char* name, const QString& accessibleName,
                                const Table* (CompareWindow::*shown)() const, const QString& title,
@@ -53,7 +51,6 @@ private:
     QTreeWidget* speedometerList_ = nullptr;
     ChartWidget* chart_ = nullptr;
     QLabel* footnote_ = nullptr;
-    Comparison comparison_;
     Table cruise_;
     Table gears_;
     Table speedometer_;
