@@ -2,12 +2,19 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <tuple>
 
 #include "arith/NumberReading.h"
 #include "catalogue/StockCatalogue.h"
+#include "commandline/CatalogueText.h"
+#include "commandline/CompareCommand.h"
+#include "commandline/OptionReading.h"
+#include "commandline/Utf8Text.h"
+#include "comparison/Comparison.h"
 #include "tables/FailureMessage.h"
 #include "tables/GenericPage.h"
 #include "tables/ReadForm.h"
@@ -21,9 +28,15 @@
 namespace tachoria {
 namespace {
 
-struct TableRequest {
-    std::string get;
+constexpr std::array<std::string_view, 4> kSubcommands = {"generic", "stock", "compare",
+                                                          "catalogue"};
+
+struct FormatRequest {
     std::string format = "text";
+};
+
+struct TableRequest : FormatRequest {
+    std::string get;
 };
 
 struct GenericRequest : TableRequest {
@@ -55,27 +68,28 @@ std::string QuotedList(const auto& texts) {
     return list;
 }
 
-void AddTableOptions(CLI::App& command, TableRequest& request) {
-    command.add_option("--get", request.get, "rpm: engine speed for road speeds; mph: the reverse")
-        ->required()
-        ->check(CLI::IsMember({"rpm", "mph"}));
+void AddFormatOption(CLI::App& command, FormatRequest& request) {
     command
         .add_option("--format", request.format,
                     "text (aligned, as the window shows it), tsv, csv or json; default text")
         ->check(CLI::IsMember({"text", "tsv", "csv", "json"}));
 }
 
-std::string Formatted(const Table& table, const std::string& format) {
-    if (format == "tsv") {
-        return TabSeparatedText(table);
+void AddTableOptions(CLI::App& command, TableRequest& request) {
+    command.add_option("--get", request.get, "rpm: engine speed for road speeds; mph: the reverse")
+        ->required()
+        ->check(CLI::IsMember({"rpm", "mph"}));
+    AddFormatOption(command, request);
+}
+
+TextFormat FormatOf(const FormatRequest& request) {
+    if (request.format == "tsv") {
+        return TextFormat::Tsv;
     }
-    if (format == "csv") {
-        return CommaSeparatedText(table);
+    if (request.format == "csv") {
+        return TextFormat::Csv;
     }
-    if (format == "json") {
-        return JsonText(table);
-    }
-    return AlignedText(table);
+    return request.format == "json" ? TextFormat::Json : TextFormat::Text;
 }
 
 TableMode ModeOf(const TableRequest& request) {
@@ -90,12 +104,24 @@ struct Outcome {
 
 Outcome GenericTable(const GenericRequest& request) {
     const PlainNumberConverter numbers;
-    const Table table = ComputeGenericTable(
-        ModeOf(request),
-        {{{"--tire", request.tire.value_or(numbers.ToText(kDefaultTireDiameter))},
-          {"--axle", request.axle.value_or(numbers.ToText(kDefaultDiffRatio))},
-          {"--gear", request.gear.value_or(numbers.ToText(kDefaultTransRatio))}}},
-        numbers);
+    // An empty option takes the default, as an empty box on the page does.
+    const auto given = [&numbers](const std::optional<std::string>& text, double fallback) {
+        return text && !text->empty() ? *text : numbers.ToText(fallback);
+    };
+    const std::array<GivenText, 3> texts = {{
+        {"--tire", given(request.tire, kDefaultTireDiameter)},
+        {"--axle", given(request.axle, kDefaultDiffRatio)},
+        {"--gear", given(request.gear, kDefaultTransRatio)},
+    }};
+    const FieldReader readers[] = {ReadTireField, ReadRatioField, ReadRatioField};
+    const InputRange* ranges[] = {&kTireRange, &kRatioRange, &kRatioRange};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const FieldReading reading = ReadOption(texts[i].text, readers[i], *ranges[i]);
+        if (!reading.value) {
+            return {std::nullopt, OptionProblem(texts[i].name, texts[i].text, reading.problem)};
+        }
+    }
+    const Table table = ComputeGenericTable(ModeOf(request), texts, numbers);
     if (table.failure) {
         return {std::nullopt, *table.failure};
     }
@@ -120,12 +146,11 @@ Outcome StockTable(const StockRequest& request) {
                                   Quote(request.model) + ", " + Quote(request.years) + "; it has " +
                                   QuotedList(axles) + "."};
     }
+    const FieldReading tire = ReadStockTireOption(request.tire);
     const std::optional<StockInputs> inputs =
         StockInputsOf(request.tire, request.model, request.years, request.axle);
-    if (!inputs) {
-        return {std::nullopt, "--tire " + Quote(request.tire) +
-                                  " reads as 0; give a diameter in inches or a size code such "
-                                  "as 185/80R13."};
+    if (!tire.value || !inputs) {
+        return {std::nullopt, OptionProblem("--tire", request.tire, tire.problem)};
     }
     const Table table = ComputeStockTable(ModeOf(request), *inputs, "--tire");
     if (table.failure) {
@@ -134,46 +159,54 @@ Outcome StockTable(const StockRequest& request) {
     return {table, {}};
 }
 
-std::string CatalogueText() {
-    const PlainNumberConverter numbers;
-    std::string text;
-    for (const std::string_view model : ModelTexts()) {
-        text += std::string(model) + "\n";
-        for (const std::string_view years : YearRangeTexts(model)) {
-            const GearboxCode code = GearboxCodeOf(model, years);
-            text += "    " + std::string(years) + ": gears";
-            for (const Gear gear : kForwardGears) {
-                text +=
-                    (gear == Gear::First ? " " : ", ") + numbers.ToText(RatioSetOf(code).Of(gear));
-            }
-            text += "; axle ratios";
-            for (const std::string_view axle : AxleRatioTexts(code)) {
-                text += (axle == AxleRatioTexts(code).front() ? " " : ", ") + std::string(axle);
-            }
-            text += "\n";
-        }
+// A first word that is no subcommand: CLI11 would only say that one is
+// required.
+std::optional<std::string> UnknownSubcommand(const std::vector<std::string>& args) {
+    if (args.size() < 2 || args[1].starts_with('-') ||
+        std::find(kSubcommands.begin(), kSubcommands.end(), args[1]) != kSubcommands.end()) {
+        return std::nullopt;
     }
-    return text;
+    std::string list;
+    for (std::size_t i = 0; i < kSubcommands.size(); ++i) {
+        list += (i == 0                         ? ""
+                 : i + 1 == kSubcommands.size() ? " and "
+                                                : ", ") +
+                std::string(kSubcommands[i]);
+    }
+    return Quote(args[1]) + " is not a subcommand; the subcommands are " + list + ".";
 }
 
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // Whatever bytes the arguments hold, what is written of them is UTF-8.
+    std::vector<std::string> texts;
+    texts.reserve(args.size());
+    for (const std::string& arg : args) {
+        texts.push_back(AsUtf8(arg));
+    }
+    if (const std::optional<std::string> unknown = UnknownSubcommand(texts)) {
+        err << "tachoria-cli: " << OneLine(*unknown) << "\nRun with --help for more information.\n";
+        return kUsageError;
+    }
+
     CLI::App app{"Tachoria's gearing tables: engine speed against road speed.", "tachoria-cli"};
     app.set_version_flag("--version", std::string("tachoria-cli ") + TACHORIA_VERSION);
     app.require_subcommand(1);
     app.footer(
         "Numbers are written with \".\" as the decimal point. Exit status: 0 with a table, "
-        "1 when the inputs give none, 2 for a usage error.");
+        "1 when the inputs give none or the output cannot be written, 2 for a usage error.");
 
     GenericRequest generic;
     CLI::App* genericCommand =
         app.add_subcommand("generic", "The Generic Vehicle tables: one gear of any car.");
     genericCommand->add_option("--tire", generic.tire,
-                               "tire diameter in inches, or a size code such as 185/80R13; "
-                               "default 24");
-    genericCommand->add_option("--axle", generic.axle, "differential (axle) ratio; default 3.27");
-    genericCommand->add_option("--gear", generic.gear, "transmission gear ratio; default 1");
+                               "tire diameter in inches, 5 to 100, or a size code such as "
+                               "185/80R13; default 24");
+    genericCommand->add_option("--axle", generic.axle,
+                               "differential (axle) ratio, 0.05 to 50; default 3.27");
+    genericCommand->add_option("--gear", generic.gear,
+                               "transmission gear ratio, 0.05 to 50; default 1");
     AddTableOptions(*genericCommand, generic);
 
     StockRequest stock;
@@ -187,18 +220,53 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         ->required();
     stockCommand
         ->add_option("--tire", stock.tire,
-                     "tire diameter: the number it starts with (\"24 in\" is 24), or a size "
-                     "code such as 185/80R13")
+                     "tire diameter, 5 to 100 in: the number it starts with (\"24 in\" is 24), "
+                     "or a size code such as 185/80R13")
         ->required();
     AddTableOptions(*stockCommand, stock);
 
+    CompareOptions compare;
+    compare.redline = PlainNumberConverter().ToText(kDefaultRedline);
+    compare.unit = "mph";
+    FormatRequest compareFormat;
+    CLI::App* compareCommand = app.add_subcommand(
+        "compare",
+        "Two gearings side by side, A (now) and B (planned), as the Compare Gearing "
+        "window shows them.");
+    for (const auto& [letter, tire, axle, gears] :
+         {std::tuple{"a", &compare.aTire, &compare.aAxle, &compare.aGears},
+          std::tuple{"b", &compare.bTire, &compare.bAxle, &compare.bGears}}) {
+        const std::string setup = std::string(letter) == "a" ? "A's" : "B's";
+        compareCommand
+            ->add_option(std::string("--") + letter + "-tire", *tire,
+                         setup + " tire diameter, 5 to 100 in, or a size code such as 185/80R13")
+            ->required();
+        compareCommand
+            ->add_option(std::string("--") + letter + "-axle", *axle,
+                         setup + " axle ratio, 0.05 to 50")
+            ->required();
+        compareCommand
+            ->add_option(std::string("--") + letter + "-gears", *gears,
+                         setup +
+                             " forward gear ratios, first gear first, separated by commas: "
+                             "one to six, each 0.05 to 50")
+            ->required();
+    }
+    compareCommand->add_option("--redline", compare.redline,
+                               "engine speed to shift up at, 100 to 30000 RPM; default 5500");
+    compareCommand->add_option("--unit", compare.unit, "mph or kmh; default mph")
+        ->check(CLI::IsMember({"mph", "kmh"}));
+    AddFormatOption(*compareCommand, compareFormat);
+
+    FormatRequest catalogue;
     CLI::App* catalogueCommand = app.add_subcommand(
         "catalogue", "Lists the models, their year ranges, gear ratios and axle ratios.");
+    AddFormatOption(*catalogueCommand, catalogue);
 
     std::vector<const char*> argv;
-    argv.reserve(args.size());
-    for (const std::string& arg : args) {
-        argv.push_back(arg.c_str());
+    argv.reserve(texts.size());
+    for (const std::string& text : texts) {
+        argv.push_back(text.c_str());
     }
     try {
         app.parse(static_cast<int>(argv.size()), argv.data());
@@ -208,7 +276,16 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
 
     if (catalogueCommand->parsed()) {
-        out << CatalogueText();
+        out << CatalogueText(FormatOf(catalogue));
+        return kSuccess;
+    }
+    if (compareCommand->parsed()) {
+        const CompareOutcome outcome = RunCompare(compare, FormatOf(compareFormat));
+        if (!outcome.text) {
+            err << "tachoria-cli: " << OneLine(outcome.failure) << "\n";
+            return kNoTable;
+        }
+        out << *outcome.text;
         return kSuccess;
     }
     const bool isGeneric = genericCommand->parsed();
@@ -217,7 +294,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         err << "tachoria-cli: " << OneLine(outcome.failure) << "\n";
         return kNoTable;
     }
-    out << Formatted(*outcome.table, isGeneric ? generic.format : stock.format);
+    out << FormattedText(*outcome.table,
+                         FormatOf(isGeneric ? static_cast<const FormatRequest&>(generic) : stock));
     return kSuccess;
 }
 

@@ -9,7 +9,8 @@ namespace tachoria {
 // What tachoria-cli ends with.
 enum ExitStatus : int {
     kSuccess = 0,
-    kNoTable = 1,     // the inputs give no table; one line on the error stream says why
+    kNoTable = 1,     // no table: the inputs give none, or it could not be written; one
+                      // line on the error stream says why
     kUsageError = 2,  // an unknown option, a missing value, no subcommand
 };
 

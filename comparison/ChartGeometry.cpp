@@ -5,6 +5,7 @@
 
 #include "arith/Blanks.h"
 #include "arith/Num2String.h"
+#include "arith/NumberReading.h"
 
 namespace tachoria {
 namespace {
@@ -12,40 +13,72 @@ namespace {
 constexpr int kSpeedTicks = 8;
 constexpr int kRpmTicks = 7;
 
-std::string Ordinal(int gear) {
-    static const char* const kNames[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
-    return gear >= 1 && gear <= 6 ? kNames[gear - 1] : std::to_string(gear) + "th";
-}
+// Places enough that a line drawn to the speed loses nothing a pixel shows.
+constexpr int kExactPlaces = 9;
 
 std::string Number(double value, int decimals) {
     return std::string(TrimBlanks(Num2String(value, decimals, 0)));
 }
 
-// Lines and sawtooth of one setup, from the per-gear speeds at the redline.
+// Lines and sawtooth of one setup. The lines end at the exact speed of the
+// redline, not at the tables' truncated one, so that they meet it.
 void AddSetup(Chart& chart, Setup setup, const std::optional<Gearing>& gearing, double redline) {
     if (!gearing) {
         return;
     }
     ChartLine sawtooth{setup, 0, {{0, 0}}};
+    std::vector<ChartLine> lines;
+    double speedMax = 0;
     for (std::size_t i = 0; i < gearing->gears.size(); ++i) {
         const std::optional<double> top =
-            RoadSpeed(redline, chart.unit, *gearing, gearing->gears[i]);
+            RoadSpeed(redline, chart.unit, *gearing, gearing->gears[i], kExactPlaces);
         if (!top || *top <= 0) {
             return;  // past what the arithmetic gives: no lines for this setup
         }
-        chart.gearLines.push_back({setup, static_cast<int>(i) + 1, {{0, 0}, {*top, redline}}});
+        lines.push_back({setup, static_cast<int>(i) + 1, {{0, 0}, {*top, redline}}});
         sawtooth.points.push_back({*top, redline});
         if (i + 1 < gearing->gears.size()) {
-            if (const auto next = EngineSpeed(*top, chart.unit, *gearing, gearing->gears[i + 1])) {
+            if (const auto next =
+                    RpmAfterUpshift(redline, gearing->gears[i], gearing->gears[i + 1])) {
                 sawtooth.points.push_back({*top, *next});
             }
         }
-        chart.speedMax = std::max(chart.speedMax, *top);
+        speedMax = std::max(speedMax, *top);
     }
+    chart.gearLines.insert(chart.gearLines.end(), lines.begin(), lines.end());
     chart.sawtooths.push_back(std::move(sawtooth));
+    chart.speedMax = std::max(chart.speedMax, speedMax);
+    (setup == Setup::A ? chart.a : chart.b) = gearing;
+}
+
+// "A: 2nd 4278, 3rd 2624", the gears of one setup that reach `speed` below
+// the redline, each at the tables' engine speed there.
+std::string SetupValuesAt(const Chart& chart, Setup setup, double speed) {
+    const std::optional<Gearing>& gearing = setup == Setup::A ? chart.a : chart.b;
+    if (!gearing || !chart.redline) {
+        return {};
+    }
+    std::string text;
+    for (std::size_t i = 0; i < gearing->gears.size(); ++i) {
+        const std::optional<double> rpm =
+            EngineSpeed(speed, chart.unit, *gearing, gearing->gears[i]);
+        if (rpm && *rpm <= *chart.redline) {
+            text += (text.empty() ? "" : ", ") + GearName(static_cast<int>(i) + 1) + " " +
+                    Number(*rpm, 0);
+        }
+    }
+    return std::string(setup == Setup::A ? "A: " : "B: ") +
+           (text.empty() ? "every gear past the redline" : text + " RPM");
 }
 
 }  // namespace
+
+std::string GearName(int gear) {
+    static const char* const kNames[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
+    return gear >= 1 && gear <= 6 ? kNames[gear - 1] : std::to_string(gear) + "th";
+}
+
+std::string TickText(double value) { return PlainNumberConverter().ToText(value); }
 
 // The smallest of 1, 2 or 5 times a power of ten that splits `max` into at
 // most `most` steps.
@@ -112,20 +145,17 @@ std::string ValuesAt(const Chart& chart, double speed) {
     if (!(speed >= 0) || speed > chart.speedMax) {
         return {};
     }
-    std::string text =
-        Number(std::floor(speed * 10) / 10, 1) + " " + std::string(UnitName(chart.unit)) + ":";
-    bool any = false;
-    for (const ChartLine& line : chart.gearLines) {
-        const ChartPoint& end = line.points.back();
-        if (speed > end.speed) {
-            continue;  // this gear is past the redline here
+    // The speed as the readout writes it, and every engine speed at exactly
+    // that speed.
+    const double shown = std::floor(speed * 10) / 10;
+    std::string text = Number(shown, 1) + " " + std::string(UnitName(chart.unit));
+    for (const Setup setup : {Setup::A, Setup::B}) {
+        const std::string values = SetupValuesAt(chart, setup, shown);
+        if (!values.empty()) {
+            text += "\n" + values;
         }
-        const double rpm = std::floor(end.rpm * speed / end.speed);
-        text += std::string(any ? ", " : " ") + (line.setup == Setup::A ? "A " : "B ") +
-                Ordinal(line.gear) + " " + Number(rpm, 0);
-        any = true;
     }
-    return any ? text + " RPM" : text + " every gear past the redline";
+    return text;
 }
 
 std::string ChartDescription(const Comparison& comparison) {
@@ -139,7 +169,7 @@ std::string ChartDescription(const Comparison& comparison) {
         for (const GearRow& row : comparison.gears) {
             const std::optional<double>& speed = setup == Setup::A ? row.aSpeed : row.bSpeed;
             if (speed) {
-                gears += (gears.empty() ? " " : ", ") + Ordinal(row.gear) + " to " +
+                gears += (gears.empty() ? " " : ", ") + GearName(row.gear) + " to " +
                          Number(*speed, 1) + " " + std::string(UnitName(comparison.unit));
             }
         }

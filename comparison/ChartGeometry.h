@@ -36,7 +36,15 @@ struct Chart {
     std::vector<double> rpmTicks;
     std::vector<ChartLine> gearLines;  // from standstill to the redline
     std::vector<ChartLine> sawtooths;  // one per setup: up each gear to the redline, down a shift
+    std::optional<Gearing> a;          // the setups drawn, for the values under the pointer
+    std::optional<Gearing> b;
 };
+
+// "1st" … "6th".
+std::string GearName(int gear);
+
+// An axis value as a person writes it: "0.2", "5500".
+std::string TickText(double value);
 
 // Round tick values from 0 to at most `max`, at most `most` steps apart of
 // 1, 2 or 5 times a power of ten.
@@ -64,9 +72,11 @@ struct Pixel {
 Pixel ToPixel(const Chart& chart, const PlotArea& area, const ChartPoint& point);
 ChartPoint FromPixel(const Chart& chart, const PlotArea& area, const Pixel& pixel);
 
-// The engine speed of each gear line at `speed`, for the lines that reach
-// it: "62.0 MPH: A 3rd 4581, A 4th 3203, B 4th 2914". Empty when the speed
-// lies off the chart.
+// The values under the pointer, one line each: the speed truncated to 0.1,
+// then for each setup the gears that reach it below the redline with the
+// tables' engine speed at exactly that speed:
+// "62.0 MPH\nA: 3rd 4581, 4th 3203 RPM\nB: 4th 2914 RPM". Empty when the
+// speed lies off the chart.
 std::string ValuesAt(const Chart& chart, double speed);
 
 // The chart in words, for screen readers: what each setup's gears reach at

@@ -10,8 +10,9 @@
 namespace tachoria {
 namespace {
 
-// Percentages past this are no gearing anyone drives, and would not fit.
-constexpr double kLargestPercent = 1e9;
+// Percentages and engine speeds past this are no gearing anyone drives, and
+// would not fit.
+constexpr double kLargestShown = 1e9;
 // Enough places that the speedometer's intermediate numbers lose nothing a
 // reading to 0.1 could show.
 constexpr int kExact = 9;
@@ -40,7 +41,7 @@ std::optional<double> Percent(double part, double whole) {
         return std::nullopt;
     }
     const double percent = (part - whole) / whole * 100;
-    if (!std::isfinite(percent) || std::fabs(percent) >= kLargestPercent) {
+    if (!std::isfinite(percent) || std::fabs(percent) >= kLargestShown) {
         return std::nullopt;
     }
     return percent;
@@ -54,16 +55,18 @@ std::optional<double> TopGearSpeed(const std::optional<Gearing>& gearing, double
     return EngineSpeed(speed, unit, *gearing, gearing->gears.back());
 }
 
-// Speed at the redline in gear `index`, and the engine speed in the next
-// gear at that speed.
+// Speed at the redline in gear `index`, and where the engine lands in the
+// next gear after an upshift there. The road speed does not change in the
+// shift, so the landing depends on the two ratios only, whatever the tire,
+// axle or unit; it is worked out from them, not from the rounded speed.
 void AtRedline(const std::optional<Gearing>& gearing, std::optional<double> redline, SpeedUnit unit,
                std::size_t index, std::optional<double>& speed, std::optional<double>& afterShift) {
     if (!gearing || !redline || index >= gearing->gears.size()) {
         return;
     }
     speed = RoadSpeed(*redline, unit, *gearing, gearing->gears[index]);
-    if (speed && index + 1 < gearing->gears.size()) {
-        afterShift = EngineSpeed(*speed, unit, *gearing, gearing->gears[index + 1]);
+    if (index + 1 < gearing->gears.size()) {
+        afterShift = RpmAfterUpshift(*redline, gearing->gears[index], gearing->gears[index + 1]);
     }
 }
 
@@ -113,8 +116,16 @@ Table Titled(std::vector<std::string> headers) {
 
 }  // namespace
 
+std::optional<double> RpmAfterUpshift(double rpm, double fromGear, double toGear) {
+    const double landing = std::floor(rpm * toGear / fromGear);
+    if (!std::isfinite(landing) || landing >= kLargestShown) {
+        return std::nullopt;
+    }
+    return landing + 0.0;
+}
+
 Comparison Compare(const std::optional<Gearing>& a, const std::optional<Gearing>& b,
-                   std::optional<double> redline, SpeedUnit unit) {
+                   std::optional<double> redline, SpeedUnit unit, std::size_t gearFields) {
     Comparison comparison;
     comparison.unit = unit;
     comparison.redline = redline;
@@ -127,7 +138,8 @@ Comparison Compare(const std::optional<Gearing>& a, const std::optional<Gearing>
     }
     comparison.aGears = a ? a->gears.size() : 0;
     comparison.bGears = b ? b->gears.size() : 0;
-    const std::size_t gears = std::max(comparison.aGears, comparison.bGears);
+    const std::size_t gears =
+        std::max({comparison.aGears, comparison.bGears, std::min(gearFields, kMostGears)});
     for (std::size_t i = 0; i < gears; ++i) {
         GearRow row{static_cast<int>(i) + 1, {}, {}, {}, {}};
         AtRedline(a, redline, unit, i, row.aSpeed, row.aAfterShift);
@@ -148,18 +160,26 @@ Table CruiseTable(const Comparison& comparison) {
             change = *row.b - *row.a;
             percent = Percent(*row.b, *row.a);
         }
-        table.rows.push_back(
-            {Text(row.speed, 0),
-             {Text(row.a, 0), Text(row.b, 0), Signed(change, 0), Signed(percent, 1)}});
+        TableRow& shown = table.rows.emplace_back(
+            TableRow{Text(row.speed, 0),
+                     {Text(row.a, 0), Text(row.b, 0), Signed(change, 0), Signed(percent, 1)},
+                     {}});
+        const auto over = [&comparison](const std::optional<double>& rpm) {
+            return rpm && comparison.redline && *rpm > *comparison.redline
+                       ? std::string(kOverRedline)
+                       : std::string();
+        };
+        if (!over(row.a).empty() || !over(row.b).empty()) {
+            shown.notes = {over(row.a), over(row.b), "", ""};
+        }
     }
     return table;
 }
 
 Table GearTable(const Comparison& comparison) {
     const std::string unit(UnitName(comparison.unit));
-    // Short headers, so that the table fits beside the chart; the window's
-    // caption says what they are.
-    Table table = Titled({"Gear", "A " + unit, "A next RPM", "B " + unit, "B next RPM"});
+    Table table = Titled(
+        {"Gear", "A " + unit, "A RPM after shifting up", "B " + unit, "B RPM after shifting up"});
     for (const GearRow& row : comparison.gears) {
         // A setup's top gear has no upshift: its cell is blank.
         const auto afterShift = [&row](std::size_t gears, const std::optional<double>& rpm) {
@@ -177,10 +197,15 @@ Table SpeedometerTable(const Comparison& comparison) {
     const Speedometer& s = comparison.speedometer;
     const std::string unit(UnitName(comparison.unit));
     const std::string reference = Text(s.reference, 0) + " " + unit;
-    Table table = Titled({"With B, A's speedometer", unit});
-    table.rows.push_back({"reads at a true " + reference, {Text(s.readsAtTrue, 1)}});
-    table.rows.push_back({"reads " + reference + " at a true", {Text(s.trueAtReading, 1)}});
-    table.rows.push_back({"reads over (+) or under (-), %", {Signed(s.errorPercent, 1)}});
+    Table table = Titled({"Your speedometer (true with A), with B fitted", unit});
+    table.rows.push_back({"shows at a true " + reference, {Text(s.readsAtTrue, 1)}, {}});
+    table.rows.push_back({"true speed when it shows " + reference, {Text(s.trueAtReading, 1)}, {}});
+    std::string error = std::string(kNoValue);
+    if (s.errorPercent) {
+        const std::string size = Text(std::fabs(std::round(*s.errorPercent * 10) / 10), 1);
+        error = size == "0.0" ? "exact" : size + " % " + (*s.errorPercent > 0 ? "high" : "low");
+    }
+    table.rows.push_back({"reads", {error}, {}});
     return table;
 }
 

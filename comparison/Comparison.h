@@ -13,10 +13,19 @@
 // conversions, with their truncation.
 namespace tachoria {
 
-// A result that cannot be given (a setup with a bad field) is shown so.
-inline constexpr std::string_view kNoValue = "\u2014";
-
 inline constexpr double kDefaultRedline = 5500;
+
+// The note on a cruise cell whose engine speed lies past the redline, and
+// the sign that stands beside such a cell where no colour shows it.
+inline constexpr std::string_view kOverRedline = "over the redline";
+inline constexpr std::string_view kNoteSign = "\u25B2";
+
+// The captions of the three result tables: over the window's lists, on the
+// printed page and on the command line.
+inline constexpr std::string_view kCruiseCaption = "Cruise: engine RPM in top gear";
+inline constexpr std::string_view kGearsCaption =
+    "Each gear at the redline: speed, and RPM after shifting up";
+inline constexpr std::string_view kSpeedometerCaption = "Speedometer after the change";
 
 // How the numbers are rounded, for the window's footnote.
 inline constexpr std::string_view kRoundingNote =
@@ -59,14 +68,22 @@ struct Comparison {
 };
 
 // Cruise rows run 50, 55, … 80 MPH or 80, 90, … 130 km/h; gear rows cover
-// the gears of the setup with more of them.
+// the gears of the setup with more of them, and at least `gearFields` (the
+// gear fields on show), so that an unusable setup still shows its rows.
 Comparison Compare(const std::optional<Gearing>& a, const std::optional<Gearing>& b,
-                   std::optional<double> redline, SpeedUnit unit);
+                   std::optional<double> redline, SpeedUnit unit, std::size_t gearFields = 0);
+
+// The engine speed after shifting from `fromGear` up to `toGear` at `rpm`:
+// the road speed stays, so it is rpm × toGear ÷ fromGear, truncated to
+// whole revolutions.
+std::optional<double> RpmAfterUpshift(double rpm, double fromGear, double toGear);
 
 // The results as tables, for the window's lists, copying, saving and
 // printing. Missing values are kNoValue. The gear table gives, for each
 // gear, the road speed at the redline and the engine RPM in the next gear
-// after shifting up there.
+// after shifting up there. Cruise cells past the redline carry the note
+// kOverRedline. The speedometer reads as an owner says it: what it shows at
+// a true 60 MPH, the true speed when it shows 60, and how far it is off.
 Table CruiseTable(const Comparison& comparison);
 Table GearTable(const Comparison& comparison);
 Table SpeedometerTable(const Comparison& comparison);

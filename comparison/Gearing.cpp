@@ -1,5 +1,6 @@
 #include "comparison/Gearing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -7,6 +8,7 @@
 #include "arith/Calcs.h"
 #include "arith/TireSize.h"
 #include "catalogue/StockCatalogue.h"
+#include "tables/InputRanges.h"
 #include "tables/ReadForm.h"
 
 namespace tachoria {
@@ -14,18 +16,25 @@ namespace {
 
 constexpr double kInchesPerMile = 63360;
 
-FieldReading Positive(std::string_view text, std::optional<double> value) {
+// A number in `range`, or why the text is not one. The range is named in
+// every reason, so that the user knows what to type.
+FieldReading InRange(std::string_view text, std::optional<double> value, const InputRange& range,
+                     const NumberConverter& numbers) {
+    const std::string wanted = "type a number " + RangeText(range, numbers) + ".";
     if (TrimBlanks(text).empty()) {
-        return {std::nullopt, "Empty: type a number greater than 0."};
+        return {std::nullopt, "Empty: " + wanted};
     }
     if (!value) {
-        return {std::nullopt, "Not a number: type a number greater than 0."};
-    }
-    if (std::isinf(*value)) {
-        return {std::nullopt, "Too large a number."};
+        return {std::nullopt, "Not a number: " + wanted};
     }
     if (*value <= 0) {
-        return {std::nullopt, "Must be greater than 0."};
+        return {std::nullopt, "Must be greater than 0: " + wanted};
+    }
+    if (*value < range.least) {
+        return {std::nullopt, "Too small: " + wanted};
+    }
+    if (*value > range.most) {
+        return {std::nullopt, "Too large: " + wanted};
     }
     return {value, {}};
 }
@@ -59,22 +68,42 @@ SetupTexts DefaultSetupTexts(const NumberConverter& numbers) {
                            "3.27", numbers.ToText(24), numbers);
 }
 
+SetupTexts CompletedSetupTexts(SetupTexts texts, const NumberConverter& numbers) {
+    const SetupTexts defaults = DefaultSetupTexts(numbers);
+    const auto blank = [](const std::string& text) { return TrimBlanks(text).empty(); };
+    if (blank(texts.tire)) {
+        texts.tire = defaults.tire;
+    }
+    if (blank(texts.axle)) {
+        texts.axle = defaults.axle;
+    }
+    if (texts.gears.empty() || std::all_of(texts.gears.begin(), texts.gears.end(), blank)) {
+        texts.gears = defaults.gears;
+    }
+    return texts;
+}
+
 std::string_view UnitName(SpeedUnit unit) { return unit == SpeedUnit::MPH ? "MPH" : "km/h"; }
 
 FieldReading ReadTireField(std::string_view text, const NumberConverter& numbers) {
-    if (const std::optional<double> code = TireSizeDiameter(text)) {
-        return {code, {}};
-    }
-    FieldReading reading = Positive(text, numbers.ToNumber(text));
+    const std::optional<double> code = TireSizeDiameter(text);
+    FieldReading reading = InRange(text, code ? code : numbers.ToNumber(text), kTireRange, numbers);
     if (!reading.value && reading.problem.starts_with("Not a number")) {
-        reading.problem =
-            "Not a number: type a diameter in inches, or a size code such as 185/80R13.";
+        reading.problem = "Not a number: type a diameter " + RangeText(kTireRange, numbers) +
+                          ", or a size code such as 185/80R13.";
+    } else if (!reading.value && code) {
+        reading.problem = "The size code gives " + numbers.ToText(std::round(*code * 100) / 100) +
+                          " in: " + reading.problem;
     }
     return reading;
 }
 
 FieldReading ReadRatioField(std::string_view text, const NumberConverter& numbers) {
-    return Positive(text, numbers.ToNumber(text));
+    return InRange(text, numbers.ToNumber(text), kRatioRange, numbers);
+}
+
+FieldReading ReadRedlineField(std::string_view text, const NumberConverter& numbers) {
+    return InRange(text, numbers.ToNumber(text), kRedlineRange, numbers);
 }
 
 std::string TireDescription(double diameter, const NumberConverter& numbers) {

@@ -19,7 +19,7 @@ inline constexpr std::size_t kMostGears = 6;
 // "MPH" or "km/h".
 std::string_view UnitName(SpeedUnit unit);
 
-// A gearing whose numbers are all finite and greater than 0.
+// A gearing whose numbers all lie in the ranges the fields accept.
 struct Gearing {
     double tireDiameter = 0.0;  // inches
     double axleRatio = 0.0;
@@ -48,16 +48,23 @@ SetupTexts StockSetupTexts(std::string_view model, std::string_view yearRange,
 // comparison starts from when nothing else is given.
 SetupTexts DefaultSetupTexts(const NumberConverter& numbers);
 
+// `texts` with what a page left empty (a stock page with nothing chosen)
+// taken from the default setup, so that a comparison never opens on empty
+// fields.
+SetupTexts CompletedSetupTexts(SetupTexts texts, const NumberConverter& numbers);
+
 // A number typed into a field, or why it cannot be used.
 struct FieldReading {
     std::optional<double> value;
     std::string problem;  // empty when value is set
 };
 
-// A positive number in the user's locale; the tire also takes a size code
-// such as "185/80R13".
+// A number in the user's locale within the range that works (the ranges of
+// tables/InputRanges.h); the tire also takes a size code such as
+// "185/80R13". Every problem names the range.
 FieldReading ReadTireField(std::string_view text, const NumberConverter& numbers);
 FieldReading ReadRatioField(std::string_view text, const NumberConverter& numbers);
+FieldReading ReadRedlineField(std::string_view text, const NumberConverter& numbers);
 
 // What a tire is, for the user: "24.65 in, 818 revolutions per mile".
 std::string TireDescription(double diameter, const NumberConverter& numbers);

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A result table as a value: what the lists show, and what copying, saving,
@@ -9,6 +10,10 @@
 namespace tachoria {
 
 enum class TablePage { Generic, Stock };
+
+// A result that cannot be given (a setup with a bad field) is shown so;
+// files that programs read write it as an empty cell.
+inline constexpr std::string_view kNoValue = "\u2014";
 
 // What a table was computed from.
 struct TableInputs {
@@ -27,6 +32,9 @@ struct TableInputs {
 struct TableRow {
     std::string label;
     std::vector<std::string> cells;  // one per gear; "" is a blank cell
+    // Why a cell is marked, such as "over the redline", one per cell, ""
+    // for an unmarked one; empty when no cell of the row is marked.
+    std::vector<std::string> notes = {};
 
     friend bool operator==(const TableRow&, const TableRow&) = default;
 };

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "StrictJson.h"
+#include "arith/NumberReading.h"
+#include "commandline/Utf8Text.h"
+#include "tables/InputRanges.h"
 #include "tests/golden/EarlyCarTables.h"
 
 namespace tachoria {
@@ -25,6 +29,18 @@ Outcome RunWith(std::vector<std::string> args) {
     std::ostringstream err;
     const int status = RunCommandLine(args, out, err);
     return {status, out.str(), err.str()};
+}
+
+std::string_view Unpadded(std::string_view cell) {
+    return cell.substr(std::min(cell.find_first_not_of(' '), cell.size()));
+}
+
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const std::string_view part : parts) {
+        text += part;
+    }
+    return text;
 }
 
 const std::vector<std::string> kEarlyCar = {
@@ -103,8 +119,12 @@ TEST(CommandLine, GenericTakesThePagesDefaults) {
     const Outcome defaults = RunWith({"generic", "--get", "mph", "--format", "tsv"});
     const Outcome given = RunWith({"generic", "--tire", "24", "--axle", "3.27", "--gear", "1",
                                    "--get", "mph", "--format", "tsv"});
+    // An empty option is an empty box: it takes the default too.
+    const Outcome empty = RunWith(
+        {"generic", "--tire", "", "--axle", "", "--gear", "", "--get", "mph", "--format", "tsv"});
     EXPECT_EQ(defaults.status, 0);
     EXPECT_EQ(defaults.out, given.out);
+    EXPECT_EQ(empty.out, given.out);
     EXPECT_TRUE(defaults.out.starts_with("RPM\tMPH\n500\t10\n1000\t21\n"));
     EXPECT_TRUE(defaults.out.ends_with("\n7000\t152\n"));
     // 10 MPH × 2 × 3.55 × 336.135 / 24.6535 (185/80R13) = 968.0
@@ -113,24 +133,96 @@ TEST(CommandLine, GenericTakesThePagesDefaults) {
                     .out.starts_with("MPH\tRPM\n10\t968\n"));
 }
 
-// No table: status 1, one line naming the option and its value, and
-// nothing at all on standard output.
-TEST(CommandLine, ExplainsInputsThatGiveNoTable) {
+const std::vector<std::string> kCompare = {
+    "compare",          "--a-tire", "24", "--a-axle", "3.27", "--a-gears",
+    "3.65,2.35,1.44,1", "--b-tire", "24", "--b-axle", "3.55", "--b-gears",
+    "3.65,2.35,1.44,1"};
+
+// kCompare with the value of `option` replaced, or `option` added.
+std::vector<std::string> Compare(const std::string& option, const std::string& value) {
+    std::vector<std::string> args = kCompare;
+    const auto at = std::find(args.begin(), args.end(), option);
+    if (at == args.end()) {
+        args.insert(args.end(), {option, value});
+    } else {
+        *(at + 1) = value;
+    }
+    return args;
+}
+
+const std::string kTires = RangeText(kTireRange, PlainNumberConverter());
+const std::string kRatios = RangeText(kRatioRange, PlainNumberConverter());
+const std::string kRedlines = RangeText(kRedlineRange, PlainNumberConverter());
+const std::string kLongZero = "0." + std::string(400, '0') + "1";
+
+// No table: status 1, one line that names the option, quotes its text and
+// says why, with the range that works, and nothing on standard output.
+TEST(CommandLine, ExplainsNumbersOutsideTheWorkingRanges) {
+    const struct {
+        std::vector<std::string> args;
+        std::string named;  // the option and its quoted text
+        const char* reason;
+        const std::string& range;
+    } cases[] = {
+        {{"generic", "--tire", "-5", "--get", "rpm"},
+         "--tire \"-5\"",
+         "Must be greater than 0",
+         kTires},
+        {{"generic", "--tire", "0", "--get", "rpm"},
+         "--tire \"0\"",
+         "Must be greater than 0",
+         kTires},
+        {{"generic", "--tire", "4.99", "--get", "rpm"}, "--tire \"4.99\"", "Too small", kTires},
+        {{"generic", "--tire", "1e400", "--get", "rpm"}, "--tire \"1e400\"", "Too large", kTires},
+        {{"generic", "--tire", "1e-400", "--get", "rpm"}, "--tire \"1e-400\"", "Too small", kTires},
+        {{"generic", "--tire", kLongZero, "--get", "rpm"},
+         "--tire \"0.00000000000000000\u2026" + std::string(19, '0') + "1\"",
+         "Too small",
+         kTires},
+        {{"generic", "--tire", "100/10R1", "--get", "rpm"},
+         "--tire \"100/10R1\"",
+         "Too small",
+         kTires},
+        {{"generic", "--tire", "abc", "--get", "rpm"}, "--tire \"abc\"", "Not a number", kTires},
+        {{"generic", "--axle", "3,27", "--get", "rpm"}, "--axle \"3,27\"", "Not a number", kRatios},
+        {{"generic", "--axle", "0.04", "--get", "mph"}, "--axle \"0.04\"", "Too small", kRatios},
+        {{"generic", "--gear", "50.5", "--get", "mph"}, "--gear \"50.5\"", "Too large", kRatios},
+        {{"generic", "--gear", "-1e-400", "--get", "mph"},
+         "--gear \"-1e-400\"",
+         "Must be greater than 0",
+         kRatios},
+        {{"generic", "--tire", "2\n4", "--get", "rpm"}, "--tire \"2?4\"", "Not a number", kTires},
+        {EarlyCar({"--tire", "", "--get", "mph"}), "--tire \"\"", "Empty", kTires},
+        {EarlyCar({"--tire", "in 24", "--get", "mph"}), "--tire \"in 24\"", "Not a number", kTires},
+        {EarlyCar({"--tire", "4 in", "--get", "mph"}), "--tire \"4 in\"", "Too small", kTires},
+        {EarlyCar({"--tire", "-26", "--get", "mph"}), "--tire \"-26\"", "Must be greater than 0",
+         kTires},
+        {EarlyCar({"--tire", "1e-400 in", "--get", "mph"}), "--tire \"1e-400 in\"", "Too small",
+         kTires},
+        {Compare("--a-tire", "101"), "--a-tire \"101\"", "Too large", kTires},
+        {Compare("--b-axle", "0"), "--b-axle \"0\"", "Must be greater than 0", kRatios},
+        {Compare("--a-gears", "3.65,,1"), "--a-gears \"3.65,,1\"", "gear 2: Empty", kRatios},
+        {Compare("--b-gears", "1,x"), "--b-gears \"1,x\"", "gear 2: Not a number", kRatios},
+        {Compare("--redline", "50"), "--redline \"50\"", "Too small", kRedlines},
+        {Compare("--redline", "1e-400"), "--redline \"1e-400\"", "Too small", kRedlines},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.named);
+        const Outcome run = RunWith(c.args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with(Joined({"tachoria-cli: ", c.named, ": "}))) << run.err;
+        EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(c.range), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+TEST(CommandLine, ExplainsSelectionsAndGearCountsThatGiveNoTable) {
     const struct {
         std::vector<std::string> args;
         const char* message;
     } cases[] = {
-        {{"generic", "--tire", "abc", "--get", "rpm"}, "--tire \"abc\" is not a number."},
-        {{"generic", "--axle", "3,27", "--get", "rpm"}, "--axle \"3,27\" is not a number."},
-        {{"generic", "--tire", "0", "--get", "rpm"},
-         "--tire \"0\" is zero, and the table divides by it. Enter a number other than 0."},
-        {{"generic", "--gear", "0", "--get", "mph"},
-         "--gear \"0\" is zero, and the table divides by it. Enter a number other than 0."},
-        {{"generic", "--gear", "1e400", "--get", "mph"}, "--gear \"1e400\" is too large a number."},
-        {{"generic", "--tire", "1e-300", "--get", "rpm"},
-         "--tire \"1e-300\", --axle \"3.27\" and --gear \"1\" are too large or too small: the "
-         "table's speeds cannot be computed."},
-        {{"generic", "--tire", "2\n4", "--get", "rpm"}, "--tire \"2?4\" is not a number."},
         {{"stock", "--model", "Early Car", "--years", "1964", "--axle", "3.27", "--tire", "24",
           "--get", "rpm"},
          "--model \"Early Car\" is not a model of the catalogue; the models are \"Early Car "
@@ -143,12 +235,8 @@ TEST(CommandLine, ExplainsInputsThatGiveNoTable) {
           "--tire", "24", "--get", "rpm"},
          "--axle \"3.08\" is not offered with \"Late Car (1965-1969)\", \"1966-1969\"; it has "
          "\"3.27\", \"3.55\"."},
-        {EarlyCar({"--tire", "in 24", "--get", "mph"}),
-         "--tire \"in 24\" reads as 0; give a diameter in inches or a size code such as "
-         "185/80R13."},
-        {EarlyCar({"--tire", "1e400", "--get", "mph"}), "--tire \"1e400\" is too large a number."},
-        {EarlyCar({"--tire", "1e-320", "--get", "mph"}),
-         "--tire \"1e-320\" is too large or too small: the table's speeds cannot be computed."},
+        {Compare("--a-gears", "4,3,2,1.5,1,0.8,0.7"),
+         "--a-gears \"4,3,2,1.5,1,0.8,0.7\": 7 gears: give 1 to 6 ratios, separated by commas."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
@@ -170,6 +258,9 @@ TEST(CommandLine, RefusesUsageErrorsWithStatusTwo) {
         {"generic", "--get", "rpm", "extra"},
         {"stock", "--get", "rpm"},
         {"convert"},
+        {"catalogue", "--format", "xml"},
+        {"compare", "--a-tire", "24", "--a-axle", "3.27", "--a-gears", "1"},
+        Compare("--unit", "mps"),
     };
     for (const auto& args : cases) {
         std::string line;
@@ -184,20 +275,176 @@ TEST(CommandLine, RefusesUsageErrorsWithStatusTwo) {
     }
 }
 
-TEST(CommandLine, AnswersHelpVersionAndCatalogue) {
+TEST(CommandLine, NamesAMistypedSubcommandAndTheValidOnes) {
+    for (const char* word : {"Generic", "catalog", "compair", "\xff"}) {
+        SCOPED_TRACE(word);
+        const Outcome run = RunWith({word, "--get", "rpm"});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with("tachoria-cli: \"" + AsUtf8(word) +
+                                        "\" is not a subcommand; the subcommands are generic, "
+                                        "stock, compare and catalogue.\n"))
+            << run.err;
+    }
+}
+
+TEST(CommandLine, AnswersHelpAndVersion) {
     const Outcome help = RunWith({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("generic"), std::string::npos);
-    EXPECT_NE(help.out.find("catalogue"), std::string::npos);
+    for (const char* subcommand : {"generic", "stock", "compare", "catalogue"}) {
+        EXPECT_NE(help.out.find(subcommand), std::string::npos) << subcommand;
+    }
     const Outcome version = RunWith({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.starts_with("tachoria-cli "));
-    const Outcome catalogue = RunWith({"catalogue"});
-    EXPECT_EQ(catalogue.status, 0);
-    EXPECT_NE(catalogue.out.find("Forward Control\n    1961 (early): gears 4.26, 2.55, 1.68, 1; "
-                                 "axle ratios 3.27\n"),
+}
+
+// Every row of the catalogue's table is a selection the stock subcommand
+// takes, with the gear ratios its table is computed from.
+TEST(CommandLine, ListsTheCatalogueInEachFormat) {
+    const Outcome text = RunWith({"catalogue"});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("Forward Control\n    1961 (early): gears 4.26, 2.55, 1.68, 1; "
+                            "axle ratios 3.27\n"),
               std::string::npos);
-    EXPECT_EQ(std::count(catalogue.out.begin(), catalogue.out.end(), '\n'), 3 + 7);
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 3 + 7);
+
+    const Outcome tsv = RunWith({"catalogue", "--format", "tsv"});
+    std::istringstream lines(tsv.out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "Model\tYear range\tAxle ratio\t1st Gear\t2nd Gear\t3rd Gear\t4th Gear");
+    int selections = 0;
+    while (std::getline(lines, line)) {
+        std::vector<std::string> cells;
+        std::istringstream fields(line);
+        for (std::string cell; std::getline(fields, cell, '\t');) {
+            cells.push_back(cell);
+        }
+        ASSERT_EQ(cells.size(), 7U) << line;
+        const Outcome stock =
+            RunWith({"stock", "--model", cells[0], "--years", cells[1], "--axle", cells[2],
+                     "--tire", "24", "--get", "mph", "--format", "json"});
+        EXPECT_EQ(stock.status, 0) << line << stock.err;
+        EXPECT_NE(stock.out.find("\"gearRatios\": [" + cells[3] + ", " + cells[4] + ", " +
+                                 cells[5] + ", " + cells[6] + "]"),
+                  std::string::npos)
+            << line;
+        ++selections;
+    }
+    EXPECT_EQ(selections, 17);
+
+    const Outcome csv = RunWith({"catalogue", "--format", "csv"});
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 18);
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\r'), 18);
+    const Outcome json = RunWith({"catalogue", "--format", "json"});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_TRUE(testing::StrictJson::Parses(json.out)) << json.out;
+    EXPECT_NE(json.out.find("{\"model\": \"Forward Control\", \"yearRange\": \"1961 (early)\", "
+                            "\"gearRatios\": [4.26, 2.55, 1.68, 1], \"axleRatios\": [3.27]}"),
+              std::string::npos)
+        << json.out;
+}
+
+// The tables of one run of compare, split at the empty lines between them.
+std::vector<std::string> Tables(const std::string& out, const std::string& end) {
+    std::vector<std::string> tables;
+    std::size_t start = 0;
+    for (std::size_t gap = out.find(end + end); gap != std::string::npos;
+         gap = out.find(end + end, start)) {
+        tables.push_back(out.substr(start, gap + end.size() - start));
+        start = gap + 2 * end.size();
+    }
+    tables.push_back(out.substr(start));
+    return tables;
+}
+
+// The early car against itself with a 3.55 axle: A's numbers are the
+// golden tables' fourth gear when cruising, and each gear's speed at 5500.
+TEST(CommandLine, ComparesTwoSetupsInEachFormat) {
+    const Outcome tsv = RunWith(Compare("--format", "tsv"));
+    EXPECT_EQ(tsv.status, 0) << tsv.err;
+    const std::vector<std::string> tables = Tables(tsv.out, "\n");
+    ASSERT_EQ(tables.size(), 3U) << tsv.out;
+    for (const std::string_view mph : {"50", "60", "70", "80"}) {
+        const auto golden = std::find_if(
+            golden::kEarlyCarRPM.begin(), golden::kEarlyCarRPM.end(),
+            [&mph](const golden::GoldenRow& row) { return Unpadded(row.label) == mph; });
+        const std::string row = Joined({"\n", mph, "\t", Unpadded(golden->cells[3]), "\t"});
+        EXPECT_NE(tables[0].find(row), std::string::npos) << row << tables[0];
+    }
+    // 5500 RPM: 32.9, 51.1, 83.3 and 120.0 MPH; the golden table truncates
+    // them to whole.
+    const auto atRedline =
+        std::find_if(golden::kEarlyCarMPH.begin(), golden::kEarlyCarMPH.end(),
+                     [](const golden::GoldenRow& row) { return row.label == " 5500"; });
+    for (std::size_t gear = 0; gear < 4; ++gear) {
+        const std::string start =
+            Joined({"\n", std::to_string(gear + 1), "\t", Unpadded(atRedline->cells[gear]), "."});
+        EXPECT_NE(tables[1].find(start), std::string::npos) << start << tables[1];
+    }
+    EXPECT_EQ(RunWith(Compare("--redline", "5500")).out, RunWith(kCompare).out);
+
+    const Outcome text = RunWith(kCompare);
+    std::size_t at = 0;
+    for (const char* caption :
+         {"Cruise: engine RPM in top gear\nMPH  A RPM",
+          "\n\nEach gear at the redline: speed, and RPM after shifting up\nGear  ",
+          "\n\nSpeedometer after the change\n"}) {
+        at = text.out.find(caption, at);
+        EXPECT_NE(at, std::string::npos) << caption << "\n" << text.out;
+    }
+    const Outcome csv = RunWith(Compare("--format", "csv"));
+    EXPECT_EQ(Tables(csv.out, "\r\n").size(), 3U) << csv.out;
+    const Outcome kmh = RunWith(Compare("--unit", "kmh"));
+    EXPECT_TRUE(kmh.out.starts_with("Cruise: engine RPM in top gear\nkm/h")) << kmh.out;
+
+    const Outcome json = RunWith(Compare("--format", "json"));
+    EXPECT_TRUE(testing::StrictJson::Parses(json.out)) << json.out;
+    at = 0;
+    for (const char* key : {"{\n  \"cruise\": {\n    \"page\": \"compare\"", "\n  \"gears\": {",
+                            "\n  \"speedometer\": {"}) {
+        at = json.out.find(key, at);
+        EXPECT_NE(at, std::string::npos) << key << "\n" << json.out;
+    }
+    EXPECT_NE(json.out.find("\"inputs\": {\"a\": {\"tire\": \"24\", \"tireDiameter\": 24, "
+                            "\"axleRatio\": 3.27, \"gearRatios\": [3.65, 2.35, 1.44, 1]}, \"b\": "
+                            "{\"tire\": \"24\", \"tireDiameter\": 24, \"axleRatio\": 3.55, "
+                            "\"gearRatios\": [3.65, 2.35, 1.44, 1]}, \"redline\": 5500, "
+                            "\"unit\": \"MPH\"}"),
+              std::string::npos);
+}
+
+// Arguments are bytes; whatever they hold, what is written is UTF-8 and
+// the JSON parses.
+TEST(CommandLine, KeepsEveryOutputUtf8) {
+    const struct {
+        std::vector<std::string> args;
+        int status;
+    } cases[] = {
+        {EarlyCar({"--tire", "24\xff\xfe", "--get", "rpm", "--format", "json"}), 0},
+        {EarlyCar({"--tire", "24 \xed\xa0\x80", "--get", "mph", "--format", "json"}), 0},
+        {Compare("--a-tire", "24\xc0\xaf"), 1},
+        {Compare("--b-gears", "1,\xe2\x82"), 1},
+        {{"stock", "--model", "Early Car\xc3", "--years", "1964", "--axle", "3.27", "--tire", "24",
+          "--get", "rpm"},
+         1},
+        {{"generic", "--tire", "\xf4\x90\x80\x80", "--get", "rpm"}, 1},
+        {{"generic", "--get", "\x80rpm"}, 2},
+        {{"generic", "--get", "rpm", "--\xfe"}, 2},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = RunWith(c.args);
+        SCOPED_TRACE(run.err);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_TRUE(IsUtf8(run.out));
+        EXPECT_TRUE(IsUtf8(run.err));
+        EXPECT_EQ(run.err.empty(), c.status == 0);
+        if (c.status == 0) {
+            EXPECT_TRUE(testing::StrictJson::Parses(run.out)) << run.out;
+            EXPECT_NE(run.out.find("\xef\xbf\xbd"), std::string::npos);
+        }
+    }
 }
 
 }  // namespace

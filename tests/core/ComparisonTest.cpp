@@ -24,6 +24,16 @@ Row Cells(const Table& table, std::size_t row) {
     return cells;
 }
 
+// "1e+20", "inf" or "nan" anywhere in a text.
+bool ShowsExponentOrNan(const std::string& text) {
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if ((text[i] == 'e' || text[i] == 'E') && text[i - 1] >= '0' && text[i - 1] <= '9') {
+            return true;
+        }
+    }
+    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+}
+
 // Worked by hand: RPM = speed × gear × axle × 336.135 / tire, truncated;
 // 336.135 × 3.27 / 24 = 45.7984 RPM per MPH in top gear now, and
 // 336.135 × 3.55 / 24.6535 = 48.4020 planned.
@@ -55,16 +65,17 @@ TEST(Comparison, CruiseRpmInTopGear) {
               (Row{"60", "2904", "2747", "-157", "-5.4"}));
 }
 
-// Speed at 5500 RPM in each gear, truncated to 0.1, and the engine speed in
-// the next gear at that speed: 5500 / (3.65 × 45.7984) = 32.90 MPH, where
-// second gear turns 32.9 × 2.35 × 45.7984 = 3540.9.
+// Speed at 5500 RPM in each gear, truncated to 0.1: 5500 / (3.65 ×
+// 45.7984) = 32.90 MPH. The road speed holds through a shift, so second gear
+// lands at 5500 × 2.35 / 3.65 = 3541.09, whatever the tire, axle or unit.
 TEST(Comparison, EachGearAtTheRedline) {
     const Table mph = GearTable(Compare(kNow, kPlanned, 5500, SpeedUnit::MPH));
-    EXPECT_EQ(mph.headers, (Row{"Gear", "A MPH", "A next RPM", "B MPH", "B next RPM"}));
+    EXPECT_EQ(mph.headers, (Row{"Gear", "A MPH", "A RPM after shifting up", "B MPH",
+                                "B RPM after shifting up"}));
     const Row expected[] = {
-        {"1", "32.9", "3540", "31.1", "3537"},
-        {"2", "51.1", "3370", "48.3", "3366"},
-        {"3", "83.3", "3815", "78.9", "3818"},
+        {"1", "32.9", "3541", "31.1", "3541"},
+        {"2", "51.1", "3370", "48.3", "3370"},
+        {"3", "83.3", "3819", "78.9", "3819"},
         {"4", "120.0", "", "113.6", ""},  // top gear: no upshift
     };
     ASSERT_EQ(mph.rows.size(), std::size(expected));
@@ -77,23 +88,51 @@ TEST(Comparison, EachGearAtTheRedline) {
     EXPECT_EQ(kmh.headers.at(1), "A km/h");
     EXPECT_EQ(kmh.rows.at(0).cells.at(0), "52.9");
     EXPECT_EQ(kmh.rows.at(3).cells.at(0), "193.2");
+
+    // The landing after each upshift, for odd tires, axles and units.
+    const Gearing others[] = {{5, 0.05, {3.65, 2.35, 1.44, 1}},
+                              {100, 50, {3.65, 2.35, 1.44, 1}},
+                              {27.3, 4.11, {3.65, 2.35, 1.44, 1}}};
+    for (const Gearing& other : others) {
+        for (const SpeedUnit unit : {SpeedUnit::MPH, SpeedUnit::KMH}) {
+            SCOPED_TRACE(std::to_string(other.tireDiameter) + " in, axle " +
+                         std::to_string(other.axleRatio));
+            const Table table = GearTable(Compare(other, kNow, 5500, unit));
+            for (std::size_t i = 0; i < 3; ++i) {
+                EXPECT_EQ(table.rows.at(i).cells.at(1), expected[i].at(2));
+                EXPECT_EQ(table.rows.at(i).cells.at(3), expected[i].at(4));
+            }
+        }
+    }
 }
 
-// The speedometer turns with the output shaft: after the change it reads
+// The speedometer turns with the output shaft: after the change it shows
 // 60 × (3.55 × 24) / (3.27 × 24.6535) = 63.41 at a true 60, and 60 when
 // the car does 56.77; readings rounded to 0.1.
 TEST(Comparison, SpeedometerAfterTheChange) {
     const Table mph = SpeedometerTable(Compare(kNow, kPlanned, 5500, SpeedUnit::MPH));
-    EXPECT_EQ(mph.headers, (Row{"With B, A's speedometer", "MPH"}));
-    EXPECT_EQ(Cells(mph, 0), (Row{"reads at a true 60 MPH", "63.4"}));
-    EXPECT_EQ(Cells(mph, 1), (Row{"reads 60 MPH at a true", "56.8"}));
-    EXPECT_EQ(Cells(mph, 2), (Row{"reads over (+) or under (-), %", "+5.7"}));
+    EXPECT_EQ(mph.headers, (Row{"Your speedometer (true with A), with B fitted", "MPH"}));
+    EXPECT_EQ(Cells(mph, 0), (Row{"shows at a true 60 MPH", "63.4"}));
+    EXPECT_EQ(Cells(mph, 1), (Row{"true speed when it shows 60 MPH", "56.8"}));
+    EXPECT_EQ(Cells(mph, 2), (Row{"reads", "5.7 % high"}));
     const Table kmh = SpeedometerTable(Compare(kNow, kPlanned, 5500, SpeedUnit::KMH));
-    EXPECT_EQ(Cells(kmh, 0), (Row{"reads at a true 100 km/h", "105.7"}));  // 105.68
+    EXPECT_EQ(Cells(kmh, 0), (Row{"shows at a true 100 km/h", "105.7"}));  // 105.68
+    EXPECT_EQ(SpeedometerTable(Compare(kPlanned, kNow, 5500, SpeedUnit::MPH)).rows.at(2).cells,
+              (Row{"5.4 % low"}));
     // The same gearing reads true.
     const Table same = SpeedometerTable(Compare(kNow, kNow, 5500, SpeedUnit::MPH));
     EXPECT_EQ(same.rows.at(0).cells.at(0), "60.0");
-    EXPECT_EQ(same.rows.at(2).cells.at(0), "0.0");
+    EXPECT_EQ(same.rows.at(2).cells.at(0), "exact");
+}
+
+// Cruising past the redline is marked, for A and B separately.
+TEST(Comparison, CruiseCellsPastTheRedlineAreMarked) {
+    const Table table = CruiseTable(Compare(kNow, kPlanned, 2800, SpeedUnit::MPH));
+    EXPECT_TRUE(table.rows.at(0).notes.empty());  // 2289 and 2420
+    // 60 MPH: A 2747 is below 2800, B 2904 is past it.
+    EXPECT_EQ(table.rows.at(2).notes, (Row{"", std::string(kOverRedline), "", ""}));
+    EXPECT_EQ(table.rows.at(6).notes,
+              (Row{std::string(kOverRedline), std::string(kOverRedline), "", ""}));
 }
 
 TEST(Comparison, SetupsWithDifferentGearCounts) {
@@ -106,42 +145,84 @@ TEST(Comparison, SetupsWithDifferentGearCounts) {
     EXPECT_EQ(table.rows[4].cells[3], "");
 }
 
-// A bad field gives no gearing; everything that needs it shows a dash,
-// never inf, nan or an exponent.
-TEST(Comparison, BadInputShowsDashes) {
+// A field outside the range that works gives no gearing, and says why and
+// what to type; everything that needs it shows a dash.
+TEST(Comparison, FieldsOutsideTheWorkingRangeAreRefused) {
     const PlainNumberConverter numbers;
+    const std::string ratios = "type a number from 0.05 to 50.";
     const struct {
         const char* text;
-        const char* problem;
-    } fields[] = {
-        {"", "Empty: type a number greater than 0."},
-        {"   ", "Empty: type a number greater than 0."},
-        {"abc", "Not a number: type a number greater than 0."},
-        {"0", "Must be greater than 0."},
-        {"-3.27", "Must be greater than 0."},
-        {"1e400", "Too large a number."},
-        {"nan", "Not a number: type a number greater than 0."},
+        std::string problem;  // empty when the ratio is taken
+    } ratioFields[] = {
+        {"", "Empty: " + ratios},
+        {"   ", "Empty: " + ratios},
+        {"abc", "Not a number: " + ratios},
+        {"nan", "Not a number: " + ratios},
+        {"0", "Must be greater than 0: " + ratios},
+        {"-3.27", "Must be greater than 0: " + ratios},
+        {"1e400", "Too large: " + ratios},
+        {"1e308", "Too large: " + ratios},
+        {"50.01", "Too large: " + ratios},
+        {"1e-320", "Too small: " + ratios},
+        {"0.049", "Too small: " + ratios},
+        {"0.05", ""},
+        {"50", ""},
     };
-    for (const auto& f : fields) {
+    for (const auto& f : ratioFields) {
         SCOPED_TRACE(f.text);
         const FieldReading reading = ReadRatioField(f.text, numbers);
-        EXPECT_FALSE(reading.value);
         EXPECT_EQ(reading.problem, f.problem);
-        EXPECT_FALSE(
-            GearingOf(ReadTireField("24", numbers), reading, {ReadRatioField("1", numbers)}));
+        EXPECT_EQ(reading.value.has_value(), f.problem.empty());
+        EXPECT_EQ(GearingOf(ReadTireField("24", numbers), reading, {ReadRatioField("1", numbers)})
+                      .has_value(),
+                  f.problem.empty());
     }
-    EXPECT_EQ(ReadTireField("x", numbers).problem,
-              "Not a number: type a diameter in inches, or a size code such as 185/80R13.");
-    EXPECT_NEAR(*ReadTireField("185/80R13", numbers).value, 24.6535, 1e-4);
+    const struct {
+        FieldReading (*read)(std::string_view, const NumberConverter&);
+        const char* text;
+        std::string problem;
+    } others[] = {
+        {ReadTireField, "1e-300", "Too small: type a number from 5 to 100 in."},
+        {ReadTireField, "101", "Too large: type a number from 5 to 100 in."},
+        {ReadTireField, "x",
+         "Not a number: type a diameter from 5 to 100 in, or a size code such as 185/80R13."},
+        {ReadTireField, "80/50R1",
+         "The size code gives 4.15 in: Too small: type a number from 5 to 100 in."},
+        {ReadTireField, "185/80R13", ""},
+        {ReadRedlineField, "1e308", "Too large: type a number from 100 to 30000 RPM."},
+        {ReadRedlineField, "99", "Too small: type a number from 100 to 30000 RPM."},
+        {ReadRedlineField, "30000", ""},
+    };
+    for (const auto& o : others) {
+        SCOPED_TRACE(o.text);
+        EXPECT_EQ(o.read(o.text, numbers).problem, o.problem);
+    }
     EXPECT_FALSE(GearingOf(ReadTireField("24", numbers), ReadRatioField("3.27", numbers), {}));
 
     const Comparison comparison = Compare(kNow, std::nullopt, 5500, SpeedUnit::MPH);
     const std::string dash(kNoValue);
     EXPECT_EQ(Cells(CruiseTable(comparison), 2), (Row{"60", "2747", dash, dash, dash}));
-    EXPECT_EQ(Cells(GearTable(comparison), 0), (Row{"1", "32.9", "3540", dash, dash}));
+    EXPECT_EQ(Cells(GearTable(comparison), 0), (Row{"1", "32.9", "3541", dash, dash}));
     EXPECT_EQ(SpeedometerTable(comparison).rows.at(0).cells.at(0), dash);
     EXPECT_EQ(Cells(GearTable(Compare(kNow, kPlanned, std::nullopt, SpeedUnit::MPH)), 0),
               (Row{"1", dash, dash, dash, dash}));
+    // Neither setup usable: the gear fields on show still get their rows.
+    const Table none = GearTable(Compare(std::nullopt, std::nullopt, 5500, SpeedUnit::MPH, 4));
+    ASSERT_EQ(none.rows.size(), 4U);
+    EXPECT_EQ(Cells(none, 3), (Row{"4", dash, dash, dash, dash}));
+}
+
+// A page that leaves fields empty opens the comparison on the default
+// setup's values for them, never on empty fields.
+TEST(Comparison, EmptyPageFieldsTakeTheDefaultSetup) {
+    const PlainNumberConverter numbers;
+    const SetupTexts defaults = DefaultSetupTexts(numbers);
+    EXPECT_EQ(defaults, (SetupTexts{"24", "3.27", {"3.65", "2.35", "1.44", "1"}}));
+    EXPECT_EQ(CompletedSetupTexts({"", " ", {}}, numbers), defaults);
+    EXPECT_EQ(CompletedSetupTexts({"185/80R13", "", {"", ""}}, numbers),
+              (SetupTexts{"185/80R13", "3.27", defaults.gears}));
+    EXPECT_EQ(CompletedSetupTexts({"26", "3.55", {"1"}}, numbers),
+              (SetupTexts{"26", "3.55", {"1"}}));
 }
 
 TEST(Comparison, ExtremeGearingsNeverShowInfinityNanOrExponents) {
@@ -157,7 +238,7 @@ TEST(Comparison, ExtremeGearingsNeverShowInfinityNanOrExponents) {
                 for (const TableRow& row : table.rows) {
                     for (const std::string& cell : row.cells) {
                         SCOPED_TRACE(row.label + ": " + cell);
-                        EXPECT_EQ(cell.find_first_of("eEin"), std::string::npos);
+                        EXPECT_FALSE(ShowsExponentOrNan(cell));
                     }
                 }
             }
@@ -186,27 +267,30 @@ TEST(ChartGeometry, NiceTicksAreRoundAndCoverTheRange) {
     EXPECT_EQ(NiceCeiling(122.4, 8), 140);
 }
 
-// Each gear's line runs from standstill to the redline; the sawtooth climbs
-// each gear to the redline and drops to the next gear's engine speed.
+// Each gear's line runs from standstill to the exact speed of the redline;
+// the sawtooth climbs each gear to it and drops to where the upshift lands.
 TEST(ChartGeometry, LinesAndSawtoothFollowTheGearTable) {
     const Chart chart = BuildChart(kNow, kPlanned, 5500, SpeedUnit::MPH);
     ASSERT_EQ(chart.gearLines.size(), 8U);
+    const double perMph = 336.135 * 3.27 / 24;  // in top gear, A
     EXPECT_EQ(chart.gearLines[0].setup, Setup::A);
-    EXPECT_EQ(chart.gearLines[0].points, (std::vector<ChartPoint>{{0, 0}, {32.9, 5500}}));
+    EXPECT_NEAR(chart.gearLines[0].points.back().speed, 5500 / (3.65 * perMph), 1e-8);
+    EXPECT_NEAR(chart.gearLines[3].points.back().speed, 5500 / perMph, 1e-8);  // 120.09
     EXPECT_EQ(chart.gearLines[7].setup, Setup::B);
-    EXPECT_EQ(chart.gearLines[7].points.back(), (ChartPoint{113.6, 5500}));
     ASSERT_EQ(chart.sawtooths.size(), 2U);
-    EXPECT_EQ(chart.sawtooths[0].points, (std::vector<ChartPoint>{{0, 0},
-                                                                  {32.9, 5500},
-                                                                  {32.9, 3540},
-                                                                  {51.1, 5500},
-                                                                  {51.1, 3370},
-                                                                  {83.3, 5500},
-                                                                  {83.3, 3815},
-                                                                  {120.0, 5500}}));
-    EXPECT_EQ(chart.speedMax, 140);  // past 120.0, on a round tick
+    const std::vector<ChartPoint>& saw = chart.sawtooths[0].points;
+    ASSERT_EQ(saw.size(), 8U);
+    const double drops[] = {3541, 3370, 3819};
+    for (std::size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(saw[1 + 2 * i].rpm, 5500);
+        EXPECT_EQ(saw[2 + 2 * i].rpm, drops[i]);
+        EXPECT_EQ(saw[2 + 2 * i].speed, chart.gearLines[i].points.back().speed);
+    }
+    EXPECT_EQ(chart.speedMax, 140);  // past 120.09, on a round tick
     EXPECT_EQ(chart.rpmMax, 7000);   // past 5500 × 1.1
     EXPECT_EQ(chart.rpmTicks.back(), 7000);
+    EXPECT_EQ(TickText(0.2), "0.2");
 
     const Chart empty = BuildChart(std::nullopt, std::nullopt, std::nullopt, SpeedUnit::KMH);
     EXPECT_TRUE(empty.gearLines.empty());
@@ -226,12 +310,27 @@ TEST(ChartGeometry, PixelsAndTheValuesUnderThePointer) {
     EXPECT_NEAR(back.speed, 62, 1e-9);
     EXPECT_NEAR(back.rpm, 4000, 1e-9);
 
-    // At 60 MPH, third and top gear of both reach; lower gears are past
-    // their redline. 5500 × 60 / 83.3 = 3961.6.
-    EXPECT_EQ(ValuesAt(chart, 60), "60.0 MPH: A 3rd 3961, A 4th 2750, B 3rd 4182, B 4th 2904 RPM");
-    EXPECT_EQ(ValuesAt(chart, 130), "130.0 MPH: every gear past the redline");
+    // 39.75 reads as 39.7 MPH, and every engine speed is the tables' at
+    // 39.7: 39.7 × 2.35 × 45.7984 = 4272.8 in second. First is past the
+    // redline there.
+    EXPECT_EQ(ValuesAt(chart, 39.75),
+              "39.7 MPH\nA: 2nd 4272, 3rd 2618, 4th 1818 RPM\nB: 2nd 4515, 3rd 2767, 4th 1921 RPM");
+    EXPECT_EQ(ValuesAt(chart, 130),
+              "130.0 MPH\nA: every gear past the redline\nB: every gear "
+              "past the redline");
     EXPECT_EQ(ValuesAt(chart, -1), "");
     EXPECT_EQ(ValuesAt(chart, chart.speedMax + 1), "");
+    // Whatever the speed, the readout agrees with the cruise table.
+    for (const double speed : {50.0, 60.0, 80.0}) {
+        const std::string readout = ValuesAt(chart, speed);
+        const Table cruise = CruiseTable(Compare(kNow, kPlanned, 5500, SpeedUnit::MPH));
+        const auto row = static_cast<std::size_t>((speed - 50) / 5);
+        SCOPED_TRACE(readout);
+        EXPECT_NE(readout.find("4th " + cruise.rows.at(row).cells.at(0) + " RPM\nB"),
+                  std::string::npos);
+        EXPECT_NE(readout.find("4th " + cruise.rows.at(row).cells.at(1) + " RPM"),
+                  std::string::npos);
+    }
 }
 
 TEST(ChartGeometry, DescriptionReadsTheGearTable) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "StrictJson.h"
 #include "tables/ReadForm.h"
 #include "tables/ToolsWriteData.h"
 
@@ -35,7 +36,7 @@ TEST(TabSeparatedText, TakesEveryRowInOrderOrOnlyThoseAsked) {
 
 TEST(TabSeparatedText, HeaderAloneWhenThereAreNoRows) {
     EXPECT_EQ(TabSeparatedText(Table{{"RPM", "MPH"}, {}, {}, {}}), "RPM\tMPH\n");
-    EXPECT_EQ(TabSeparatedText(Table{{"A", "B"}, {{"   ", {"-5"}}}, {}, {}}), "A\tB\n\t-5\n");
+    EXPECT_EQ(TabSeparatedText(Table{{"A", "B"}, {{"   ", {"-5"}, {}}}, {}, {}}), "A\tB\n\t-5\n");
 }
 
 TEST(CommaSeparatedText, IsRfc4180WithAHeaderLine) {
@@ -47,17 +48,28 @@ TEST(CommaSeparatedText, IsRfc4180WithAHeaderLine) {
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\r'), 16);
 }
 
-TEST(CommaSeparatedText, QuotesFieldsThatNeedIt) {
-    const Table table{{"a,b", "say \"hi\"", "two\nlines", " plain "}, {}, {}, {}};
-    EXPECT_EQ(CommaSeparatedText(table), "\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",plain\r\n");
+TEST(CommaSeparatedText, QuotesFieldsThatNeedItAndLeavesMissingValuesEmpty) {
+    const Table table{{"a,b", "say \"hi\"", "two\nlines", " plain "},
+                      {{"1", {std::string(kNoValue), " 3.8 % high", ""}, {}}},
+                      {},
+                      {}};
+    EXPECT_EQ(CommaSeparatedText(table),
+              "\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",plain\r\n1,,3.8 % high,\r\n");
 }
 
 TEST(AlignedText, RightAlignsEachColumnUnderItsHeader) {
-    const Table table{{"MPH", "RPM"}, {{"   10", {"  457"}}, {"  120", {" 5495"}}}, {}, {}};
+    const Table table{{"MPH", "RPM"}, {{"   10", {"  457"}, {}}, {"  120", {" 5495"}, {}}}, {}, {}};
     EXPECT_EQ(AlignedText(table),
               "  MPH    RPM\n"
               "   10    457\n"
               "  120   5495\n");
+    // "—" is one character wide, as on screen; word labels go left.
+    const Table words{
+        {"Gear", "MPH"}, {{"first", {" 1.5"}, {}}, {"2", {std::string(kNoValue)}, {}}}, {}, {}};
+    EXPECT_EQ(AlignedText(words),
+              "Gear    MPH\n"
+              "first   1.5\n"
+              "2         —\n");
     const std::string stock = AlignedText(EarlyCarRPM());
     EXPECT_EQ(stock.substr(0, stock.find('\n')), "  MPH  1st Gear  2nd Gear  3rd Gear  4th Gear");
     // Two blank cells, then the third gear's " 9892" right-aligned under "3rd Gear".
@@ -84,6 +96,36 @@ TEST(JsonText, GivesInputsHeadersAndNumericRows) {
     odd.inputs.tireDiameter = std::numeric_limits<double>::infinity();
     EXPECT_NE(JsonText(odd).find("[\"a\\\"b\\\\c\\u0001\"]"), std::string::npos);
     EXPECT_NE(JsonText(odd).find("\"tireDiameter\": null"), std::string::npos);
+}
+
+// Programs read the JSON: a cell that is a number is one, in JSON's form;
+// a blank or missing value is null; any other text is a string.
+TEST(JsonText, WritesCellsAsNumbersNullsOrStringsAndAlwaysParses) {
+    const struct {
+        const char* cell;
+        const char* json;
+    } cases[] = {
+        {"  457", "457"},       {"+4.2", "4.2"},
+        {" .5", "0.5"},         {"-.57", "-0.57"},
+        {"007", "7"},           {"120.", "120"},
+        {"1e-5", "1e-5"},       {"-0", "-0"},
+        {"", "null"},           {"   ", "null"},
+        {"\u2014", "null"},     {"1e", "\"1e\""},
+        {"inf", "\"inf\""},     {"+", "\"+\""},
+        {".", "\".\""},         {"3.8 % high", "\"3.8 % high\""},
+        {"1.2.3", "\"1.2.3\""}, {"--1", "\"--1\""},
+    };
+    Table table{{"label", "cell"}, {}, {}, {}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell);
+        EXPECT_EQ(JsonCell(c.cell), c.json);
+        table.rows.push_back({c.cell, {c.cell}, {}});
+    }
+    table.rows.back().notes = {"over the redline"};
+    const std::string json = JsonText(table);
+    EXPECT_TRUE(testing::StrictJson::Parses(json)) << json;
+    EXPECT_NE(json.find("\"notes\": [\n    [null, null],"), std::string::npos) << json;
+    EXPECT_NE(json.find("[null, \"over the redline\"]\n  ]\n}\n"), std::string::npos) << json;
 }
 
 }  // namespace

@@ -1,0 +1,162 @@
+#include "commandline/CompareCommand.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "commandline/OptionReading.h"
+#include "comparison/Comparison.h"
+
+namespace tachoria {
+namespace {
+
+// A setup as read, or the first problem of its fields.
+struct SetupReading {
+    std::optional<Gearing> gearing;
+    std::string failure;
+};
+
+SetupReading ReadSetup(char letter, const std::string& tire, const std::string& axle,
+                       const std::string& gears) {
+    const std::string prefix = std::string("--") + letter + "-";
+    const FieldReading tireReading = ReadOption(tire, ReadTireField, kTireRange);
+    if (!tireReading.value) {
+        return {std::nullopt, OptionProblem(prefix + "tire", tire, tireReading.problem)};
+    }
+    const FieldReading axleReading = ReadOption(axle, ReadRatioField, kRatioRange);
+    if (!axleReading.value) {
+        return {std::nullopt, OptionProblem(prefix + "axle", axle, axleReading.problem)};
+    }
+    std::vector<std::string_view> ratios;
+    for (std::string_view rest = gears;;) {
+        const std::size_t comma = rest.find(',');
+        ratios.push_back(rest.substr(0, comma));
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        rest.remove_prefix(comma + 1);
+    }
+    if (ratios.size() > kMostGears) {
+        return {std::nullopt,
+                OptionProblem(prefix + "gears", gears,
+                              std::to_string(ratios.size()) + " gears: give 1 to " +
+                                  std::to_string(kMostGears) + " ratios, separated by commas.")};
+    }
+    std::vector<FieldReading> gearReadings;
+    for (std::size_t i = 0; i < ratios.size(); ++i) {
+        gearReadings.push_back(ReadOption(ratios[i], ReadRatioField, kRatioRange));
+        if (!gearReadings.back().value) {
+            return {std::nullopt, OptionProblem(prefix + "gears", gears,
+                                                "gear " + std::to_string(i + 1) + ": " +
+                                                    gearReadings.back().problem)};
+        }
+    }
+    return {GearingOf(tireReading, axleReading, gearReadings), {}};
+}
+
+std::string SetupJson(const std::string& tire, const Gearing& gearing) {
+    std::string json = "{\"tire\": " + JsonString(tire) +
+                       ", \"tireDiameter\": " + JsonNumber(gearing.tireDiameter) +
+                       ", \"axleRatio\": " + JsonNumber(gearing.axleRatio) + ", \"gearRatios\": [";
+    for (std::size_t i = 0; i < gearing.gears.size(); ++i) {
+        json += (i == 0 ? "" : ", ") + JsonNumber(gearing.gears[i]);
+    }
+    return json + "]}";
+}
+
+// The cells with a note, marked as the window marks them, and the notes
+// for a footnote.
+Table WithSigns(Table table, std::vector<std::string>& notes) {
+    for (TableRow& row : table.rows) {
+        for (std::size_t c = 0; c < row.notes.size() && c < row.cells.size(); ++c) {
+            if (row.notes[c].empty()) {
+                continue;
+            }
+            row.cells[c] += " ";
+            row.cells[c] += kNoteSign;
+            if (std::find(notes.begin(), notes.end(), row.notes[c]) == notes.end()) {
+                notes.push_back(row.notes[c]);
+            }
+        }
+    }
+    return table;
+}
+
+struct Captioned {
+    std::string_view key;
+    std::string_view caption;
+    Table table;
+};
+
+std::string Written(const std::array<Captioned, 3>& tables, TextFormat format,
+                    const std::string& inputs) {
+    std::string text;
+    if (format == TextFormat::Json) {
+        text = "{";
+        for (const Captioned& t : tables) {
+            const JsonMember members[] = {
+                {"page", "\"compare\""}, {"caption", JsonString(t.caption)}, {"inputs", inputs}};
+            text += (text.size() == 1 ? "\n  " : ",\n  ") + JsonString(t.key) + ": " +
+                    JsonTable(t.table, members, "  ");
+        }
+        return text + "\n}\n";
+    }
+    std::vector<std::string> notes;
+    for (const Captioned& t : tables) {
+        // An empty line between tables, ended as the format ends its lines.
+        text += text.empty() ? "" : format == TextFormat::Csv ? "\r\n" : "\n";
+        if (format == TextFormat::Text) {
+            text += t.caption;
+            text += "\n";
+            text += AlignedText(WithSigns(t.table, notes));
+        } else {
+            text += FormattedText(t.table, format);
+        }
+    }
+    if (format == TextFormat::Text) {
+        text += "\n";
+        text += kRoundingNote;
+        for (const std::string& note : notes) {
+            text += " ";
+            text += kNoteSign;
+            text += ": " + note + ".";
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+CompareOutcome RunCompare(const CompareOptions& options, TextFormat format) {
+    const SetupReading a = ReadSetup('a', options.aTire, options.aAxle, options.aGears);
+    if (!a.gearing) {
+        return {std::nullopt, a.failure};
+    }
+    const SetupReading b = ReadSetup('b', options.bTire, options.bAxle, options.bGears);
+    if (!b.gearing) {
+        return {std::nullopt, b.failure};
+    }
+    const FieldReading redline = ReadOption(options.redline, ReadRedlineField, kRedlineRange);
+    if (!redline.value) {
+        return {std::nullopt, OptionProblem("--redline", options.redline, redline.problem)};
+    }
+    const SpeedUnit unit = options.unit == "kmh" ? SpeedUnit::KMH : SpeedUnit::MPH;
+
+    // Every gear row of both setups, as the window shows them.
+    const Comparison comparison =
+        Compare(a.gearing, b.gearing, redline.value, unit,
+                std::max(a.gearing->gears.size(), b.gearing->gears.size()));
+    const std::string inputs = "{\"a\": " + SetupJson(options.aTire, *a.gearing) +
+                               ", \"b\": " + SetupJson(options.bTire, *b.gearing) +
+                               ", \"redline\": " + JsonNumber(*redline.value) +
+                               ", \"unit\": " + JsonString(UnitName(unit)) + "}";
+    const std::array<Captioned, 3> tables = {{
+        {"cruise", kCruiseCaption, CruiseTable(comparison)},
+        {"gears", kGearsCaption, GearTable(comparison)},
+        {"speedometer", kSpeedometerCaption, SpeedometerTable(comparison)},
+    }};
+    return {Written(tables, format, inputs), {}};
+}
+
+}  // namespace tachoria

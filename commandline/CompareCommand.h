@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "tables/TableText.h"
+
+// `tachoria-cli compare`: the comparison window's three tables for two
+// setups given as options.
+namespace tachoria {
+
+// The options as given; the gears are ratios separated by commas, first
+// gear first.
+struct CompareOptions {
+    std::string aTire;
+    std::string aAxle;
+    std::string aGears;
+    std::string bTire;
+    std::string bAxle;
+    std::string bGears;
+    std::string redline;
+    std::string unit;  // "mph" or "kmh"
+};
+
+// What the subcommand prints, or why it prints nothing.
+struct CompareOutcome {
+    std::optional<std::string> text;
+    std::string failure;  // one line naming the option and the reason
+};
+
+// The cruise, gear and speedometer tables, each field read as the window
+// reads it (with "." as the decimal point). text: each table under its
+// caption, cells over the redline marked as the window marks them, then how
+// the numbers are rounded and what the mark means; tsv
+// and csv: the tables one after another, an empty line between them; json:
+// one object with "cruise", "gears" and "speedometer", each a table as
+// JsonText writes one, whose "inputs" are the two setups, the redline and
+// the unit.
+CompareOutcome RunCompare(const CompareOptions& options, TextFormat format);
+
+}  // namespace tachoria

@@ -1,0 +1,105 @@
+// The comparison over random gearings, redlines and units: fields typed as
+// texts (any number, in range or not) or as values within the ranges, then
+// every table and the chart's readout checked.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "arith/NumberReading.h"
+#include "comparison/ChartGeometry.h"
+#include "comparison/Comparison.h"
+#include "tables/InputRanges.h"
+
+namespace {
+
+using namespace tachoria;
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+// "1e+20", "inf" or "nan" anywhere in a text.
+bool ShowsExponentOrNan(const std::string& text) {
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if ((text[i] == 'e' || text[i] == 'E') && text[i - 1] >= '0' && text[i - 1] <= '9') {
+            return true;
+        }
+    }
+    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+}
+
+// A field's text: a value in its range, or any double written out.
+std::string FieldText(FuzzedDataProvider& data, const InputRange& range) {
+    const PlainNumberConverter numbers;
+    if (data.ConsumeBool()) {
+        return numbers.ToText(data.ConsumeFloatingPointInRange(range.least, range.most));
+    }
+    return numbers.ToText(data.ConsumeFloatingPoint<double>());
+}
+
+std::optional<Gearing> RandomGearing(FuzzedDataProvider& data) {
+    const PlainNumberConverter numbers;
+    const FieldReading tire = ReadTireField(FieldText(data, kTireRange), numbers);
+    const FieldReading axle = ReadRatioField(FieldText(data, kRatioRange), numbers);
+    std::vector<FieldReading> gears(data.ConsumeIntegralInRange<std::size_t>(1, kMostGears));
+    for (FieldReading& gear : gears) {
+        gear = ReadRatioField(FieldText(data, kRatioRange), numbers);
+    }
+    return GearingOf(tire, axle, gears);
+}
+
+void CheckTable(const Table& table) {
+    for (const TableRow& row : table.rows) {
+        Check(!ShowsExponentOrNan(row.label));
+        for (const std::string& cell : row.cells) {
+            Check(!ShowsExponentOrNan(cell));
+        }
+    }
+}
+
+// Where each upshift lands: the redline × next ÷ this, truncated.
+void CheckUpshifts(const Table& gears, const std::optional<Gearing>& gearing, double redline,
+                   std::size_t column) {
+    if (!gearing) {
+        return;
+    }
+    for (std::size_t i = 0; i + 1 < gearing->gears.size(); ++i) {
+        const double expected = std::floor(redline * gearing->gears[i + 1] / gearing->gears[i]);
+        Check(gears.rows.at(i).cells.at(column) == PlainNumberConverter().ToText(expected));
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    FuzzedDataProvider data(bytes, size);
+    const std::optional<Gearing> a = RandomGearing(data);
+    const std::optional<Gearing> b = RandomGearing(data);
+    const FieldReading redline =
+        ReadRedlineField(FieldText(data, kRedlineRange), PlainNumberConverter());
+    const SpeedUnit unit = data.ConsumeBool() ? SpeedUnit::MPH : SpeedUnit::KMH;
+
+    const Comparison comparison = Compare(a, b, redline.value, unit, kMostGears);
+    const Table gears = GearTable(comparison);
+    for (const Table& table : {CruiseTable(comparison), gears, SpeedometerTable(comparison)}) {
+        CheckTable(table);
+    }
+    if (redline.value) {
+        CheckUpshifts(gears, a, *redline.value, 1);
+        CheckUpshifts(gears, b, *redline.value, 3);
+    }
+    const Chart chart = BuildChart(a, b, redline.value, unit);
+    Check(!ShowsExponentOrNan(ChartDescription(comparison)));
+    const std::string readout =
+        ValuesAt(chart, data.ConsumeFloatingPointInRange(0.0, chart.speedMax));
+    Check(!ShowsExponentOrNan(readout));
+    return 0;
+}

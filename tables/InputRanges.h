@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "arith/NumberReading.h"
+
+// The values every calculation beyond the main window's two pages accepts:
+// the comparison, the command line and what comes after them. Outside
+// them a result is no gearing anyone drives, or a number too large to
+// write without an exponent.
+namespace tachoria {
+
+struct InputRange {
+    double least;
+    double most;
+    std::string_view unit;  // written after the numbers: "in", "RPM", or none
+};
+
+inline constexpr InputRange kTireRange{.least = 5, .most = 100, .unit = "in"};
+inline constexpr InputRange kRatioRange{.least = 0.05, .most = 50, .unit = ""};
+inline constexpr InputRange kRedlineRange{.least = 100, .most = 30000, .unit = "RPM"};
+
+// "from 5 to 100 in", numbers written by `numbers` ("0,05" in a comma
+// locale).
+std::string RangeText(const InputRange& range, const NumberConverter& numbers);
+
+// Why `value` cannot be used, or nothing when it lies in `range`:
+// "Out of range: use 5 to 100 in." Not finite is out of range too.
+std::optional<std::string> OutOfRange(double value, const InputRange& range,
+                                      const NumberConverter& numbers);
+
+}  // namespace tachoria

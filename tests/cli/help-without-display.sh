@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# tachoria --help and --version print and end 0 with no display at all:
+# no X, no Wayland, no platform chosen.
+set -uo pipefail
+program=$1
+version=$2
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+failures=0
+for option in --help -h --version; do
+    output=$("$program" "$option" 2>&1)
+    status=$?
+    case $option in
+        --version) expected="Tachoria $version" ;;
+        *) expected="--compare +Open the Compare Gearing window as well" ;;
+    esac
+    [ "$status" -eq 0 ] || { echo "FAIL: $option: status $status: $output"; failures=$((failures + 1)); }
+    grep -Eq -- "$expected" <<<"$output" ||
+        { echo "FAIL: $option printed: $output"; failures=$((failures + 1)); }
+done
+[ "$failures" -eq 0 ] && echo "help and version: printed without a display"
+exit $((failures > 0))
