@@ -20,7 +20,8 @@ test_packages=(
     desktop-file-utils appstream dpkg-dev file lintian   # validate and package the desktop install
     clang libclang-rt-dev clang-tidy clang-format        # sanitizers, libFuzzer, static checks
     libbenchmark-dev                        # the benchmarks
-    xvfb xauth xdotool xclip dbus-x11 at-spi2-core python3-pyatspi   # the desktop-session test
+    xvfb xauth xdotool xclip dbus-x11 at-spi2-core python3-pyatspi   # the desktop-session tests
+    openbox x11-utils                       # the laptop session's window manager, xprop, xwininfo
     g++-mingw-w64-x86-64-posix wine wine64  # the core built for Windows, and run
 )
 

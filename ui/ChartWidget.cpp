@@ -3,15 +3,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
-#include "arith/Blanks.h"
-#include "arith/Num2String.h"
+#include "tables/DecimalPoint.h"
 #include "ui/ControlLook.h"
 
 namespace tachoria {
 namespace {
 
-constexpr int kMargin = 8;
+constexpr double kMargin = 8;
+constexpr double kLegendLines = 2;
 
 // One colour for each gear, the same in both setups.
 QColor GearColour(int gear) {
@@ -21,152 +22,221 @@ QColor GearColour(int gear) {
     return kColours[(gear - 1) % 6];
 }
 
-QString Tick(double value) { return ToQString(TrimBlanks(NumberText(value))); }
+// The sawtooth's pale band, in the colour of the text.
+QPen BandPen(const QPalette& palette, Setup setup) {
+    QColor band = palette.text().color();
+    band.setAlpha(70);
+    // Bevelled corners: a mitre would spike above the redline at each shift.
+    return {band, 6, setup == Setup::A ? Qt::SolidLine : Qt::DashLine, Qt::FlatCap, Qt::BevelJoin};
+}
 
-QPointF At(const Chart& chart, const PlotArea& area, const ChartPoint& point) {
-    const Pixel pixel = ToPixel(chart, area, point);
-    return {pixel.x, pixel.y};
+// Everything one drawing needs, worked out once.
+struct Canvas {
+    QPainter& painter;
+    const Chart& chart;
+    const ChartLook& look;
+    PlotArea area;
+    QRectF plot;
+    QFontMetricsF metrics;
+
+    [[nodiscard]] QPointF At(const ChartPoint& point) const {
+        const Pixel pixel = ToPixel(chart, area, point);
+        return {pixel.x, pixel.y};
+    }
+    [[nodiscard]] QString Text(const std::string& text) const {
+        return ToQString(WithDecimalPoint(text, look.decimalPoint));
+    }
+};
+
+void PaintAxes(const Canvas& c, const QRectF& bounds) {
+    const QPen grid(c.look.palette.midlight().color(), 0);
+    const QPen ink(c.look.palette.text().color(), 0);
+    const double h = c.metrics.height();
+    for (const double speed : c.chart.speedTicks) {
+        const QPointF bottom = c.At({speed, 0});
+        c.painter.setPen(grid);
+        c.painter.drawLine(bottom, QPointF(bottom.x(), c.plot.top()));
+        c.painter.setPen(ink);
+        c.painter.drawText(QRectF(bottom.x() - 40, c.plot.bottom() + 3, 80, h),
+                           Qt::AlignHCenter | Qt::AlignTop, c.Text(TickText(speed)));
+    }
+    for (const double rpm : c.chart.rpmTicks) {
+        const QPointF left = c.At({0, rpm});
+        c.painter.setPen(grid);
+        c.painter.drawLine(left, QPointF(c.plot.right(), left.y()));
+        c.painter.setPen(ink);
+        c.painter.drawText(
+            QRectF(bounds.left(), left.y() - h / 2, c.plot.left() - 4 - bounds.left(), h),
+            Qt::AlignRight | Qt::AlignVCenter, c.Text(TickText(rpm)));
+    }
+    c.painter.drawRect(c.plot);
+    c.painter.drawText(QRectF(c.plot.left(), bounds.bottom() - kMargin - h, c.plot.width(), h),
+                       Qt::AlignHCenter,
+                       QStringLiteral("Road speed, ") + ToQString(UnitName(c.chart.unit)));
+    // Its own line above the plot, clear of the top tick's label.
+    c.painter.drawText(QRectF(bounds.left() + kMargin, c.plot.top() - 2 * h, c.plot.width(), h),
+                       Qt::AlignLeft, QStringLiteral("Engine RPM"));
+}
+
+void PaintRedline(const Canvas& c) {
+    if (!c.chart.redline) {
+        return;
+    }
+    c.painter.setPen(QPen(QColor(0xcc, 0, 0), 1.5));
+    const QPointF left = c.At({0, *c.chart.redline});
+    c.painter.drawLine(left, QPointF(c.plot.right(), left.y()));
+    c.painter.drawText(QRectF(c.plot.left() + 4, left.y() - c.metrics.height() - 1,
+                              c.plot.width() - 8, c.metrics.height()),
+                       Qt::AlignRight,
+                       QStringLiteral("redline ") + c.Text(TickText(*c.chart.redline)));
+}
+
+// The sawtooths as broad pale bands, each gear's line over them.
+void PaintLines(const Canvas& c) {
+    c.painter.save();
+    c.painter.setClipRect(c.plot.adjusted(-1, -1, 1, 1));
+    for (const ChartLine& line : c.chart.sawtooths) {
+        QPainterPath path(c.At(line.points.front()));
+        for (std::size_t i = 1; i < line.points.size(); ++i) {
+            path.lineTo(c.At(line.points[i]));
+        }
+        c.painter.setPen(BandPen(c.look.palette, line.setup));
+        c.painter.drawPath(path);
+    }
+    for (const ChartLine& line : c.chart.gearLines) {
+        c.painter.setPen(
+            QPen(GearColour(line.gear), 2, line.setup == Setup::A ? Qt::SolidLine : Qt::DashLine));
+        c.painter.drawLine(c.At(line.points.front()), c.At(line.points.back()));
+    }
+    c.painter.restore();
+}
+
+// Which colour is which gear, and what the band is; nothing while there
+// are no lines.
+void PaintLegend(const Canvas& c, const QRectF& bounds) {
+    int gears = 0;
+    for (const ChartLine& line : c.chart.gearLines) {
+        gears = std::max(gears, line.gear);
+    }
+    if (gears == 0) {
+        return;
+    }
+    const double h = c.metrics.height();
+    const double top = bounds.top() + kMargin;
+    double x = c.plot.left();
+    const QString key = QStringLiteral("A solid, B dashed:");
+    c.painter.setPen(c.look.palette.text().color());
+    c.painter.drawText(QPointF(x, top + c.metrics.ascent()), key);
+    x += c.metrics.horizontalAdvance(key) + 10;
+    for (int gear = 1; gear <= gears; ++gear) {
+        c.painter.setPen(QPen(GearColour(gear), 3));
+        c.painter.drawLine(QPointF(x, top + h / 2), QPointF(x + 18, top + h / 2));
+        c.painter.setPen(c.look.palette.text().color());
+        c.painter.drawText(QPointF(x + 22, top + c.metrics.ascent()), ToQString(GearName(gear)));
+        x += 30 + c.metrics.horizontalAdvance(QStringLiteral("6th"));
+    }
+    if (!c.chart.sawtooths.empty()) {
+        const double y = top + h;
+        x = c.plot.left();
+        c.painter.setPen(BandPen(c.look.palette, Setup::A));
+        c.painter.drawLine(QPointF(x, y + h / 2), QPointF(x + 24, y + h / 2));
+        c.painter.setPen(c.look.palette.text().color());
+        c.painter.drawText(QPointF(x + 30, y + c.metrics.ascent()),
+                           QStringLiteral("Grey band: shifting up at the redline, and the RPM "
+                                          "each shift drops to"));
+    }
+}
+
+// What lies under the pointer, every line whole: wrapped, never cut off.
+void PaintReadout(const Canvas& c) {
+    if (!c.look.pointerSpeed) {
+        return;
+    }
+    const QString text = c.Text(ValuesAt(c.chart, *c.look.pointerSpeed));
+    if (text.isEmpty()) {
+        return;
+    }
+    const double x = c.At({std::floor(*c.look.pointerSpeed * 10) / 10, 0}).x();
+    c.painter.setPen(QPen(c.look.palette.text().color(), 0, Qt::DotLine));
+    c.painter.drawLine(QPointF(x, c.plot.top()), QPointF(x, c.plot.bottom()));
+    const QRectF room = c.plot.adjusted(4, 4, -4, -4);
+    const QRectF needed =
+        c.metrics.boundingRect(room.adjusted(6, 3, -6, -3), Qt::AlignLeft | Qt::TextWordWrap, text);
+    // In the half of the plot away from the pointer, so that it hides
+    // nothing being pointed at.
+    const double boxWidth = needed.width() + 12;
+    const bool right = x < c.plot.center().x();
+    const QRectF box(right ? room.right() - boxWidth : room.left(), room.top() + c.metrics.height(),
+                     boxWidth, needed.height() + 6);
+    c.painter.fillRect(box, c.look.palette.toolTipBase());
+    c.painter.setPen(c.look.palette.toolTipText().color());
+    c.painter.drawText(box.adjusted(6, 3, -6, -3), Qt::AlignLeft | Qt::TextWordWrap, text);
 }
 
 }  // namespace
 
+PlotArea ChartPlotArea(const QRectF& bounds, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const double h = metrics.height();
+    const double left = kMargin + metrics.horizontalAdvance(QStringLiteral("00000")) + 6;
+    // The legend, then the axis title, then half a tick label's room.
+    const double top = kMargin + h * kLegendLines + h * 2.2;
+    const double bottom = kMargin + h * 2 + 6;
+    const double right = kMargin + metrics.horizontalAdvance(QStringLiteral("000")) / 2.0;
+    return {bounds.left() + left, bounds.top() + top, std::max(1.0, bounds.width() - left - right),
+            std::max(1.0, bounds.height() - top - bottom)};
+}
+
+void PaintChart(QPainter& painter, const QRectF& bounds, const Chart& chart,
+                const ChartLook& look) {
+    painter.fillRect(bounds, look.palette.base());
+    if (chart.speedMax <= 0 || chart.rpmMax <= 0) {
+        return;
+    }
+    painter.save();
+    painter.setFont(look.font);
+    const PlotArea area = ChartPlotArea(bounds, look.font);
+    const Canvas canvas{painter,
+                        chart,
+                        look,
+                        area,
+                        QRectF(area.left, area.top, area.width, area.height),
+                        QFontMetricsF(look.font, painter.device())};
+    PaintAxes(canvas, bounds);
+    PaintRedline(canvas);
+    PaintLines(canvas);
+    PaintLegend(canvas, bounds);
+    PaintReadout(canvas);
+    painter.restore();
+}
+
 ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chart"));
     setMouseTracking(true);
-    setMinimumSize(360, 240);
+    setMinimumSize(320, 260);
     setAccessibleName(QStringLiteral("Chart of engine RPM against road speed"));
     setFocusPolicy(Qt::TabFocus);  // so that screen readers reach its description
 }
 
-void ChartWidget::SetChart(Chart chart, const QString& description) {
+void ChartWidget::SetChart(Chart chart, const QString& description,
+                           const std::string& decimalPoint) {
     chart_ = std::move(chart);
+    decimalPoint_ = decimalPoint;
     setAccessibleDescription(description);
     update();
 }
 
-PlotArea ChartWidget::Area() const {
-    const QFontMetrics metrics(font());
-    const double left = kMargin + metrics.horizontalAdvance(QStringLiteral("00000")) + 6;
-    const double top = kMargin + metrics.height() * 2.5;
-    const double bottom = kMargin + metrics.height() * 2 + 6;
-    const double right = kMargin + metrics.horizontalAdvance(QStringLiteral("000")) / 2.0;
-    return {left, top, std::max(1.0, width() - left - right),
-            std::max(1.0, height() - top - bottom)};
-}
+PlotArea ChartWidget::Area() const { return ChartPlotArea(QRectF(rect()), font()); }
 
 void ChartWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().base());
-    if (chart_.speedMax <= 0 || chart_.rpmMax <= 0) {
-        return;
-    }
-    const PlotArea area = Area();
-    const QRectF plot(area.left, area.top, area.width, area.height);
-    const QFontMetrics metrics(font());
-
-    // Grid and tick labels.
-    const QPen grid(palette().midlight().color(), 0);
-    const QPen ink(palette().text().color(), 0);
-    for (const double speed : chart_.speedTicks) {
-        const QPointF bottom = At(chart_, area, {speed, 0});
-        painter.setPen(grid);
-        painter.drawLine(bottom, QPointF(bottom.x(), plot.top()));
-        painter.setPen(ink);
-        painter.drawText(QRectF(bottom.x() - 30, plot.bottom() + 3, 60, metrics.height()),
-                         Qt::AlignHCenter | Qt::AlignTop, Tick(speed));
-    }
-    for (const double rpm : chart_.rpmTicks) {
-        const QPointF left = At(chart_, area, {0, rpm});
-        painter.setPen(grid);
-        painter.drawLine(left, QPointF(plot.right(), left.y()));
-        painter.setPen(ink);
-        painter.drawText(
-            QRectF(0, left.y() - metrics.height() / 2.0, plot.left() - 4, metrics.height()),
-            Qt::AlignRight | Qt::AlignVCenter, Tick(rpm));
-    }
-    painter.setPen(palette().text().color());
-    painter.drawRect(plot);
-    painter.drawText(
-        QRectF(plot.left(), height() - kMargin - metrics.height(), plot.width(), metrics.height()),
-        Qt::AlignHCenter, QStringLiteral("Road speed, ") + ToQString(UnitName(chart_.unit)));
-    painter.drawText(
-        QRectF(kMargin, kMargin + metrics.height() * 1.2, plot.width(), metrics.height()),
-        Qt::AlignLeft, QStringLiteral("Engine RPM"));
-
-    // The redline.
-    if (chart_.redline) {
-        painter.setPen(QPen(QColor(0xcc, 0, 0), 1.5));
-        const QPointF left = At(chart_, area, {0, *chart_.redline});
-        painter.drawLine(left, QPointF(plot.right(), left.y()));
-        painter.drawText(QRectF(plot.left() + 4, left.y() - metrics.height() - 1, plot.width() - 8,
-                                metrics.height()),
-                         Qt::AlignRight, QStringLiteral("redline ") + Tick(*chart_.redline));
-    }
-
-    // The sawtooths as broad pale bands, with each gear's line drawn over them.
-    painter.save();
-    painter.setClipRect(plot.adjusted(-1, -1, 1, 1));
-    for (const ChartLine& line : chart_.sawtooths) {
-        QPainterPath path(At(chart_, area, line.points.front()));
-        for (std::size_t i = 1; i < line.points.size(); ++i) {
-            path.lineTo(At(chart_, area, line.points[i]));
-        }
-        QColor band = palette().text().color();
-        band.setAlpha(70);
-        painter.setPen(QPen(band, 6, line.setup == Setup::A ? Qt::SolidLine : Qt::DashLine,
-                            Qt::FlatCap, Qt::MiterJoin));
-        painter.drawPath(path);
-    }
-    for (const ChartLine& line : chart_.gearLines) {
-        painter.setPen(
-            QPen(GearColour(line.gear), 2, line.setup == Setup::A ? Qt::SolidLine : Qt::DashLine));
-        painter.drawLine(At(chart_, area, line.points.front()),
-                         At(chart_, area, line.points.back()));
-    }
-    painter.restore();
-
-    // The legend: which colour is which gear, and the sawtooth.
-    double x = plot.left();
-    const double legendY = kMargin;
-    painter.setPen(palette().text().color());
-    painter.drawText(QPointF(x, legendY + metrics.ascent()), QStringLiteral("A solid, B dashed:"));
-    x += metrics.horizontalAdvance(QStringLiteral("A solid, B dashed:")) + 10;
-    int gears = 0;
-    for (const ChartLine& line : chart_.gearLines) {
-        gears = std::max(gears, line.gear);
-    }
-    static const char* const kNames[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
-    for (int gear = 1; gear <= gears; ++gear) {
-        painter.setPen(QPen(GearColour(gear), 3));
-        painter.drawLine(QPointF(x, legendY + metrics.height() / 2.0),
-                         QPointF(x + 18, legendY + metrics.height() / 2.0));
-        painter.setPen(palette().text().color());
-        painter.drawText(QPointF(x + 22, legendY + metrics.ascent()),
-                         QString::fromLatin1(kNames[gear - 1]));
-        x += 30 + metrics.horizontalAdvance(QStringLiteral("6th"));
-    }
-
-    // What lies under the pointer.
-    if (pointerSpeed_) {
-        const QString text = PointerText();
-        if (!text.isEmpty()) {
-            const double pointerX = At(chart_, area, {*pointerSpeed_, 0}).x();
-            painter.setPen(QPen(palette().text().color(), 0, Qt::DotLine));
-            painter.drawLine(QPointF(pointerX, plot.top()), QPointF(pointerX, plot.bottom()));
-            const QRectF box(plot.left() + 4, plot.top() + 4,
-                             std::min(plot.width() - 8, metrics.horizontalAdvance(text) + 12.0),
-                             metrics.height() + 6);
-            painter.fillRect(box, palette().toolTipBase());
-            painter.setPen(palette().toolTipText().color());
-            painter.drawText(
-                box, Qt::AlignCenter,
-                metrics.elidedText(text, Qt::ElideRight, static_cast<int>(box.width()) - 8));
-        }
-    }
+    PaintChart(painter, QRectF(rect()), chart_, {palette(), font(), decimalPoint_, pointerSpeed_});
 }
 
 QString ChartWidget::PointerText() const {
-    return pointerSpeed_ ? ToQString(ValuesAt(chart_, *pointerSpeed_)) : QString();
+    return pointerSpeed_
+               ? ToQString(WithDecimalPoint(ValuesAt(chart_, *pointerSpeed_), decimalPoint_))
+               : QString();
 }
 
 void ChartWidget::mouseMoveEvent(QMouseEvent* event) {

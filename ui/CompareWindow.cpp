@@ -1,119 +1,330 @@
 #include "ui/CompareWindow.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QSplitter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "comparison/ChartGeometry.h"
+#include "tables/DecimalPoint.h"
+#include "tables/FileNames.h"
 #include "tables/ToolsListView.h"
+#include "ui/ChartWidget.h"
+#include "ui/ComparisonPrinting.h"
 #include "ui/ControlAdapters.h"
 #include "ui/ControlLook.h"
 #include "ui/ResultListMenu.h"
+#include "ui/SetupEditor.h"
 
 namespace tachoria {
 namespace {
 
+// Marks a cell past the redline: a sign and a colour on screen, and the
+// reason for screen readers and in its tooltip.
+const QString kOverRedlineSign = ToQString(kNoteSign);
+
+void MarkNotedCells(QTreeWidget& list, const Table& table) {
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        QTreeWidgetItem* item = list.topLevelItem(static_cast<int>(r));
+        const std::vector<std::string>& notes = table.rows[r].notes;
+        for (std::size_t c = 0; item != nullptr && c < notes.size(); ++c) {
+            if (notes[c].empty()) {
+                continue;
+            }
+            const int column = static_cast<int>(c) + 1;
+            const QString note = ToQString(notes[c]);
+            item->setText(column, item->text(column) + QLatin1Char(' ') + kOverRedlineSign);
+            item->setForeground(column, QColor(0xb0, 0, 0));
+            QFont bold = item->font(column);
+            bold.setBold(true);
+            item->setFont(column, bold);
+            item->setToolTip(column, note);
+            item->setData(column, Qt::AccessibleTextRole,
+                          item->text(column).chopped(2) + QStringLiteral(", ") + note);
+        }
+    }
+}
+
+// The cells with a note, with its sign: for the printed page, where
+// neither colour nor tooltip reaches.
+Table WithSigns(Table table) {
+    for (TableRow& row : table.rows) {
+        for (std::size_t c = 0; c < row.notes.size() && c < row.cells.size(); ++c) {
+            if (!row.notes[c].empty()) {
+                row.cells[c] += ' ';
+                row.cells[c] += kNoteSign;
+            }
+        }
+    }
+    return table;
+}
+
+bool HasNotes(const Table& table) {
+    return std::any_of(table.rows.begin(), table.rows.end(),
+                       [](const TableRow& row) { return !row.notes.empty(); });
+}
+
 // A list that sizes its columns to their contents, and its height to its
 // rows: these tables are read whole, not scrolled.
-void ShowIn(QTreeWidget& list, const Table& table) {
+void ShowIn(QTreeWidget& list, const Table& table, const std::string& decimalPoint) {
     TreeResultList adapter(list);
-    ShowTable(adapter, table);
+    ShowTable(adapter, WithDecimalPoint(table, decimalPoint));
+    MarkNotedCells(list, table);
+    // A label column of words reads from the left.
+    const bool words = table.headers.size() == 2;
+    for (int r = 0; words && r < list.topLevelItemCount(); ++r) {
+        list.topLevelItem(r)->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
+    }
     list.header()->resizeSections(QHeaderView::ResizeToContents);
     const int rows = std::max(list.topLevelItemCount(), 1);
-    const int rowHeight = std::max(list.sizeHintForRow(0), list.fontMetrics().height() + 4);
+    const int hinted = list.sizeHintForRow(0);
+    const int rowHeight = hinted > 0 ? hinted : list.fontMetrics().height() + 4;
     list.setFixedHeight(list.header()->sizeHint().height() + rows * rowHeight +
                         2 * list.frameWidth() + 2);
-    list.setMinimumWidth(list.header()->length() + 2 * list.frameWidth() + 2);
+    // As wide as its columns: no empty frame beside them.
+    list.setFixedWidth(list.header()->length() + 2 * list.frameWidth() + 2);
+}
+
+QLabel* Heading(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
 }
 
 }  // namespace
 
 CompareWindow::CompareWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      a_(*new SetupEditor(QStringLiteral("A"), QStringLiteral("A: now"), numbers_, this)),
-      b_(*new SetupEditor(QStringLiteral("B"), QStringLiteral("B: planned"), numbers_, this)),
-      redline_(*new QLineEdit(this)),
-      unit_(*new QComboBox(this)) {
+    : QWidget(parent, Qt::Window), decimalPoint_(QLocale().decimalPoint().toStdString()) {
     setObjectName(QStringLiteral("CompareWindow"));
     setWindowTitle(QStringLiteral("Compare Gearing"));
 
-    redline_.setObjectName(QStringLiteral("redline"));
-    redline_.setText(ToQString(numbers_.ToText(kDefaultRedline)));
-    Describe(redline_, QStringLiteral("Redline RPM"));
-    unit_.setObjectName(QStringLiteral("unit"));
-    unit_.addItem(QStringLiteral("MPH"));
-    unit_.addItem(QStringLiteral("km/h"));
-    Describe(unit_, QStringLiteral("Speed unit"));
-    auto* shared = new QGroupBox(QStringLiteral("Both"), this);
-    auto* sharedForm = new QFormLayout(shared);
-    sharedForm->addRow(QStringLiteral("&Redline RPM"), &redline_);
-    sharedForm->addRow(QStringLiteral("&Unit"), &unit_);
-
-    auto* inputs = new QHBoxLayout;
-    inputs->addWidget(&a_, 3);
-    inputs->addWidget(&b_, 3);
-    inputs->addWidget(shared, 2, Qt::AlignTop);
-
-    cruiseList_ = &NewResultList(
-        "cruise", QStringLiteral("Cruise: engine RPM in top gear"), &CompareWindow::CruiseShown,
-        QStringLiteral("Engine RPM in top gear"), QStringLiteral("cruise.csv"));
-    gearList_ = &NewResultList(
-        "gears", QStringLiteral("Each gear at the redline"), &CompareWindow::GearsShown,
-        QStringLiteral("Each gear at the redline"), QStringLiteral("gears.csv"));
-    speedometerList_ = &NewResultList("speedometer", QStringLiteral("Speedometer after the change"),
-                                      &CompareWindow::SpeedometerShown,
-                                      QStringLiteral("Speedometer after the change"),
-                                      QStringLiteral("speedometer.csv"));
-    chart_ = new ChartWidget(this);
-
-    auto* tables = new QWidget(this);
-    auto* tablesLayout = new QVBoxLayout(tables);
-    tablesLayout->setContentsMargins(0, 0, 0, 0);
-    const std::pair<const char*, QTreeWidget*> sections[] = {
-        {"Cruise: engine RPM in top gear", cruiseList_},
-        {"Each gear at the redline: speed, and RPM in the next gear", gearList_},
-        {"Speedometer after the change", speedometerList_},
-    };
-    for (const auto& [caption, list] : sections) {
-        auto* label = new QLabel(QString::fromUtf8(caption), tables);
-        label->setBuddy(list);
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-        tablesLayout->addWidget(label);
-        tablesLayout->addWidget(list);
-    }
-    tablesLayout->addStretch(1);
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->addWidget(tables);
-    splitter->addWidget(chart_);
-    splitter->setStretchFactor(0, 0);
-    splitter->setStretchFactor(1, 1);
-
-    footnote_ = new QLabel(ToQString(kRoundingNote), this);
+    BuildShortcuts();
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->addWidget(BuildInputs());
+    layout->addWidget(BuildResults(), 1);
+    footnote_ = new QLabel(ToQString(WithDecimalPoint(kRoundingNote, decimalPoint_)), content);
     footnote_->setObjectName(QStringLiteral("footnote"));
     footnote_->setWordWrap(true);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(inputs);
-    layout->addWidget(splitter, 1);
+    footnote_->setFocusPolicy(Qt::TabFocus);  // so that a keyboard reaches it and scrolls to it
     layout->addWidget(footnote_);
 
-    for (SetupEditor* editor : {&a_, &b_}) {
+    // On a small screen the window scrolls rather than running off it.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    connect(qApp, &QApplication::focusChanged, scroll, [scroll](QWidget*, QWidget* now) {
+        if (now != nullptr && scroll->widget()->isAncestorOf(now)) {
+            scroll->ensureWidgetVisible(now, 0, 0);
+        }
+    });
+
+    for (SetupEditor* editor : {a_, b_}) {
         connect(editor, &SetupEditor::Changed, this, &CompareWindow::Recompute);
     }
-    connect(&redline_, &QLineEdit::textChanged, this, &CompareWindow::Recompute);
-    connect(&unit_, &QComboBox::currentIndexChanged, this, &CompareWindow::Recompute);
-    resize(1180, 820);
+    connect(redline_, &QLineEdit::textChanged, this, &CompareWindow::Recompute);
+    connect(unit_, &QComboBox::currentIndexChanged, this, &CompareWindow::Recompute);
+    FollowFocus();
     Recompute();
+    const QSize wanted = content->sizeHint();
+    resize(wanted.width() + 4, wanted.height() + 4);
+}
+
+QWidget* CompareWindow::BuildInputs() {
+    auto* inputs = new QWidget;
+    a_ = new SetupEditor(QStringLiteral("A"), QStringLiteral("A: now"), numbers_, inputs);
+    b_ = new SetupEditor(QStringLiteral("B"), QStringLiteral("B: planned"), numbers_, inputs);
+
+    auto* shared = new QGroupBox(QStringLiteral("Both"), inputs);
+    redline_ = new QLineEdit(ToQString(numbers_.ToText(kDefaultRedline)), shared);
+    redline_->setObjectName(QStringLiteral("redline"));
+    Describe(*redline_, QStringLiteral("Redline RPM"));
+    redlineProblem_ = new QLabel(shared);
+    redlineProblem_->setObjectName(QStringLiteral("redlineProblem"));
+    redlineProblem_->setWordWrap(true);
+    redlineProblem_->setTextFormat(Qt::PlainText);
+    Describe(*redlineProblem_, QStringLiteral("Redline problems"));
+    QPalette warning = redlineProblem_->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xa0, 0, 0));
+    redlineProblem_->setPalette(warning);
+    unit_ = new QComboBox(shared);
+    unit_->setObjectName(QStringLiteral("unit"));
+    unit_->addItem(QStringLiteral("MPH"));
+    unit_->addItem(QStringLiteral("km/h"));
+    Describe(*unit_, QStringLiteral("Speed unit"));
+    auto* sharedForm = new QFormLayout(shared);
+    sharedForm->addRow(QStringLiteral("&Redline RPM"), redline_);
+    sharedForm->addRow(redlineProblem_);
+    sharedForm->addRow(QStringLiteral("&Unit"), unit_);
+
+    auto* row = new QHBoxLayout(inputs);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(a_, 3);
+    row->addWidget(b_, 3);
+    row->addWidget(shared, 1);
+    return inputs;
+}
+
+QWidget* CompareWindow::BuildResults() {
+    auto* results = new QWidget;
+    cruiseList_ =
+        &NewResultList("cruise", QStringLiteral("Cruise: engine RPM in top gear"),
+                       &CompareWindow::CruiseShown, QStringLiteral("Engine RPM in top gear"));
+    gearList_ =
+        &NewResultList("gears", QStringLiteral("Each gear at the redline"),
+                       &CompareWindow::GearsShown, QStringLiteral("Each gear at the redline"));
+    speedometerList_ = &NewResultList("speedometer", QStringLiteral("Speedometer after the change"),
+                                      &CompareWindow::SpeedometerShown,
+                                      QStringLiteral("Speedometer after the change"));
+    overRedlineNote_ = new QLabel(kOverRedlineSign + QStringLiteral(" over the redline"), results);
+    overRedlineNote_->setObjectName(QStringLiteral("overRedlineNote"));
+    overRedlineNote_->setPalette(QPalette(QColor(0xb0, 0, 0)));
+    chart_ = new ChartWidget(results);
+
+    // Tables on the left; the chart on the right, the speedometer under it.
+    auto* left = new QVBoxLayout;
+    left->addWidget(Heading(ToQString(kCruiseCaption), cruiseList_, results));
+    left->addWidget(cruiseList_, 0, Qt::AlignLeft);
+    left->addWidget(overRedlineNote_);
+    left->addWidget(Heading(ToQString(kGearsCaption), gearList_, results));
+    left->addWidget(gearList_, 0, Qt::AlignLeft);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(chart_, 1);
+    right->addWidget(Heading(ToQString(kSpeedometerCaption), speedometerList_, results));
+    right->addWidget(speedometerList_, 0, Qt::AlignLeft);
+    auto* row = new QHBoxLayout(results);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addLayout(left);
+    row->addLayout(right, 1);
+    return results;
+}
+
+void CompareWindow::BuildShortcuts() {
+    printComparison_ = new QAction(QStringLiteral("Print Comparison\u2026"), this);
+    printComparison_->setObjectName(QStringLiteral("printComparison"));
+    connect(printComparison_, &QAction::triggered, this, &CompareWindow::PrintWholeComparison);
+    saveComparisonPdf_ = new QAction(QStringLiteral("Save Comparison as PDF\u2026"), this);
+    saveComparisonPdf_->setObjectName(QStringLiteral("saveComparisonPdf"));
+    connect(saveComparisonPdf_, &QAction::triggered, this, &CompareWindow::SaveWholeComparisonPdf);
+    for (QAction* action : {printComparison_, saveComparisonPdf_}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    connect(qApp, &QApplication::focusChanged, this, [this] { FollowFocus(); });
+}
+
+void CompareWindow::FollowFocus() {
+    // A focused table's own Save and Print take the keys; one action to a
+    // key, or Qt runs none.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool inTable = focus != nullptr &&
+                         (focus == cruiseList_ || focus == gearList_ || focus == speedometerList_);
+    if (printComparison_->shortcut().isEmpty() != inTable) {
+        printComparison_->setShortcut(inTable ? QKeySequence() : QKeySequence(QKeySequence::Print));
+        saveComparisonPdf_->setShortcut(inTable ? QKeySequence()
+                                                : QKeySequence(QKeySequence::Save));
+    }
+}
+
+ComparisonPrintout CompareWindow::Printout() const {
+    ComparisonPrintout printout;
+    printout.title = QStringLiteral("Compare Gearing");
+    const auto inputs = [this](const SetupEditor& editor) {
+        const SetupTexts texts = editor.Texts();
+        QStringList lines;
+        const FieldReading tire = ReadTireField(texts.tire, numbers_);
+        lines << QStringLiteral("Tire: ") + QString::fromStdString(texts.tire) +
+                     (tire.value ? QStringLiteral(" (") +
+                                       ToQString(TireDescription(*tire.value, numbers_)) +
+                                       QStringLiteral(")")
+                                 : QString());
+        lines << QStringLiteral("Axle ratio: ") + QString::fromStdString(texts.axle);
+        QStringList gears;
+        for (const std::string& gear : texts.gears) {
+            gears << QString::fromStdString(gear);
+        }
+        lines << QStringLiteral("Gears: ") + gears.join(QStringLiteral(", "));
+        lines << QStringLiteral("Gearbox: ") + editor.GearboxText();
+        return lines;
+    };
+    printout.aInputs = inputs(*a_);
+    printout.bInputs = inputs(*b_);
+    printout.shared = {QStringLiteral("Redline: ") + redline_->text() + QStringLiteral(" RPM"),
+                       QStringLiteral("Unit: ") + unit_->currentText()};
+    printout.tables = {{ToQString(kCruiseCaption), WithSigns(cruise_)},
+                       {ToQString(kGearsCaption), gears_},
+                       {ToQString(kSpeedometerCaption), speedometer_}};
+    printout.decimalPoint = decimalPoint_;
+    printout.footnote = footnote_->text();
+    if (HasNotes(cruise_)) {
+        printout.footnote +=
+            QStringLiteral(" ") + kOverRedlineSign + QStringLiteral(": over the redline.");
+    }
+    const Chart chart = chart_->Shown();
+    const std::string point = decimalPoint_;
+    printout.paintChart = [chart, point](QPainter& painter, const QRectF& bounds) {
+        QPalette paper;
+        paper.setColor(QPalette::Base, Qt::white);
+        paper.setColor(QPalette::Text, Qt::black);
+        paper.setColor(QPalette::Midlight, QColor(0xd8, 0xd8, 0xd8));
+        QFont font(ArialFont(false));
+        font.setPixelSize(11);  // the page draws in 1/96 inch: 8 points
+        PaintChart(painter, bounds, chart, {paper, font, point, std::nullopt});
+    };
+    printout.baseName = BaseName({});
+    return printout;
+}
+
+QString CompareWindow::BaseName(std::string_view what) const {
+    const SetupTexts a = a_->Texts();
+    const SetupTexts b = b_->Texts();
+    return QString::fromStdString(ComparisonBaseName(what, {a.tire, a.axle}, {b.tire, b.axle}));
+}
+
+void CompareWindow::PrintWholeComparison() { PrintComparison(*this, Printout(), *this); }
+
+void CompareWindow::SaveWholeComparisonPdf() {
+    const ComparisonPrintout printout = Printout();
+    auto* dialog =
+        new QFileDialog(this, QStringLiteral("Save Comparison as PDF"),
+                        QDir::home().filePath(printout.baseName + QStringLiteral(".pdf")),
+                        QStringLiteral("PDF files (*.pdf);;All files (*)"));
+    dialog->setObjectName(QStringLiteral("saveComparisonDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this, printout](const QString& path) {
+        if (const std::optional<QString> failure = WriteComparisonPdf(path, printout)) {
+            Report(failure->toStdString());
+        }
+    });
+    dialog->open();
 }
 
 QTreeWidget& CompareWindow::NewResultList(const char* name, const QString& accessibleName,
                                           const Table* (CompareWindow::*shown)() const,
-                                          const QString& title, const QString& fileName) {
+                                          const QString& title) {
     auto* list = new QTreeWidget(this);
     list->setObjectName(QString::fromLatin1(name));
     SetUpResultList(*list, true);
@@ -126,21 +337,53 @@ QTreeWidget& CompareWindow::NewResultList(const char* name, const QString& acces
          .failures = this,
          .compare = {},
          .title = [title](const Table&) { return QStringLiteral("Compare Gearing: ") + title; },
-         .fileName = fileName});
+         .fileName = [this, name](const Table&) { return BaseName(name); },
+         .decimalPoint = decimalPoint_,
+         .windowShortcuts = false,
+         .extra = {printComparison_, saveComparisonPdf_}});
     return *list;
 }
 
 void CompareWindow::Fill(const SetupTexts& now, bool keepB) {
+    const SetupTexts completed = CompletedSetupTexts(now, numbers_);
     {
         // One recomputation for both setups, not one each.
-        const QSignalBlocker blockA(&a_);
-        const QSignalBlocker blockB(&b_);
-        a_.Fill(now);
+        const QSignalBlocker blockA(a_);
+        const QSignalBlocker blockB(b_);
+        a_->Fill(completed);
         if (!keepB) {
-            b_.Fill(now);
+            b_->Fill(completed);
         }
     }
     Recompute();
+}
+
+void CompareWindow::Present() {
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void CompareWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placed_) {
+        return;
+    }
+    placed_ = true;
+    // Wholly on the screen's free area, less room for the window's frame.
+    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
+    const QRect free = screen->availableGeometry();
+    constexpr int kFrameRoom = 40;
+    const QSize size(std::min(width(), free.width() - 8),
+                     std::min(height(), free.height() - kFrameRoom));
+    resize(size);
+    const QPoint corner(
+        std::clamp(x(), free.left(), free.right() - size.width()),
+        std::clamp(y(), free.top(), free.bottom() - size.height() - kFrameRoom / 2));
+    move(corner);
 }
 
 void CompareWindow::Report(const std::string& message) {
@@ -148,27 +391,33 @@ void CompareWindow::Report(const std::string& message) {
 }
 
 void CompareWindow::Recompute() {
-    const std::optional<Gearing> a = a_.Reading();
-    const std::optional<Gearing> b = b_.Reading();
-    const FieldReading redline = ReadRatioField(redline_.text().toStdString(), numbers_);
-    redline_.setToolTip(ToQString(redline.problem));
-    redline_.setAccessibleDescription(ToQString(redline.problem));
+    const std::optional<Gearing> a = a_->Reading();
+    const std::optional<Gearing> b = b_->Reading();
+    const FieldReading redline = ReadRedlineField(redline_->text().toStdString(), numbers_);
+    const QString problem = ToQString(redline.problem);
+    redline_->setToolTip(problem);
+    redline_->setAccessibleDescription(problem);
+    redlineProblem_->setText(problem);
+    redlineProblem_->setVisible(!problem.isEmpty());
     QPalette palette = this->palette();
     if (!redline.value) {
         palette.setColor(QPalette::Base, QColor(255, 221, 221));
     }
-    redline_.setPalette(palette);
-    const SpeedUnit unit = unit_.currentIndex() == 0 ? SpeedUnit::MPH : SpeedUnit::KMH;
+    redline_->setPalette(palette);
+    const SpeedUnit unit = unit_->currentIndex() == 0 ? SpeedUnit::MPH : SpeedUnit::KMH;
 
-    const Comparison comparison = Compare(a, b, redline.value, unit);
+    const Comparison comparison =
+        Compare(a, b, redline.value, unit, std::max(a_->GearFields(), b_->GearFields()));
     cruise_ = CruiseTable(comparison);
     gears_ = GearTable(comparison);
     speedometer_ = SpeedometerTable(comparison);
-    ShowIn(*cruiseList_, cruise_);
-    ShowIn(*gearList_, gears_);
-    ShowIn(*speedometerList_, speedometer_);
+    ShowIn(*cruiseList_, cruise_, decimalPoint_);
+    ShowIn(*gearList_, gears_, decimalPoint_);
+    ShowIn(*speedometerList_, speedometer_, decimalPoint_);
+    overRedlineNote_->setVisible(HasNotes(cruise_));
     chart_->SetChart(BuildChart(a, b, redline.value, unit),
-                     ToQString(ChartDescription(comparison)));
+                     ToQString(WithDecimalPoint(ChartDescription(comparison), decimalPoint_)),
+                     decimalPoint_);
 }
 
 }  // namespace tachoria

@@ -1,40 +1,68 @@
 #pragma once
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTreeWidget>
 #include <QWidget>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "comparison/Comparison.h"
 #include "tables/Controls.h"
-#include "ui/ChartWidget.h"
+#include "ui/ComparisonPrinting.h"
 #include "ui/LocaleNumbers.h"
-#include "ui/SetupEditor.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTreeWidget;
 
 namespace tachoria {
+
+class ChartWidget;
+class SetupEditor;
 
 // "Compare Gearing": two gearings side by side, A ("now") and B
 // ("planned"), with a shared redline and unit, and their results: engine
 // speed when cruising, each gear at the redline, the speedometer after the
 // change, and the chart. Every edit recomputes at once. Bad fields mark
-// themselves; nothing here opens a message box except a failed save.
+// themselves; nothing here opens a message box except a failed save or
+// print. Numbers on screen, copied and printed use the user's decimal
+// point; saved files use ".".
 class CompareWindow final : public QWidget, private FailureSink {
     Q_OBJECT
 
 public:
     explicit CompareWindow(QWidget* parent = nullptr);
 
-    // Fills setup A, and B too unless `keepB`.
+    // Fills setup A, and B too unless `keepB`; what `now` leaves empty comes
+    // from the default setup.
     void Fill(const SetupTexts& now, bool keepB);
+    // Shows the window, restored if minimized, in front and wholly on its
+    // screen.
+    void Present();
+    // The whole comparison on one page: both setups' inputs, the tables and
+    // the chart, as "Print Comparison…" prints it.
+    [[nodiscard]] ComparisonPrintout Printout() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
+    QWidget* BuildInputs();
+    QWidget* BuildResults();
+    void BuildShortcuts();
     QTreeWidget& NewResultList(const char* name, const QString& accessibleName,
-                               const Table* (CompareWindow::*shown)() const, const QString& title,
-                               const QString& fileName);
+                               const Table* (CompareWindow::*shown)() const, const QString& title);
+    // The name offered for a file of `what` ("cruise"; empty for the whole
+    // comparison), from both setups as they are now.
+    [[nodiscard]] QString BaseName(std::string_view what) const;
     void Recompute();
-    // A failed save, shown over this window.
+    // Ctrl+S and Ctrl+P act on the focused table; elsewhere on the whole
+    // comparison.
+    void FollowFocus();
+    void PrintWholeComparison();
+    void SaveWholeComparisonPdf();
+    // A failed save or print, shown over this window.
     void Report(const std::string& message) override;
 
     const Table* CruiseShown() const { return &cruise_; }
@@ -42,18 +70,24 @@ private:
     const Table* SpeedometerShown() const { return &speedometer_; }
 
     LocaleNumbers numbers_;
-    SetupEditor& a_;
-    SetupEditor& b_;
-    QLineEdit& redline_;
-    QComboBox& unit_;
+    std::string decimalPoint_;
+    SetupEditor* a_ = nullptr;
+    SetupEditor* b_ = nullptr;
+    QLineEdit* redline_ = nullptr;
+    QLabel* redlineProblem_ = nullptr;
+    QComboBox* unit_ = nullptr;
     QTreeWidget* cruiseList_ = nullptr;
     QTreeWidget* gearList_ = nullptr;
     QTreeWidget* speedometerList_ = nullptr;
+    QLabel* overRedlineNote_ = nullptr;
     ChartWidget* chart_ = nullptr;
     QLabel* footnote_ = nullptr;
     Table cruise_;
     Table gears_;
     Table speedometer_;
+    QAction* printComparison_ = nullptr;
+    QAction* saveComparisonPdf_ = nullptr;
+    bool placed_ = false;
 };
 
 }  // namespace tachoria

@@ -77,9 +77,7 @@ void MainForm::OpenCompare(const SetupTexts& now) {
         compare_ = new CompareWindow(this);
     }
     compare_->Fill(now, opened);
-    compare_->show();
-    compare_->raise();
-    compare_->activateWindow();
+    compare_->Present();
 }
 
 }  // namespace tachoria

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "tables/DecimalPoint.h"
+#include "tables/FileNames.h"
 #include "tables/TableText.h"
 #include "ui/ControlLook.h"
 #include "ui/TablePrinting.h"
@@ -29,13 +31,13 @@ void ToClipboard(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-// "stock-rpm.csv": which page, and what the table gives.
-QString SuggestedFileName(const Table& table) {
-    const bool rpm = !table.headers.empty() && table.headers.front() == "MPH";
-    return QStringLiteral("%1-%2.csv")
-        .arg(table.inputs.page == TablePage::Stock ? QStringLiteral("stock")
-                                                   : QStringLiteral("generic"),
-             rpm ? QStringLiteral("rpm") : QStringLiteral("mph"));
+// The base name of a table's files: the given one, or one from its inputs.
+QString BaseName(const ResultListCommands& commands, const Table& table) {
+    QString name = commands.fileName ? commands.fileName(table) : ToQString(TableBaseName(table));
+    if (name.endsWith(QStringLiteral(".csv"))) {
+        name.chop(4);
+    }
+    return name;
 }
 
 QAction* NewAction(QTreeWidget& list, const QString& text, const char* name,
@@ -77,24 +79,25 @@ void EnableWhileRows(const QTreeWidget& list, const QList<QAction*>& actions) {
 
 void AddResultListMenu(QTreeWidget& list, const ResultListCommands& commands) {
     const ShownTable& shown = commands.shown;
+    const std::string point = commands.decimalPoint;
 
     QAction* copy = NewAction(list, QStringLiteral("Copy"), "copyRows", QKeySequence::Copy);
     // Only while the list has the focus: the text boxes copy their own text.
     copy->setShortcutContext(Qt::WidgetShortcut);
     // With rows but none selected it copies nothing. (Disabled, with no
     // rows, the list's own copy of the current cell has nothing to copy.)
-    QObject::connect(copy, &QAction::triggered, &list, [&list, shown] {
+    QObject::connect(copy, &QAction::triggered, &list, [&list, shown, point] {
         const Table* table = shown();
         const std::vector<std::size_t> rows = SelectedRows(list);
         if (table != nullptr && !rows.empty()) {
-            ToClipboard(TabSeparatedText(*table, rows));
+            ToClipboard(WithDecimalPoint(TabSeparatedText(*table, rows), point));
         }
     });
 
     QAction* copyTable = NewAction(list, QStringLiteral("Copy Table"), "copyTable");
-    QObject::connect(copyTable, &QAction::triggered, &list, [shown] {
+    QObject::connect(copyTable, &QAction::triggered, &list, [shown, point] {
         if (const Table* table = shown()) {
-            ToClipboard(TabSeparatedText(*table));
+            ToClipboard(WithDecimalPoint(TabSeparatedText(*table), point));
         }
     });
 
@@ -103,19 +106,23 @@ void AddResultListMenu(QTreeWidget& list, const ResultListCommands& commands) {
         NewAction(list, QStringLiteral("Save Table As\u2026"), "saveTable", QKeySequence::Save);
     QObject::connect(save, &QAction::triggered, &list, [&list, shown, commands] {
         if (const Table* table = shown(); table != nullptr && commands.failures != nullptr) {
-            SaveTableAs(list, *table,
-                        commands.fileName.isEmpty() ? SuggestedFileName(*table) : commands.fileName,
+            SaveTableAs(list, *table, BaseName(commands, *table) + QStringLiteral(".csv"),
                         *commands.failures);
         }
     });
     QAction* print =
         NewAction(list, QStringLiteral("Print Table\u2026"), "printTable", QKeySequence::Print);
+    if (!commands.windowShortcuts) {
+        save->setShortcutContext(Qt::WidgetShortcut);
+        print->setShortcutContext(Qt::WidgetShortcut);
+    }
     QObject::connect(print, &QAction::triggered, &list, [&list, shown, commands] {
         if (const Table* table = shown()) {
             PrintTable(
                 list,
                 commands.title ? commands.title(*table) : ToQString(TableTitle(table->inputs)),
-                *table);
+                WithDecimalPoint(*table, commands.decimalPoint), BaseName(commands, *table),
+                commands.failures);
         }
     });
 
@@ -124,6 +131,12 @@ void AddResultListMenu(QTreeWidget& list, const ResultListCommands& commands) {
         QAction* compare = NewAction(list, QStringLiteral("Compare Gearing\u2026"),
                                      "compareGearing", QKeySequence(Qt::CTRL | Qt::Key_G));
         QObject::connect(compare, &QAction::triggered, &list, commands.compare);
+    }
+    if (!commands.extra.empty()) {
+        Separator(list);
+        for (QAction* action : commands.extra) {
+            list.addAction(action);
+        }
     }
 
     list.setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -1,21 +1,24 @@
 #pragma once
 
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSpinBox>
 #include <array>
 #include <optional>
 
 #include "comparison/Gearing.h"
 
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
 namespace tachoria {
 
 // The fields of one gearing in the comparison window: tire, axle ratio,
-// the number of forward gears and their ratios, and a picker that fills
-// the ratios from the stock catalogue. A field that is not a positive
-// number is marked, and says why in its tooltip and for screen readers.
+// the number of forward gears and their ratios, and a picker of the stock
+// gearboxes that fills the ratios and shows which one they are, or that
+// they are custom. A field outside the range that works is marked, and a
+// line under the fields says why, as do its tooltip and its description
+// for screen readers.
 class SetupEditor final : public QGroupBox {
     Q_OBJECT
 
@@ -29,6 +32,10 @@ public:
     [[nodiscard]] SetupTexts Texts() const;
     // The gearing, or nothing while a field has a problem.
     [[nodiscard]] std::optional<Gearing> Reading();
+    // How many gear fields are on show.
+    [[nodiscard]] std::size_t GearFields() const;
+    // The stock gearbox the ratios are, or "Custom gears".
+    [[nodiscard]] QString GearboxText() const;
 
 signals:
     void Changed();
@@ -36,14 +43,18 @@ signals:
 private:
     void PickStockGearbox(int index);
     void ShowGearCount(int count);
+    // Shows the stock gearbox whose ratios the gear fields hold, if any.
+    void MatchGearbox();
     void Mark(QLineEdit& field, const FieldReading& reading, const QString& fine);
 
+    QString letter_;
     const NumberConverter& numbers_;
     QLineEdit& tire_;
     QLabel& tireNote_;
     QLineEdit& axle_;
     QComboBox& picker_;
     QSpinBox& gearCount_;
+    QLabel& problems_;
     std::array<QLineEdit*, kMostGears> gears_{};
     std::array<QLabel*, kMostGears> gearLabels_{};
 };

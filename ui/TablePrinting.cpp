@@ -1,29 +1,169 @@
 #include "ui/TablePrinting.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPrintDialog>
-#include <QPrinter>
 #include <algorithm>
+#include <cmath>
 #include <memory>
+#include <utility>
 
 #include "ui/ControlLook.h"
 
 namespace tachoria {
 namespace {
 
-// Font sizes in points; the device's resolution turns them into pixels.
 constexpr double kTitlePoints = 14;
 constexpr double kTablePoints = 11;
+constexpr double kLeastPoints = 4;
+// Rows are this many times the font's height apart.
+constexpr double kLineSpacing = 1.3;
 
-QFont PrintFont(double points, bool bold, const QPaintDevice& device) {
+int PixelSize(double points, const QPaintDevice& device) {
+    return std::max(1, static_cast<int>(std::lround(points * device.logicalDpiY() / 72.0)));
+}
+
+QFont PixelFont(int pixels, bool bold) {
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(std::max(1, qRound(points * device.logicalDpiY() / 72.0)));
+    font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
 }
 
+QString CellText(std::string_view text) { return ToQString(text).trimmed(); }
+
+std::size_t ColumnCount(const Table& table) {
+    std::size_t columns = table.headers.size();
+    for (const TableRow& row : table.rows) {
+        columns = std::max(columns, row.cells.size() + 1);
+    }
+    return columns;
+}
+
+// Each column's width: its widest text, and before every column but the
+// label column a gap of two digits.
+std::vector<double> ColumnWidths(const Table& table, const QFont& header, const QFont& cells,
+                                 const QPaintDevice& device) {
+    const QFontMetricsF headerMetrics(header, &device);
+    const QFontMetricsF cellMetrics(cells, &device);
+    std::vector<double> widths(ColumnCount(table), 0.0);
+    for (std::size_t i = 0; i < table.headers.size(); ++i) {
+        widths[i] = headerMetrics.horizontalAdvance(CellText(table.headers[i]));
+    }
+    for (const TableRow& row : table.rows) {
+        widths[0] = std::max(widths[0], cellMetrics.horizontalAdvance(CellText(row.label)));
+        for (std::size_t i = 0; i < row.cells.size(); ++i) {
+            widths[i + 1] =
+                std::max(widths[i + 1], cellMetrics.horizontalAdvance(CellText(row.cells[i])));
+        }
+    }
+    const double gap = cellMetrics.horizontalAdvance(QStringLiteral("00"));
+    for (std::size_t i = 1; i < widths.size(); ++i) {
+        widths[i] += gap;
+    }
+    return widths;
+}
+
+double Sum(const std::vector<double>& values) {
+    double sum = 0;
+    for (const double value : values) {
+        sum += value;
+    }
+    return sum;
+}
+
+// Why a painter could not begin on `printer`.
+QString WhyNotStarted(const QPrinter& printer) {
+    const QString path = printer.outputFileName();
+    if (path.isEmpty()) {
+        return QStringLiteral("the printer could not be started");
+    }
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir()) {
+        return QStringLiteral("the folder does not exist");
+    }
+    if (file.isDir()) {
+        return QStringLiteral("that is a folder");
+    }
+    if (!folder.isWritable() || (file.exists() && !file.isWritable())) {
+        return QStringLiteral("permission denied");
+    }
+    return QStringLiteral("the file could not be opened");
+}
+
+// The file or printer printed to.
+QString PrintTarget(const QPrinter& printer) {
+    return printer.outputFileName().isEmpty() ? printer.printerName()
+                                              : QDir::toNativeSeparators(printer.outputFileName());
+}
+
 }  // namespace
+
+QFont PrintFont(double points, bool bold, const QPaintDevice& device) {
+    return PixelFont(PixelSize(points, device), bold);
+}
+
+TableLayout LayOutTable(const Table& table, const QPointF& topLeft, double width, double points,
+                        const QPaintDevice& device) {
+    const int least = PixelSize(kLeastPoints, device);
+    int pixels = PixelSize(points, device);
+    std::vector<double> widths =
+        ColumnWidths(table, PixelFont(pixels, true), PixelFont(pixels, false), device);
+    while (Sum(widths) > width && pixels > least) {
+        // Five percent smaller at a time, at least a pixel.
+        pixels = std::max(least, std::min(pixels - 1, static_cast<int>(pixels * 0.95)));
+        widths = ColumnWidths(table, PixelFont(pixels, true), PixelFont(pixels, false), device);
+    }
+
+    TableLayout layout{.cellFont = PixelFont(pixels, false),
+                       .headerFont = PixelFont(pixels, true),
+                       .texts = {},
+                       .rule = {},
+                       .bounds = {}};
+    const double line = QFontMetricsF(layout.cellFont, &device).height() * kLineSpacing;
+    double y = topLeft.y();
+    const auto addRow = [&](const std::vector<std::string_view>& texts, bool header) {
+        const QFontMetricsF metrics(header ? layout.headerFont : layout.cellFont, &device);
+        double x = topLeft.x();
+        for (std::size_t i = 0; i < texts.size() && i < widths.size(); ++i) {
+            const QString text = CellText(texts[i]);
+            if (!text.isEmpty()) {
+                // The label column starts at the left; a number ends at its
+                // column's right, after the gap.
+                const double textWidth = i == 0 ? widths[0] : metrics.horizontalAdvance(text);
+                const double left = i == 0 ? x : x + widths[i] - textWidth;
+                layout.texts.push_back(
+                    {.box = QRectF(left, y, textWidth, line),
+                     .text = text,
+                     .alignment = (i == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+                     .header = header});
+            }
+            x += widths[i];
+        }
+        y += line;
+    };
+    addRow({table.headers.begin(), table.headers.end()}, true);
+    const double total = Sum(widths);
+    layout.rule = QLineF(topLeft.x(), y, topLeft.x() + total, y);
+    for (const TableRow& row : table.rows) {
+        std::vector<std::string_view> texts = {row.label};
+        texts.insert(texts.end(), row.cells.begin(), row.cells.end());
+        addRow(texts, false);
+    }
+    layout.bounds = QRectF(topLeft, QPointF(topLeft.x() + total, y));
+    return layout;
+}
+
+void DrawTable(QPainter& painter, const TableLayout& layout) {
+    for (const PrintedText& text : layout.texts) {
+        painter.setFont(text.header ? layout.headerFont : layout.cellFont);
+        painter.drawText(text.box, static_cast<int>(text.alignment), text.text);
+    }
+    painter.drawLine(layout.rule);
+}
 
 void PaintTablePage(QPainter& painter, const QRectF& page, const QString& title, const Table& table,
                     const QDate& date) {
@@ -31,74 +171,83 @@ void PaintTablePage(QPainter& painter, const QRectF& page, const QString& title,
     double y = page.top();
 
     painter.setFont(PrintFont(kTitlePoints, true, device));
-    const QRectF titleBox(page.left(), y, page.width(), page.height());
     QRectF used;
-    painter.drawText(titleBox, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, title, &used);
+    painter.drawText(QRectF(page.left(), y, page.width(), page.height()),
+                     Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, title, &used);
     y += used.height();
 
-    const QFont header = PrintFont(kTablePoints, true, device);
     const QFont cells = PrintFont(kTablePoints, false, device);
-    const double line = QFontMetricsF(cells).height() * 1.3;
+    const double line = QFontMetricsF(cells, &device).height() * kLineSpacing;
     y += line;
+    const TableLayout layout =
+        LayOutTable(table, QPointF(page.left(), y), page.width(), kTablePoints, device);
+    DrawTable(painter, layout);
+    y = layout.bounds.bottom();
 
-    // Equal columns, as on screen, no wider than a readable table needs.
-    const auto columns = static_cast<double>(std::max<std::size_t>(table.headers.size(), 1));
-    const double width =
-        std::min(page.width(),
-                 columns * QFontMetricsF(header).horizontalAdvance(QStringLiteral("00000000000")));
-    const double column = width / columns;
-    const auto drawRow = [&](const std::vector<std::string_view>& texts) {
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            const QRectF cell(page.left() + static_cast<double>(i) * column, y, column * 0.92,
-                              line);
-            painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter,
-                             ToQString(texts[i]).trimmed());
-        }
-        y += line;
-    };
-
-    painter.setFont(header);
-    drawRow({table.headers.begin(), table.headers.end()});
-    painter.drawLine(QPointF(page.left(), y), QPointF(page.left() + width, y));
     painter.setFont(cells);
-    for (const TableRow& row : table.rows) {
-        std::vector<std::string_view> texts = {row.label};
-        texts.insert(texts.end(), row.cells.begin(), row.cells.end());
-        drawRow(texts);
-    }
     if (table.failure) {
         y += line / 2;
         painter.drawText(QRectF(page.left(), y, page.width(), page.bottom() - y), Qt::TextWordWrap,
                          ToQString(*table.failure));
     }
-
-    painter.setFont(cells);
-    painter.drawText(page, Qt::AlignLeft | Qt::AlignBottom,
+    painter.drawText(page, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
                      QStringLiteral("Printed by Tachoria on %1")
                          .arg(QLocale().toString(date, QLocale::LongFormat)));
 }
 
-void PrintTable(QWidget& parent, const QString& title, const Table& table) {
+std::optional<QString> PaintOnPrinter(QPrinter& printer, const PagePainter& paint) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return WhyNotStarted(printer);
+    }
+    // The painter's origin is the corner of the printable area.
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+    paint(painter, QRectF(0, 0, area.width(), area.height()));
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        return QStringLiteral("the printer stopped with an error");
+    }
+    return std::nullopt;
+}
+
+void PrintWithDialog(QWidget& parent, PrintJob job, FailureSink* failures) {
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setDocName(title);
+    // The dialog on X11 offers the document's name, cut at its last ".",
+    // with ".pdf" as the file to print to: the safe name, with an ending
+    // to cut. The readable title is the document's once a file is chosen.
+    printer->setDocName(job.baseName + QStringLiteral(".pdf"));
     auto* dialog = new QPrintDialog(printer.get(), &parent);
-    dialog->setObjectName(QStringLiteral("printTableDialog"));
-    dialog->setWindowTitle(QStringLiteral("Print Table"));
+    dialog->setObjectName(job.dialogName);
+    dialog->setWindowTitle(job.dialogTitle);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // The printer lives as long as the dialog that prints to it.
-    QObject::connect(dialog, &QDialog::accepted, &parent, [printer, title, copy = table] {
-        QPainter painter;
-        if (painter.begin(printer.get())) {
-            // The painter's origin is the corner of the printable area.
-            const QRect area = printer->pageLayout().paintRectPixels(printer->resolution());
-            PaintTablePage(painter, QRectF(0, 0, area.width(), area.height()), title, copy,
-                           QDate::currentDate());
-            painter.end();
-        }
-    });
+    QObject::connect(
+        dialog, &QDialog::accepted, &parent, [printer, job = std::move(job), failures] {
+            printer->setDocName(job.documentTitle);
+            const std::optional<QString> why = PaintOnPrinter(*printer, job.paint);
+            if (why && failures != nullptr) {
+                failures->Report(QStringLiteral("The %1 could not be printed to %2: %3")
+                                     .arg(job.what, PrintTarget(*printer), *why)
+                                     .toStdString());
+            }
+        });
     // Held here too, so that the dialog never outlives its printer.
     QObject::connect(dialog, &QObject::destroyed, [printer] {});
     dialog->open();
+}
+
+void PrintTable(QWidget& parent, const QString& title, const Table& table, const QString& baseName,
+                FailureSink* failures) {
+    PrintWithDialog(parent,
+                    {.dialogTitle = QStringLiteral("Print Table"),
+                     .dialogName = QStringLiteral("printTableDialog"),
+                     .baseName = baseName,
+                     .documentTitle = title,
+                     .what = QStringLiteral("table"),
+                     .paint =
+                         [title, table](QPainter& painter, const QRectF& area) {
+                             PaintTablePage(painter, area, title, table, QDate::currentDate());
+                         }},
+                    failures);
 }
 
 }  // namespace tachoria

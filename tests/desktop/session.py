@@ -39,8 +39,12 @@ class Session:
     """Use as a context manager; `env` is the environment for programs run
     inside the session."""
 
-    def __init__(self, screen="1024x768x24"):
+    def __init__(self, screen="1024x768x24", window_manager=None):
+        """`window_manager`, if given, is the command of one, run on the
+        session's screen: windows then get frames, placement and the
+        minimize and activate requests a desktop answers."""
         self.screen = screen
+        self.window_manager = window_manager
         self.pids = []  # everything started here, ended in reverse order
         self.env = dict(os.environ)
         # A runtime folder of its own, where the buses put their sockets.
@@ -50,6 +54,8 @@ class Session:
     def __enter__(self):
         try:
             self._start_x()
+            if self.window_manager:
+                self._start_window_manager()
             self._start_dbus()
             self._start_accessibility_bus()
         except BaseException:
@@ -79,6 +85,22 @@ class Session:
             raise RuntimeError("Xvfb did not start")
         self.env["DISPLAY"] = ":" + display
         self.env.pop("WAYLAND_DISPLAY", None)
+
+    def _start_window_manager(self):
+        manager = self.start(self.window_manager, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
+        # A manager that follows the desktop's conventions says so on the
+        # root window once it manages the screen.
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline:
+            if manager.poll() is not None:
+                raise RuntimeError(f"{self.window_manager[0]} ended at start")
+            reply = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                   capture_output=True, text=True)
+            if "window id" in reply.stdout:
+                return
+            time.sleep(0.1)
+        raise RuntimeError(f"{self.window_manager[0]} did not start")
 
     def _start_dbus(self):
         dbus = subprocess.run(

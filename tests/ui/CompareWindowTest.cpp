@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSpinBox>
 
 #include "WindowTestBase.h"
@@ -55,6 +56,8 @@ class CompareWindowTest : public WindowTestBase {
         action->trigger();
         QVERIFY(form_->Compare() != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(&Compare()));
+        // The offscreen screen is small; a laptop's, so that all of it shows.
+        Compare().resize(1366, 728);
     }
 
 private slots:
@@ -86,16 +89,15 @@ private slots:
                  QStringLiteral("24.65 in, 818 revolutions per mile"));
 
         QCOMPARE(CompareRow("cruise", 2), QStringList({"60", "2747", "2904", "+157", "+5.7"}));
-        QCOMPARE(CompareRow("gears", 0), QStringList({"1", "32.9", "3540", "31.1", "3537"}));
-        QCOMPARE(CompareRow("speedometer", 0), QStringList({"reads at a true 60 MPH", "63.4"}));
-        QCOMPARE(CompareRow("speedometer", 2),
-                 QStringList({"reads over (+) or under (-), %", "+5.7"}));
+        QCOMPARE(CompareRow("gears", 0), QStringList({"1", "32.9", "3541", "31.1", "3541"}));
+        QCOMPARE(CompareRow("speedometer", 0), QStringList({"shows at a true 60 MPH", "63.4"}));
+        QCOMPARE(CompareRow("speedometer", 2), QStringList({"reads", "5.7 % high"}));
         QVERIFY(InCompare<QLabel>("footnote").text().startsWith("RPM truncated to whole"));
 
         InCompare<QComboBox>("unit").setCurrentIndex(1);
         QCOMPARE(Headers(InCompare<QTreeWidget>("cruise")).first(), QStringLiteral("km/h"));
         QCOMPARE(CompareRow("cruise", 2), QStringList({"100", "2845", "3007", "+162", "+5.7"}));
-        QCOMPARE(CompareRow("speedometer", 0), QStringList({"reads at a true 100 km/h", "105.7"}));
+        QCOMPARE(CompareRow("speedometer", 0), QStringList({"shows at a true 100 km/h", "105.7"}));
         QVERIFY(warnings_.isEmpty());
     }
 
@@ -109,34 +111,44 @@ private slots:
         // 60 MPH on a 0-140 MPH axis.
         const QPoint at(qRound(area.left + area.width * 60 / 140), qRound(area.top + 20));
         QTest::mouseMove(&chart, at);
-        QTRY_VERIFY(chart.PointerText().contains("A 4th 27"));
-        QVERIFY(chart.PointerText().contains(" MPH: A "));
+        // Every gear of both setups on its own line, none cut off.
+        QTRY_VERIFY(chart.PointerText().contains("\nA: 3rd "));
+        QVERIFY(chart.PointerText().contains(", 4th 27"));
+        QVERIFY(chart.PointerText().contains("\nB: 3rd "));
         QTest::mouseMove(&chart, QPoint(1, 1));
         QTRY_COMPARE(chart.PointerText(), QString());
     }
 
-    // A field that is not a positive number marks itself and says why; its
-    // setup's results show a dash; no message box.
+    // A field outside the range that works marks itself and says why, in a
+    // line under the fields as well as for screen readers; its setup's
+    // results show a dash; no message box.
     void badFieldsMarkThemselvesWithoutMessages_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("problem");
+        const QString ratios = QStringLiteral("type a number from 0.05 to 50.");
         QTest::newRow("tire word") << "tireB"
                                    << "abc"
-                                   << "Not a number: type a diameter in inches, or a size code "
-                                      "such as 185/80R13.";
+                                   << "Not a number: type a diameter from 5 to 100 in, or a size "
+                                      "code such as 185/80R13.";
+        QTest::newRow("tire tiny") << "tireB"
+                                   << "1e-300"
+                                   << "Too small: type a number from 5 to 100 in.";
         QTest::newRow("axle zero") << "axleB"
                                    << "0"
-                                   << "Must be greater than 0.";
+                                   << "Must be greater than 0: " + ratios;
+        QTest::newRow("axle huge") << "axleB"
+                                   << "1e308"
+                                   << "Too large: " + ratios;
+        QTest::newRow("axle denormal") << "axleB"
+                                       << "1e-320"
+                                       << "Too small: " + ratios;
         QTest::newRow("gear negative") << "gearB2"
                                        << "-2.35"
-                                       << "Must be greater than 0.";
+                                       << "Must be greater than 0: " + ratios;
         QTest::newRow("gear empty") << "gearB4"
                                     << ""
-                                    << "Empty: type a number greater than 0.";
-        QTest::newRow("gear huge") << "gearB1"
-                                   << "1e999"
-                                   << "Too large a number.";
+                                    << "Empty: " + ratios;
     }
 
     void badFieldsMarkThemselvesWithoutMessages() {
@@ -149,15 +161,56 @@ private slots:
         QCOMPARE(edit.toolTip(), problem);
         QCOMPARE(edit.accessibleDescription(), problem);
         QCOMPARE(edit.property("problem").toBool(), true);
+        auto& problems = InCompare<QLabel>("problemsB");
+        QVERIFY(problems.isVisible());
+        QVERIFY2(problems.text().endsWith(": " + problem), qPrintable(problems.text()));
+        // "2.0168114388605e+304 revolutions per mile" no more.
+        QVERIFY(!InCompare<QLabel>("tireNoteB").text().contains(QRegularExpression("\\de")));
         QCOMPARE(CompareRow("cruise", 2),
                  QStringList({"60", "2747", "\u2014", "\u2014", "\u2014"}));
+        QCOMPARE(CompareRow("gears", 0).at(3), QStringLiteral("\u2014"));
         QCOMPARE(CompareRow("speedometer", 0).last(), QStringLiteral("\u2014"));
         QCOMPARE(Compare().findChild<QMessageBox*>(), nullptr);
         QVERIFY(warnings_.isEmpty());
 
-        edit.setText(QStringLiteral("3"));
+        edit.setText(field.startsWith("tire") ? QStringLiteral("26") : QStringLiteral("3"));
         QCOMPARE(edit.property("problem").toBool(), false);
+        QVERIFY(!problems.isVisible());
         QVERIFY(CompareRow("cruise", 2).at(2) != QStringLiteral("\u2014"));
+    }
+
+    // The redline too: outside 100 to 30,000 RPM it is marked, and the
+    // results that need it show dashes.
+    void redlineOutsideItsRangeIsMarked() {
+        OpenFromStockTable();
+        auto& redline = InCompare<QLineEdit>("redline");
+        redline.setText(QStringLiteral("1e308"));
+        const QString problem = QStringLiteral("Too large: type a number from 100 to 30000 RPM.");
+        QCOMPARE(redline.accessibleDescription(), problem);
+        QVERIFY(InCompare<QLabel>("redlineProblem").isVisible());
+        QCOMPARE(InCompare<QLabel>("redlineProblem").text(), problem);
+        QCOMPARE(CompareRow("gears", 0),
+                 QStringList({"1", "\u2014", "\u2014", "\u2014", "\u2014"}));
+    }
+
+    // Cruising past the redline is marked visibly and for screen readers.
+    void cruisePastTheRedlineIsMarked() {
+        OpenFromStockTable();
+        SetField("redline", QStringLiteral("2800"));
+        auto& cruise = InCompare<QTreeWidget>("cruise");
+        QTreeWidgetItem* below = cruise.topLevelItem(0);  // 50 MPH: 2289
+        QTreeWidgetItem* past = cruise.topLevelItem(2);   // 60 MPH: 2747... and 80: 3663
+        QCOMPARE(below->text(1), QStringLiteral("2289"));
+        QCOMPARE(past->text(1), QStringLiteral("2747"));
+        QTreeWidgetItem* over = cruise.topLevelItem(6);
+        QCOMPARE(over->text(1), QStringLiteral("3663 \u25B2"));
+        QCOMPARE(over->data(1, Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("3663, over the redline"));
+        QCOMPARE(over->toolTip(1), QStringLiteral("over the redline"));
+        QVERIFY(!below->data(1, Qt::AccessibleTextRole).isValid());
+        QVERIFY(InCompare<QLabel>("overRedlineNote").isVisible());
+        SetField("redline", QStringLiteral("5500"));
+        QVERIFY(!InCompare<QLabel>("overRedlineNote").isVisible());
     }
 
     // Opened again, from the generic page, it is the same window: A takes
@@ -181,19 +234,108 @@ private slots:
         QCOMPARE(InCompare<QSpinBox>("gearCountA").value(), 1);
         QCOMPARE(InCompare<QLineEdit>("axleB").text(), QStringLiteral("3.55"));
         QCOMPARE(InCompare<QSpinBox>("gearCountB").value(), 4);
+
+        // Minimized, the shortcut brings it back.
+        Compare().showMinimized();
+        QTRY_VERIFY(Compare().isMinimized());
+        QTest::keyClick(&box, Qt::Key_G, Qt::ControlModifier);
+        QTRY_VERIFY(!Compare().isMinimized());
+        QVERIFY(Compare().isVisible());
     }
 
-    void pickerFillsTheGearsFromTheCatalogue() {
+    // The picker shows which stock gearbox the ratios are, "Custom gears"
+    // once one is edited, and Down on the closed picker steps through it.
+    void pickerShowsWhereTheGearsCameFrom() {
         OpenFromStockTable();
         auto& picker = InCompare<QComboBox>("pickerB");
+        QCOMPARE(picker.currentText(), QStringLiteral("Early Car (1961-1964), 1961-1963"));
         const int late = picker.findText(QStringLiteral("Late Car (1965-1969), 1966-1969"));
         QVERIFY(late > 0);
         picker.setCurrentIndex(late);
         emit picker.activated(late);
         QCOMPARE(InCompare<QLineEdit>("gearB1").text(), QStringLiteral("3.2"));
         QCOMPARE(InCompare<QLineEdit>("gearB3").text(), QStringLiteral("1.47"));
-        QCOMPARE(picker.currentIndex(), 0);
+        QCOMPARE(picker.currentIndex(), late);
         QCOMPARE(InCompare<QLineEdit>("tireB").text(), QStringLiteral("24"));  // untouched
+
+        SetField("gearB2", QStringLiteral("2.1"));
+        QCOMPARE(picker.currentText(), QStringLiteral("Custom gears"));
+        picker.setFocus();
+        QTest::keyClick(&picker, Qt::Key_Down);
+        QCOMPARE(picker.currentIndex(), 1);
+        QTest::keyClick(&picker, Qt::Key_Down);
+        QCOMPARE(picker.currentIndex(), 2);
+        QVERIFY(InCompare<QLineEdit>("gearB2").text() != QStringLiteral("2.1"));
+    }
+
+    // Opened from a page with nothing chosen: the default setup, and no
+    // field marked before anything is typed.
+    void opensOnTheDefaultSetupFromAnEmptyPage() {
+        Get<QTreeWidget>("ListView")
+            .findChild<QAction*>(QStringLiteral("compareGearing"))
+            ->trigger();
+        for (const char* setup : {"A", "B"}) {
+            const QString s = QString::fromLatin1(setup);
+            QCOMPARE(InCompare<QLineEdit>(qPrintable("tire" + s)).text(), QStringLiteral("24"));
+            QCOMPARE(InCompare<QLineEdit>(qPrintable("axle" + s)).text(), QStringLiteral("3.27"));
+            QCOMPARE(InCompare<QLineEdit>(qPrintable("gear" + s + "4")).text(),
+                     QStringLiteral("1"));
+        }
+        for (const QLineEdit* field : Compare().findChildren<QLineEdit*>()) {
+            QVERIFY2(!field->property("problem").toBool(), qPrintable(field->objectName()));
+        }
+    }
+
+    // The gear fields read and tab in order, first to sixth; the line under
+    // the tire box never moves the fields below it.
+    void gearFieldsReadInOrderAndTheTireNoteStaysPut() {
+        OpenFromStockTable();
+        InCompare<QSpinBox>("gearCountA").setValue(6);
+        QVector<QPoint> corners;
+        for (int gear = 1; gear <= 6; ++gear) {
+            corners << InCompare<QLineEdit>(qPrintable(QStringLiteral("gearA%1").arg(gear)))
+                           .mapTo(&Compare(), QPoint(0, 0));
+        }
+        for (int i = 1; i < corners.size(); ++i) {
+            const bool after =
+                corners[i].y() > corners[i - 1].y() ||
+                (corners[i].y() == corners[i - 1].y() && corners[i].x() > corners[i - 1].x());
+            QVERIFY2(after, qPrintable(QStringLiteral("gear %1").arg(i + 1)));
+            QWidget* next = InCompare<QLineEdit>(qPrintable(QStringLiteral("gearA%1").arg(i)))
+                                .nextInFocusChain();
+            while ((next->focusPolicy() & Qt::TabFocus) == 0) {
+                next = next->nextInFocusChain();
+            }
+            QCOMPARE(next->objectName(), QStringLiteral("gearA%1").arg(i + 1));
+        }
+        auto& axle = InCompare<QLineEdit>("gearA1");
+        const QPoint before = axle.mapTo(&Compare(), QPoint(0, 0));
+        for (const char* tire : {"abc", "185/80R13", "", "24"}) {
+            SetField("tireA", QString::fromLatin1(tire));
+            QCOMPARE(axle.mapTo(&Compare(), QPoint(0, 0)), before);
+        }
+        QCOMPARE(InCompare<QLabel>("tireNoteA").accessibleName(),
+                 QStringLiteral("A tire diameter reads as"));
+    }
+
+    // Under a comma locale the results read as the fields do: "32,9".
+    void resultsFollowTheLocaleOfTheFields() {
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        form_ = std::make_unique<MainForm>();
+        form_->SetWarningPresenter([this](QWidget&, const QString& m) { warnings_ << m; });
+        form_->show();
+        Get<QTreeWidget>("ListView")
+            .findChild<QAction*>(QStringLiteral("compareGearing"))
+            ->trigger();
+        QCOMPARE(InCompare<QLineEdit>("axleA").text(), QStringLiteral("3,27"));
+        QCOMPARE(CompareRow("gears", 0), QStringList({"1", "32,9", "3541", "32,9", "3541"}));
+        QCOMPARE(CompareRow("cruise", 0).last(), QStringLiteral("0,0"));
+        QVERIFY(InCompare<QLabel>("footnote").text().contains("0,1"));
+        QVERIFY(InCompare<ChartWidget>("chart").accessibleDescription().contains("32,9 MPH"));
+        auto& gears = InCompare<QTreeWidget>("gears");
+        gears.findChild<QAction*>(QStringLiteral("copyTable"))->trigger();
+        QVERIFY(QGuiApplication::clipboard()->text().contains("\t32,9\t"));
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
     }
 
     void resultTablesCopyAsTabSeparatedText() {
