@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QStyleFactory>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "ui/LocaleNumbers.h"
@@ -27,6 +29,39 @@ bool AsksForText(int argc, char* argv[]) {
     return false;
 }
 
+// Writes `text` to standard output; a write that fails (a full disk, a
+// closed output) ends with status 1 and says so.
+int PrintText(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
+            static_cast<std::size_t>(bytes.size()) ||
+        std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "tachoria: cannot write the text: %s\n", std::strerror(errno));
+        return 1;
+    }
+    return 0;
+}
+
+// Whether a window can be opened: on Linux Qt stops the program (SIGABRT)
+// when it finds no display, so that is told in words first. A platform
+// chosen by hand (-platform, QT_QPA_PLATFORM) is left to Qt.
+bool HasDisplay(int argc, char* argv[]) {
+#ifdef Q_OS_LINUX
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0) {
+            return true;
+        }
+    }
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return true;
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -46,8 +81,21 @@ int main(int argc, char* argv[]) {
         // only a QApplication takes (-platform) are left to it.
         const QCoreApplication textOnly(argc, argv);
         if (parser.parse(QCoreApplication::arguments())) {
-            parser.process(textOnly);
+            const bool version = parser.isSet(QStringLiteral("version")) &&
+                                 !parser.isSet(QStringLiteral("help")) &&
+                                 !parser.isSet(QStringLiteral("help-all"));
+            return PrintText(
+                version ? QStringLiteral("Tachoria %1\n").arg(TACHORIA_VERSION)
+                        : parser.helpText().replace(QCoreApplication::arguments().constFirst(),
+                                                    QStringLiteral("tachoria")));
         }
+    }
+    if (!HasDisplay(argc, argv)) {
+        std::fputs(
+            "tachoria: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
+            "set); tachoria-cli gives the same tables without one.\n",
+            stderr);
+        return 1;
     }
 
     QApplication app(argc, argv);

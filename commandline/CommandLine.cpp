@@ -72,13 +72,13 @@ void AddFormatOption(CLI::App& command, FormatRequest& request) {
     command
         .add_option("--format", request.format,
                     "text (aligned, as the window shows it), tsv, csv or json; default text")
-        ->check(CLI::IsMember({"text", "tsv", "csv", "json"}));
+        ->transform(CLI::IsMember({"text", "tsv", "csv", "json"}, CLI::ignore_case));
 }
 
 void AddTableOptions(CLI::App& command, TableRequest& request) {
     command.add_option("--get", request.get, "rpm: engine speed for road speeds; mph: the reverse")
         ->required()
-        ->check(CLI::IsMember({"rpm", "mph"}));
+        ->transform(CLI::IsMember({"rpm", "mph"}, CLI::ignore_case));
     AddFormatOption(command, request);
 }
 
@@ -255,7 +255,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     compareCommand->add_option("--redline", compare.redline,
                                "engine speed to shift up at, 100 to 30000 RPM; default 5500");
     compareCommand->add_option("--unit", compare.unit, "mph or kmh; default mph")
-        ->check(CLI::IsMember({"mph", "kmh"}));
+        ->transform(CLI::IsMember({"mph", "kmh"}, CLI::ignore_case));
     AddFormatOption(*compareCommand, compareFormat);
 
     FormatRequest catalogue;

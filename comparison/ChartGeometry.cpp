@@ -125,7 +125,14 @@ Chart BuildChart(const std::optional<Gearing>& a, const std::optional<Gearing>& 
     const double speedRange =
         chart.speedMax > 0 ? chart.speedMax : (unit == SpeedUnit::MPH ? 100 : 160);
     chart.speedMax = NiceCeiling(speedRange * 1.02, kSpeedTicks);
-    chart.rpmMax = NiceCeiling((redline ? *redline : kDefaultRedline) * 1.1, kRpmTicks);
+    // Above the redline, and above any shift that lands past it.
+    double rpmTop = redline ? *redline : kDefaultRedline;
+    for (const ChartLine& line : chart.sawtooths) {
+        for (const ChartPoint& point : line.points) {
+            rpmTop = std::max(rpmTop, point.rpm);
+        }
+    }
+    chart.rpmMax = NiceCeiling(rpmTop * 1.1, kRpmTicks);
     chart.speedTicks = NiceTicks(chart.speedMax, kSpeedTicks);
     chart.rpmTicks = NiceTicks(chart.rpmMax, kRpmTicks);
     return chart;

@@ -108,6 +108,12 @@ Speedometer SpeedometerOf(const std::optional<Gearing>& a, const std::optional<G
     return speedometer;
 }
 
+// The note for an engine speed past the redline, or "".
+std::string OverRedline(const Comparison& comparison, const std::optional<double>& rpm) {
+    return rpm && comparison.redline && *rpm > *comparison.redline ? std::string(kOverRedline)
+                                                                   : std::string();
+}
+
 Table Titled(std::vector<std::string> headers) {
     Table table;
     table.headers = std::move(headers);
@@ -117,7 +123,10 @@ Table Titled(std::vector<std::string> headers) {
 }  // namespace
 
 std::optional<double> RpmAfterUpshift(double rpm, double fromGear, double toGear) {
-    const double landing = std::floor(rpm * toGear / fromGear);
+    // Rounded to a millionth first: 5500 × 1.47 ÷ 2.2 is 3675 exactly, and
+    // a double's 3674.9999… must not truncate to 3674.
+    const double exact = rpm * toGear / fromGear;
+    const double landing = std::floor(std::round(exact * 1e6) / 1e6);
     if (!std::isfinite(landing) || landing >= kLargestShown) {
         return std::nullopt;
     }
@@ -164,13 +173,10 @@ Table CruiseTable(const Comparison& comparison) {
             TableRow{Text(row.speed, 0),
                      {Text(row.a, 0), Text(row.b, 0), Signed(change, 0), Signed(percent, 1)},
                      {}});
-        const auto over = [&comparison](const std::optional<double>& rpm) {
-            return rpm && comparison.redline && *rpm > *comparison.redline
-                       ? std::string(kOverRedline)
-                       : std::string();
-        };
-        if (!over(row.a).empty() || !over(row.b).empty()) {
-            shown.notes = {over(row.a), over(row.b), "", ""};
+        const std::string a = OverRedline(comparison, row.a);
+        const std::string b = OverRedline(comparison, row.b);
+        if (!a.empty() || !b.empty()) {
+            shown.notes = {a, b, "", ""};
         }
     }
     return table;
@@ -185,10 +191,17 @@ Table GearTable(const Comparison& comparison) {
         const auto afterShift = [&row](std::size_t gears, const std::optional<double>& rpm) {
             return static_cast<std::size_t>(row.gear) == gears ? std::string() : Text(rpm, 0);
         };
-        table.rows.push_back(
-            {std::to_string(row.gear),
-             {Text(row.aSpeed, 1), afterShift(comparison.aGears, row.aAfterShift),
-              Text(row.bSpeed, 1), afterShift(comparison.bGears, row.bAfterShift)}});
+        TableRow& shown = table.rows.emplace_back(
+            TableRow{std::to_string(row.gear),
+                     {Text(row.aSpeed, 1), afterShift(comparison.aGears, row.aAfterShift),
+                      Text(row.bSpeed, 1), afterShift(comparison.bGears, row.bAfterShift)},
+                     {}});
+        // A "shift up" to a lower gear lands past the redline.
+        const std::string a = OverRedline(comparison, row.aAfterShift);
+        const std::string b = OverRedline(comparison, row.bAfterShift);
+        if (!a.empty() || !b.empty()) {
+            shown.notes = {"", a, "", b};
+        }
     }
     return table;
 }

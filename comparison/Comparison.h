@@ -75,14 +75,16 @@ Comparison Compare(const std::optional<Gearing>& a, const std::optional<Gearing>
 
 // The engine speed after shifting from `fromGear` up to `toGear` at `rpm`:
 // the road speed stays, so it is rpm × toGear ÷ fromGear, truncated to
-// whole revolutions.
+// whole revolutions (after rounding to a millionth, so that a quotient that
+// is whole is not cut to the number below it by the double's error).
 std::optional<double> RpmAfterUpshift(double rpm, double fromGear, double toGear);
 
 // The results as tables, for the window's lists, copying, saving and
 // printing. Missing values are kNoValue. The gear table gives, for each
 // gear, the road speed at the redline and the engine RPM in the next gear
 // after shifting up there. Cruise cells past the redline carry the note
-// kOverRedline. The speedometer reads as an owner says it: what it shows at
+// kOverRedline, as do upshifts that land past it (a higher ratio typed
+// after a lower one). The speedometer reads as an owner says it: what it shows at
 // a true 60 MPH, the true speed when it shows 60, and how far it is off.
 Table CruiseTable(const Comparison& comparison);
 Table GearTable(const Comparison& comparison);

@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,6 +24,7 @@
 #include "ui/ControlAdapters.h"
 #include "ui/ControlLook.h"
 #include "ui/ResultListMenu.h"
+#include "ui/SaveDialog.h"
 #include "ui/SetupEditor.h"
 
 namespace tachoria {
@@ -133,18 +132,14 @@ CompareWindow::CompareWindow(QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
-    connect(qApp, &QApplication::focusChanged, scroll, [scroll](QWidget*, QWidget* now) {
-        if (now != nullptr && scroll->widget()->isAncestorOf(now)) {
-            scroll->ensureWidgetVisible(now, 0, 0);
-        }
-    });
+    scroll_ = scroll;
 
     for (SetupEditor* editor : {a_, b_}) {
         connect(editor, &SetupEditor::Changed, this, &CompareWindow::Recompute);
     }
     connect(redline_, &QLineEdit::textChanged, this, &CompareWindow::Recompute);
     connect(unit_, &QComboBox::currentIndexChanged, this, &CompareWindow::Recompute);
-    FollowFocus();
+    FollowFocus(nullptr, QApplication::focusWidget());
     Recompute();
     const QSize wanted = content->sizeHint();
     resize(wanted.width() + 4, wanted.height() + 4);
@@ -231,13 +226,22 @@ void CompareWindow::BuildShortcuts() {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
-    connect(qApp, &QApplication::focusChanged, this, [this] { FollowFocus(); });
+    connect(qApp, &QApplication::focusChanged, this, &CompareWindow::FollowFocus);
 }
 
-void CompareWindow::FollowFocus() {
+CompareWindow::~CompareWindow() {
+    // Focus moves while Qt takes the children down; by then this is no
+    // longer a CompareWindow to follow it.
+    disconnect(qApp, &QApplication::focusChanged, this, &CompareWindow::FollowFocus);
+}
+
+void CompareWindow::FollowFocus(QWidget* /*old*/, QWidget* focus) {
+    // Tabbing to a part off screen scrolls it into view.
+    if (focus != nullptr && scroll_ != nullptr && scroll_->widget()->isAncestorOf(focus)) {
+        scroll_->ensureWidgetVisible(focus, 0, 0);
+    }
     // A focused table's own Save and Print take the keys; one action to a
     // key, or Qt runs none.
-    const QWidget* focus = QApplication::focusWidget();
     const bool inTable = focus != nullptr &&
                          (focus == cruiseList_ || focus == gearList_ || focus == speedometerList_);
     if (printComparison_->shortcut().isEmpty() != inTable) {
@@ -264,7 +268,8 @@ ComparisonPrintout CompareWindow::Printout() const {
         for (const std::string& gear : texts.gears) {
             gears << QString::fromStdString(gear);
         }
-        lines << QStringLiteral("Gears: ") + gears.join(QStringLiteral(", "));
+        // Not ", ": in a comma locale that would run into the decimals.
+        lines << QStringLiteral("Gears: ") + gears.join(QStringLiteral(" / "));
         lines << QStringLiteral("Gearbox: ") + editor.GearboxText();
         return lines;
     };
@@ -296,6 +301,21 @@ ComparisonPrintout CompareWindow::Printout() const {
     return printout;
 }
 
+QString CompareWindow::SetupsLine() const {
+    const auto setup = [](const QString& letter, const SetupTexts& texts) {
+        QStringList gears;
+        for (const std::string& gear : texts.gears) {
+            gears << QString::fromStdString(gear);
+        }
+        return letter + QStringLiteral(": tire ") + QString::fromStdString(texts.tire) +
+               QStringLiteral(", axle ") + QString::fromStdString(texts.axle) +
+               QStringLiteral(", gears ") + gears.join(QStringLiteral(" / "));
+    };
+    return setup(QStringLiteral("A"), a_->Texts()) + QStringLiteral("; ") +
+           setup(QStringLiteral("B"), b_->Texts()) + QStringLiteral("; redline ") +
+           redline_->text() + QStringLiteral(" RPM, ") + unit_->currentText();
+}
+
 QString CompareWindow::BaseName(std::string_view what) const {
     const SetupTexts a = a_->Texts();
     const SetupTexts b = b_->Texts();
@@ -306,20 +326,18 @@ void CompareWindow::PrintWholeComparison() { PrintComparison(*this, Printout(), 
 
 void CompareWindow::SaveWholeComparisonPdf() {
     const ComparisonPrintout printout = Printout();
-    auto* dialog =
-        new QFileDialog(this, QStringLiteral("Save Comparison as PDF"),
-                        QDir::home().filePath(printout.baseName + QStringLiteral(".pdf")),
-                        QStringLiteral("PDF files (*.pdf);;All files (*)"));
-    dialog->setObjectName(QStringLiteral("saveComparisonDialog"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(QStringLiteral("pdf"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this, [this, printout](const QString& path) {
-        if (const std::optional<QString> failure = WriteComparisonPdf(path, printout)) {
-            Report(failure->toStdString());
-        }
-    });
-    dialog->open();
+    AskWhereToSave(
+        *this,
+        {.title = QStringLiteral("Save Comparison as PDF"),
+         .objectName = QStringLiteral("saveComparisonDialog"),
+         .suggestedName = printout.baseName + QStringLiteral(".pdf"),
+         .filter = QStringLiteral("PDF files (*.pdf);;All files (*)"),
+         .suffix = QStringLiteral("pdf")},
+        [this, printout](const QString& path) {
+            if (const std::optional<QString> failure = WriteComparisonPdf(path, printout)) {
+                Report(failure->toStdString());
+            }
+        });
 }
 
 QTreeWidget& CompareWindow::NewResultList(const char* name, const QString& accessibleName,
@@ -331,16 +349,21 @@ QTreeWidget& CompareWindow::NewResultList(const char* name, const QString& acces
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Describe(*list, accessibleName);
-    AddResultListMenu(
-        *list,
-        {.shown = [this, shown] { return (this->*shown)(); },
-         .failures = this,
-         .compare = {},
-         .title = [title](const Table&) { return QStringLiteral("Compare Gearing: ") + title; },
-         .fileName = [this, name](const Table&) { return BaseName(name); },
-         .decimalPoint = decimalPoint_,
-         .windowShortcuts = false,
-         .extra = {printComparison_, saveComparisonPdf_}});
+    AddResultListMenu(*list, {.shown = [this, shown] { return (this->*shown)(); },
+                              .failures = this,
+                              .compare = {},
+                              // A page of one table says what was compared, as the whole
+                              // comparison's page does.
+                              .title =
+                                  [this, title](const Table&) {
+                                      return QStringLiteral("Compare Gearing: ") + title +
+                                             QStringLiteral(" (") + SetupsLine() +
+                                             QStringLiteral(")");
+                                  },
+                              .fileName = [this, name](const Table&) { return BaseName(name); },
+                              .decimalPoint = decimalPoint_,
+                              .windowShortcuts = false,
+                              .extra = {printComparison_, saveComparisonPdf_}});
     return *list;
 }
 
@@ -397,7 +420,9 @@ void CompareWindow::Recompute() {
     const QString problem = ToQString(redline.problem);
     redline_->setToolTip(problem);
     redline_->setAccessibleDescription(problem);
-    redlineProblem_->setText(problem);
+    const QString line = problem.isEmpty() ? problem : QStringLiteral("Redline RPM: ") + problem;
+    redlineProblem_->setText(line);
+    redlineProblem_->setAccessibleDescription(line);
     redlineProblem_->setVisible(!problem.isEmpty());
     QPalette palette = this->palette();
     if (!redline.value) {

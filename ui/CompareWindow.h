@@ -14,6 +14,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QTreeWidget;
 
 namespace tachoria {
@@ -33,6 +34,7 @@ class CompareWindow final : public QWidget, private FailureSink {
 
 public:
     explicit CompareWindow(QWidget* parent = nullptr);
+    ~CompareWindow() override;
 
     // Fills setup A, and B too unless `keepB`; what `now` leaves empty comes
     // from the default setup.
@@ -53,13 +55,16 @@ private:
     void BuildShortcuts();
     QTreeWidget& NewResultList(const char* name, const QString& accessibleName,
                                const Table* (CompareWindow::*shown)() const, const QString& title);
+    // Both setups, the redline and the unit, in one line for a title:
+    // "A: tire 24, axle 3.27, gears 3.65 / 2.35 / 1.44 / 1; B: …".
+    [[nodiscard]] QString SetupsLine() const;
     // The name offered for a file of `what` ("cruise"; empty for the whole
     // comparison), from both setups as they are now.
     [[nodiscard]] QString BaseName(std::string_view what) const;
     void Recompute();
     // Ctrl+S and Ctrl+P act on the focused table; elsewhere on the whole
     // comparison.
-    void FollowFocus();
+    void FollowFocus(QWidget* old, QWidget* focus);
     void PrintWholeComparison();
     void SaveWholeComparisonPdf();
     // A failed save or print, shown over this window.
@@ -85,6 +90,7 @@ private:
     Table cruise_;
     Table gears_;
     Table speedometer_;
+    QScrollArea* scroll_ = nullptr;
     QAction* printComparison_ = nullptr;
     QAction* saveComparisonPdf_ = nullptr;
     bool placed_ = false;

@@ -168,6 +168,7 @@ std::optional<Gearing> SetupEditor::Reading() {
         tire.value ? ToQString(TireDescription(*tire.value, numbers_)) : QString();
     Mark(tire_, tire, reads);
     tireNote_.setText(reads);
+    tireNote_.setAccessibleDescription(reads);  // the name says which field
     note(QStringLiteral("Tire"), tire);
     const FieldReading axle = ReadRatioField(axle_.text().toStdString(), numbers_);
     Mark(axle_, axle, {});
@@ -180,6 +181,7 @@ std::optional<Gearing> SetupEditor::Reading() {
         note(ToQString(GearName(i + 1)) + QStringLiteral(" gear"), gears.back());
     }
     problems_.setText(problems.join(QLatin1Char('\n')));
+    problems_.setAccessibleDescription(problems.join(QLatin1Char(' ')));
     problems_.setVisible(!problems.isEmpty());
     return GearingOf(tire, axle, gears);
 }

@@ -1,22 +1,12 @@
 #include "ui/TableSaving.h"
 
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include "tables/TableText.h"
+#include "ui/SaveDialog.h"
 
 namespace tachoria {
-namespace {
-
-// The folder of the last save, for this run of the program only.
-QString& LastFolder() {
-    static QString folder = QDir::homePath();
-    return folder;
-}
-
-}  // namespace
 
 QString SaveTableFile(const Table& table, const QString& path) {
     QSaveFile file(path);
@@ -42,25 +32,20 @@ QString SaveTableFile(const Table& table, const QString& path) {
 
 void SaveTableAs(QWidget& parent, const Table& table, const QString& suggestedName,
                  FailureSink& failures) {
-    auto* dialog = new QFileDialog(&parent, QStringLiteral("Save Table As"),
-                                   QDir(LastFolder()).filePath(suggestedName),
-                                   QStringLiteral("CSV files (*.csv);;All files (*)"));
-    dialog->setObjectName(QStringLiteral("saveTableDialog"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(QStringLiteral("csv"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(
-        dialog, &QFileDialog::fileSelected, &parent,
-        [copy = table, &failures](const QString& path) {
-            LastFolder() = QFileInfo(path).absolutePath();
-            const QString error = SaveTableFile(copy, path);
-            if (!error.isEmpty()) {
-                failures.Report(QStringLiteral("The table could not be saved to %1: %2")
-                                    .arg(QDir::toNativeSeparators(path), error)
-                                    .toStdString());
-            }
-        });
-    dialog->open();
+    AskWhereToSave(parent,
+                   {.title = QStringLiteral("Save Table As"),
+                    .objectName = QStringLiteral("saveTableDialog"),
+                    .suggestedName = suggestedName,
+                    .filter = QStringLiteral("CSV files (*.csv);;All files (*)"),
+                    .suffix = QStringLiteral("csv")},
+                   [copy = table, &failures](const QString& path) {
+                       const QString error = SaveTableFile(copy, path);
+                       if (!error.isEmpty()) {
+                           failures.Report(QStringLiteral("The table could not be saved to %1: %2")
+                                               .arg(QDir::toNativeSeparators(path), error)
+                                               .toStdString());
+                       }
+                   });
 }
 
 }  // namespace tachoria

@@ -14,9 +14,8 @@ namespace tachoria {
 // Returns an empty string, or why the file could not be written.
 QString SaveTableFile(const Table& table, const QString& path);
 
-// Asks where to save, starting in the folder last saved to in this session,
-// and saves a copy of `table` there; a failure is reported to `failures`.
-// The dialog does not block: the caller's handler ends before it is answered.
+// Asks where to save (AskWhereToSave) and saves a copy of `table` there; a
+// failure is reported to `failures`.
 void SaveTableAs(QWidget& parent, const Table& table, const QString& suggestedName,
                  FailureSink& failures);
 

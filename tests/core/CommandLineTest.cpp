@@ -113,6 +113,9 @@ TEST(CommandLine, WritesEachFormat) {
     }
     EXPECT_EQ(RunWith(EarlyCar({"--tire", "24", "--get", "rpm"})).out,
               RunWith(EarlyCar({"--tire", "24", "--get", "rpm", "--format", "text"})).out);
+    // Choices in capitals, as people type them.
+    EXPECT_EQ(RunWith(EarlyCar({"--tire", "24", "--get", "RPM", "--format", "CSV"})).out,
+              RunWith(EarlyCar({"--tire", "24", "--get", "rpm", "--format", "csv"})).out);
 }
 
 TEST(CommandLine, GenericTakesThePagesDefaults) {

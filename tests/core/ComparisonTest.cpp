@@ -89,6 +89,16 @@ TEST(Comparison, EachGearAtTheRedline) {
     EXPECT_EQ(kmh.rows.at(0).cells.at(0), "52.9");
     EXPECT_EQ(kmh.rows.at(3).cells.at(0), "193.2");
 
+    // 5500 × 1.47 ÷ 2.2 is 3675 exactly, though a double makes it 3674.99….
+    const Gearing late{24, 3.27, {3.2, 2.2, 1.47, 1}};
+    EXPECT_EQ(Cells(GearTable(Compare(late, late, 5500, SpeedUnit::MPH)), 1).at(2), "3675");
+    // A higher ratio after a lower one lands past the redline: marked.
+    const Gearing backwards{24, 3.27, {2.35, 3.65}};
+    const Table marked = GearTable(Compare(backwards, kNow, 5500, SpeedUnit::MPH));
+    EXPECT_EQ(marked.rows.at(0).cells.at(1), "8542");
+    EXPECT_EQ(marked.rows.at(0).notes, (Row{"", std::string(kOverRedline), "", ""}));
+    EXPECT_GE(BuildChart(backwards, kNow, 5500, SpeedUnit::MPH).rpmMax, 8542);
+
     // The landing after each upshift, for odd tires, axles and units.
     const Gearing others[] = {{5, 0.05, {3.65, 2.35, 1.44, 1}},
                               {100, 50, {3.65, 2.35, 1.44, 1}},

@@ -164,6 +164,7 @@ private slots:
         auto& problems = InCompare<QLabel>("problemsB");
         QVERIFY(problems.isVisible());
         QVERIFY2(problems.text().endsWith(": " + problem), qPrintable(problems.text()));
+        QCOMPARE(problems.accessibleDescription(), problems.text());
         // "2.0168114388605e+304 revolutions per mile" no more.
         QVERIFY(!InCompare<QLabel>("tireNoteB").text().contains(QRegularExpression("\\de")));
         QCOMPARE(CompareRow("cruise", 2),
@@ -188,7 +189,7 @@ private slots:
         const QString problem = QStringLiteral("Too large: type a number from 100 to 30000 RPM.");
         QCOMPARE(redline.accessibleDescription(), problem);
         QVERIFY(InCompare<QLabel>("redlineProblem").isVisible());
-        QCOMPARE(InCompare<QLabel>("redlineProblem").text(), problem);
+        QCOMPARE(InCompare<QLabel>("redlineProblem").text(), "Redline RPM: " + problem);
         QCOMPARE(CompareRow("gears", 0),
                  QStringList({"1", "\u2014", "\u2014", "\u2014", "\u2014"}));
     }

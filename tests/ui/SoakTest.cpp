@@ -356,9 +356,11 @@ private:
                 break;
             }
         }
-        // Every result is a number, a dash or blank: never inf, nan or an exponent.
+        // Every result is a number (marked past the redline, or the
+        // speedometer's error in words), a dash or blank: never inf, nan or
+        // an exponent.
         static const QRegularExpression kResult(
-            QStringLiteral("^(|\u2014|[+-]?[0-9]+(\\.[0-9])?)$"));
+            QStringLiteral("^(|\u2014|exact|[+-]?[0-9]+(\\.[0-9])?( \u25B2| % (high|low))?)$"));
         for (const char* name : {"cruise", "gears", "speedometer"}) {
             const auto* list = compare.findChild<QTreeWidget*>(QString::fromLatin1(name));
             for (int row = 0; row < list->topLevelItemCount(); ++row) {
