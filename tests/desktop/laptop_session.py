@@ -16,11 +16,10 @@ needs ImageMagick's `import`).
 
 import os
 import re
-import signal
 import subprocess
-import sys
 
-from desktop_session import Desktop, Failure, STEP_LIMIT, show_early_car_rpm, wait_for
+from desktop_session import (Desktop, Failure, STEP_LIMIT, main_with_limit, show_early_car_rpm,
+                             wait_for)
 from session import Session
 
 TIME_LIMIT = 120  # seconds for the whole test, whatever happens
@@ -323,7 +322,7 @@ CHECKS = [
 ]
 
 
-def run(program, header, screenshots):
+def run(program, header, screenshots=None):
     footnote = footnote_text(header)
     failed = []
     with Session(screen=f"{SCREEN[0]}x{SCREEN[1]}x24", window_manager=["openbox"]) as session:
@@ -348,20 +347,7 @@ def run(program, header, screenshots):
 
 
 def main():
-    if len(sys.argv) not in (3, 4):
-        sys.exit(__doc__)
-
-    def out_of_time(*_):
-        raise Failure(f"the test took longer than {TIME_LIMIT} s")
-
-    signal.signal(signal.SIGALRM, out_of_time)
-    signal.alarm(TIME_LIMIT)
-    try:
-        run(sys.argv[1], sys.argv[2], sys.argv[3] if len(sys.argv) == 4 else None)
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
-    print("laptop session: all checks passed")
+    main_with_limit(run, (2, 3), TIME_LIMIT, "laptop session: all checks passed")
 
 
 if __name__ == "__main__":
