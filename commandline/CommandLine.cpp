@@ -186,7 +186,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         texts.push_back(AsUtf8(arg));
     }
     if (const std::optional<std::string> unknown = UnknownSubcommand(texts)) {
-        err << "tachoria-cli: " << OneLine(*unknown) << "\nRun with --help for more information.\n";
+        err << "tachoria-cli: " << OneLine(*unknown) << "\n";
         return kUsageError;
     }
 
@@ -268,6 +268,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     for (const std::string& text : texts) {
         argv.push_back(text.c_str());
     }
+    // One line, named as the program's other messages are.
+    app.failure_message([](const CLI::App* /*app*/, const CLI::Error& error) {
+        return "tachoria-cli: " + OneLine(error.what()) + " (see --help)\n";
+    });
     try {
         app.parse(static_cast<int>(argv.size()), argv.data());
     } catch (const CLI::ParseError& error) {

@@ -48,11 +48,11 @@ std::optional<double> Percent(double part, double whole) {
 }
 
 std::optional<double> TopGearSpeed(const std::optional<Gearing>& gearing, double speed,
-                                   SpeedUnit unit) {
+                                   SpeedUnit unit, int decimals = 0) {
     if (!gearing) {
         return std::nullopt;
     }
-    return EngineSpeed(speed, unit, *gearing, gearing->gears.back());
+    return EngineSpeed(speed, unit, *gearing, gearing->gears.back(), decimals);
 }
 
 // Speed at the redline in gear `index`, and where the engine lands in the
@@ -142,8 +142,13 @@ Comparison Compare(const std::optional<Gearing>& a, const std::optional<Gearing>
     const double last = unit == SpeedUnit::MPH ? 80 : 130;
     const double step = unit == SpeedUnit::MPH ? 5 : 10;
     for (double speed = first; speed <= last; speed += step) {
-        comparison.cruise.push_back(
-            {speed, TopGearSpeed(a, speed, unit), TopGearSpeed(b, speed, unit)});
+        CruiseRow& row = comparison.cruise.emplace_back(
+            CruiseRow{speed, TopGearSpeed(a, speed, unit), TopGearSpeed(b, speed, unit), {}});
+        const std::optional<double> aExact = TopGearSpeed(a, speed, unit, kExact);
+        const std::optional<double> bExact = TopGearSpeed(b, speed, unit, kExact);
+        if (aExact && bExact) {
+            row.changePercent = Percent(*bExact, *aExact);
+        }
     }
     comparison.aGears = a ? a->gears.size() : 0;
     comparison.bGears = b ? b->gears.size() : 0;
@@ -164,11 +169,10 @@ Table CruiseTable(const Comparison& comparison) {
         {std::string(UnitName(comparison.unit)), "A RPM", "B RPM", "Change RPM", "Change %"});
     for (const CruiseRow& row : comparison.cruise) {
         std::optional<double> change;
-        std::optional<double> percent;
         if (row.a && row.b) {
             change = *row.b - *row.a;
-            percent = Percent(*row.b, *row.a);
         }
+        const std::optional<double>& percent = row.changePercent;
         TableRow& shown = table.rows.emplace_back(
             TableRow{Text(row.speed, 0),
                      {Text(row.a, 0), Text(row.b, 0), Signed(change, 0), Signed(percent, 1)},

@@ -36,6 +36,9 @@ struct CruiseRow {
     double speed;
     std::optional<double> a;  // engine speed in A's top gear
     std::optional<double> b;
+    // B's engine speed over A's, in %, from the speeds before truncation:
+    // the same at every speed, as the gearings' ratio is.
+    std::optional<double> changePercent;
 };
 
 struct GearRow {

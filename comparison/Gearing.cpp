@@ -127,10 +127,10 @@ std::optional<Gearing> GearingOf(const FieldReading& tire, const FieldReading& a
     return gearing;
 }
 
-std::optional<double> EngineSpeed(double speed, SpeedUnit unit, const Gearing& gearing,
-                                  double gear) {
+std::optional<double> EngineSpeed(double speed, SpeedUnit unit, const Gearing& gearing, double gear,
+                                  int decimals) {
     const double mph = unit == SpeedUnit::MPH ? speed : speed / kKilometresPerMile;
-    return RPMFromMPH(mph, gearing.tireDiameter, gearing.axleRatio, gear, 0);
+    return RPMFromMPH(mph, gearing.tireDiameter, gearing.axleRatio, gear, decimals);
 }
 
 std::optional<double> RoadSpeed(double rpm, SpeedUnit unit, const Gearing& gearing, double gear,

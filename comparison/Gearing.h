@@ -74,10 +74,10 @@ std::optional<Gearing> GearingOf(const FieldReading& tire, const FieldReading& a
                                  const std::vector<FieldReading>& gears);
 
 // Engine speed at a road speed in `unit`, in one gear of `gearing`, by the
-// tables' conversion: truncated to whole revolutions, empty when it cannot
-// be computed.
-std::optional<double> EngineSpeed(double speed, SpeedUnit unit, const Gearing& gearing,
-                                  double gear);
+// tables' conversion: truncated to whole revolutions (or to `decimals`
+// places), empty when it cannot be computed.
+std::optional<double> EngineSpeed(double speed, SpeedUnit unit, const Gearing& gearing, double gear,
+                                  int decimals = 0);
 
 // Road speed in `unit` at an engine speed, truncated to `decimals` places.
 std::optional<double> RoadSpeed(double rpm, SpeedUnit unit, const Gearing& gearing, double gear,

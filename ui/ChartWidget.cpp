@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "tables/DecimalPoint.h"
+#include "tables/InputRanges.h"
 #include "ui/ControlLook.h"
 
 namespace tachoria {
@@ -80,6 +81,12 @@ void PaintAxes(const Canvas& c, const QRectF& bounds) {
 
 void PaintRedline(const Canvas& c) {
     if (!c.chart.redline) {
+        // The lines end at the redline: without one there are none to draw.
+        c.painter.setPen(c.look.palette.text().color());
+        c.painter.drawText(c.plot.adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                           QStringLiteral("The lines need a redline ") +
+                               c.Text(RangeText(kRedlineRange, PlainNumberConverter())) +
+                               QStringLiteral("."));
         return;
     }
     c.painter.setPen(QPen(QColor(0xcc, 0, 0), 1.5));

@@ -307,13 +307,14 @@ QString CompareWindow::SetupsLine() const {
         for (const std::string& gear : texts.gears) {
             gears << QString::fromStdString(gear);
         }
+        // "; " between the parts: a comma would run into comma decimals.
         return letter + QStringLiteral(": tire ") + QString::fromStdString(texts.tire) +
-               QStringLiteral(", axle ") + QString::fromStdString(texts.axle) +
-               QStringLiteral(", gears ") + gears.join(QStringLiteral(" / "));
+               QStringLiteral("; axle ") + QString::fromStdString(texts.axle) +
+               QStringLiteral("; gears ") + gears.join(QStringLiteral(" / "));
     };
-    return setup(QStringLiteral("A"), a_->Texts()) + QStringLiteral("; ") +
-           setup(QStringLiteral("B"), b_->Texts()) + QStringLiteral("; redline ") +
-           redline_->text() + QStringLiteral(" RPM, ") + unit_->currentText();
+    return setup(QStringLiteral("A"), a_->Texts()) + QStringLiteral(" | ") +
+           setup(QStringLiteral("B"), b_->Texts()) + QStringLiteral(" | redline ") +
+           redline_->text() + QStringLiteral(" RPM; ") + unit_->currentText();
 }
 
 QString CompareWindow::BaseName(std::string_view what) const {

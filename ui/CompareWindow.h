@@ -56,7 +56,8 @@ private:
     QTreeWidget& NewResultList(const char* name, const QString& accessibleName,
                                const Table* (CompareWindow::*shown)() const, const QString& title);
     // Both setups, the redline and the unit, in one line for a title:
-    // "A: tire 24, axle 3.27, gears 3.65 / 2.35 / 1.44 / 1; B: …".
+    // "A: tire 24; axle 3.27; gears 3.65 / 2.35 / 1.44 / 1 | B: … | redline
+    // 5500 RPM; MPH".
     [[nodiscard]] QString SetupsLine() const;
     // The name offered for a file of `what` ("cruise"; empty for the whole
     // comparison), from both setups as they are now.

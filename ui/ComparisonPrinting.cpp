@@ -162,9 +162,7 @@ void PaintComparisonPage(QPainter& painter, const QRectF& page, const Comparison
 
     // From the bottom: the date, and above it the footnote.
     const QFont noteFont = PrintFont(kNotePoints, false, device);
-    const TextBlock footer = Wrapped(QStringLiteral("Printed by Tachoria on %1")
-                                         .arg(QLocale().toString(date, QLocale::LongFormat)),
-                                     noteFont, device, page.width());
+    const TextBlock footer = Wrapped(PrintedOn(date), noteFont, device, page.width());
     Draw(painter, footer, {page.left(), page.bottom() - footer.height});
     const TextBlock footnote = Wrapped(printout.footnote, noteFont, device, page.width());
     const double footnoteTop = page.bottom() - footer.height - gap / 2 - footnote.height;

@@ -72,11 +72,12 @@ void MainForm::Report(const std::string& message) {
 void MainForm::Form_Load() { stockPage_.Form_Load(); }
 
 void MainForm::OpenCompare(const SetupTexts& now) {
-    const bool opened = compare_ != nullptr;
-    if (!opened) {
+    // Open, it keeps the plan in B; closed, it starts over from the page.
+    const bool open = compare_ != nullptr && compare_->isVisible();
+    if (compare_ == nullptr) {
         compare_ = new CompareWindow(this);
     }
-    compare_->Fill(now, opened);
+    compare_->Fill(now, open);
     compare_->Present();
 }
 

@@ -36,9 +36,9 @@ public:
     // once, in the constructor, before the window is first shown.
     void Form_Load();
 
-    // Opens "Compare Gearing" with `now` as setup A, and as B too when the
-    // window is new; a window already open keeps its B and comes to the
-    // front. There is never more than one.
+    // Opens "Compare Gearing" with `now` as setup A, and as B too unless
+    // the window is open (shown or minimized), which keeps its B and comes
+    // to the front. There is never more than one.
     void OpenCompare(const SetupTexts& now);
     // The comparison window, or null before it is first opened.
     [[nodiscard]] CompareWindow* Compare() const { return compare_; }

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QMimeDatabase>
 
 namespace tachoria {
@@ -28,15 +29,25 @@ public:
     }
 };
 
+NameOnlyIcons& Icons() {
+    static NameOnlyIcons icons;
+    return icons;
+}
+
 }  // namespace
+
+void ListFilesByNameOnly(QWidget& dialog) {
+    for (QFileSystemModel* model : dialog.findChildren<QFileSystemModel*>()) {
+        model->setIconProvider(&Icons());
+    }
+}
 
 void AskWhereToSave(QWidget& parent, const SaveRequest& request,
                     std::function<void(const QString& path)> save) {
-    static NameOnlyIcons icons;
     auto* dialog = new QFileDialog(
         &parent, request.title, QDir(LastFolder()).filePath(request.suggestedName), request.filter);
     dialog->setObjectName(request.objectName);
-    dialog->setIconProvider(&icons);
+    dialog->setIconProvider(&Icons());
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(request.suffix);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

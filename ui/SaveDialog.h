@@ -24,4 +24,8 @@ struct SaveRequest {
 void AskWhereToSave(QWidget& parent, const SaveRequest& request,
                     std::function<void(const QString& path)> save);
 
+// Makes every file list inside `dialog` (such as the print dialog's file
+// name completer) tell files apart by name only, for the same reason.
+void ListFilesByNameOnly(QWidget& dialog);
+
 }  // namespace tachoria

@@ -1,6 +1,7 @@
 #include "ui/TablePrinting.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -11,6 +12,7 @@
 #include <utility>
 
 #include "ui/ControlLook.h"
+#include "ui/SaveDialog.h"
 
 namespace tachoria {
 namespace {
@@ -75,6 +77,26 @@ double Sum(const std::vector<double>& values) {
 }
 
 // Why a painter could not begin on `printer`.
+}  // namespace
+
+QString PrintedOn(const QDate& date) {
+    // In the words of the rest of the page, whatever the locale.
+    return QStringLiteral("Printed by Tachoria on %1")
+        .arg(QLocale(QLocale::English).toString(date, QLocale::LongFormat));
+}
+
+namespace {
+
+// Whether the file at `path` ends as a PDF does: "%%EOF" in its last bytes.
+bool EndsAsPdf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 8) {
+        return false;
+    }
+    file.seek(file.size() - 8);
+    return file.read(8).contains("%%EOF");
+}
+
 QString WhyNotStarted(const QPrinter& printer) {
     const QString path = printer.outputFileName();
     if (path.isEmpty()) {
@@ -190,12 +212,18 @@ void PaintTablePage(QPainter& painter, const QRectF& page, const QString& title,
         painter.drawText(QRectF(page.left(), y, page.width(), page.bottom() - y), Qt::TextWordWrap,
                          ToQString(*table.failure));
     }
-    painter.drawText(page, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
-                     QStringLiteral("Printed by Tachoria on %1")
-                         .arg(QLocale().toString(date, QLocale::LongFormat)));
+    painter.drawText(page, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, PrintedOn(date));
 }
 
 std::optional<QString> PaintOnPrinter(QPrinter& printer, const PagePainter& paint) {
+    const QString path =
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    // A device or a pipe under the name is written into, never replaced,
+    // and may not take a file at all (/dev/full).
+    if (const QFileInfo target(path);
+        !path.isEmpty() && target.exists() && !target.isFile() && !target.isDir()) {
+        return QStringLiteral("that is not a regular file");
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
         return WhyNotStarted(printer);
@@ -205,6 +233,12 @@ std::optional<QString> PaintOnPrinter(QPrinter& printer, const PagePainter& pain
     paint(painter, QRectF(0, 0, area.width(), area.height()));
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return QStringLiteral("the printer stopped with an error");
+    }
+    // Qt's PDF writer does not report a write that failed (a full disk):
+    // a whole PDF ends with "%%EOF", and a cut-off one is no use to keep.
+    if (!path.isEmpty() && !EndsAsPdf(path)) {
+        QFile::remove(path);
+        return QStringLiteral("the file could not be written whole (is the disk full?)");
     }
     return std::nullopt;
 }
@@ -218,6 +252,7 @@ void PrintWithDialog(QWidget& parent, PrintJob job, FailureSink* failures) {
     auto* dialog = new QPrintDialog(printer.get(), &parent);
     dialog->setObjectName(job.dialogName);
     dialog->setWindowTitle(job.dialogTitle);
+    ListFilesByNameOnly(*dialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // The printer lives as long as the dialog that prints to it.
     QObject::connect(

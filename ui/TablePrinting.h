@@ -48,6 +48,9 @@ TableLayout LayOutTable(const Table& table, const QPointF& topLeft, double width
 
 void DrawTable(QPainter& painter, const TableLayout& layout);
 
+// "Printed by Tachoria on Monday, December 7, 2026": the foot of a page.
+QString PrintedOn(const QDate& date);
+
 // Draws one printed page within `page` (device pixels): the title, the
 // table, why it stopped early if it did, and the date it was printed.
 void PaintTablePage(QPainter& painter, const QRectF& page, const QString& title, const Table& table,

@@ -1,6 +1,7 @@
 #include "ui/TableSaving.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "tables/TableText.h"
@@ -9,6 +10,11 @@
 namespace tachoria {
 
 QString SaveTableFile(const Table& table, const QString& path) {
+    // QSaveFile would rename its new file over a device or a pipe (as root,
+    // over /dev/full itself): such a name is refused, never replaced.
+    if (const QFileInfo target(path); target.exists() && !target.isFile() && !target.isDir()) {
+        return QStringLiteral("that is not a regular file");
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();

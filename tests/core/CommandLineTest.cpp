@@ -274,7 +274,9 @@ TEST(CommandLine, RefusesUsageErrorsWithStatusTwo) {
         const Outcome run = RunWith(args);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err, "");
+        // One line, named as the program's other messages are.
+        EXPECT_TRUE(run.err.starts_with("tachoria-cli: ")) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     }
 }
 

@@ -60,6 +60,13 @@ TEST(Comparison, CruiseRpmInTopGear) {
     EXPECT_EQ(kmh.rows.size(), 6U);
     EXPECT_EQ(Cells(kmh, 0), (Row{"80", "2276", "2406", "+130", "+5.7"}));
     EXPECT_EQ(Cells(kmh, 2), (Row{"100", "2845", "3007", "+162", "+5.7"}));
+    // The change in % is the gearings' ratio, the same on every row, not
+    // one of truncated speeds: a 100-inch tire against 24 is +316.7 %.
+    const Table ratio = CruiseTable(Compare(Gearing{100, 3.27, {1}}, kNow, 5500, SpeedUnit::KMH));
+    for (const TableRow& row : ratio.rows) {
+        SCOPED_TRACE(row.label);
+        EXPECT_EQ(row.cells.at(3), "+316.7");
+    }
     // Going back to A from B: the change is negative, and rounds away from 0.
     EXPECT_EQ(Cells(CruiseTable(Compare(kPlanned, kNow, 5500, SpeedUnit::MPH)), 2),
               (Row{"60", "2904", "2747", "-157", "-5.4"}));

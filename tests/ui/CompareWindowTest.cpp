@@ -236,6 +236,12 @@ private slots:
         QCOMPARE(InCompare<QLineEdit>("axleB").text(), QStringLiteral("3.55"));
         QCOMPARE(InCompare<QSpinBox>("gearCountB").value(), 4);
 
+        // Closed, it starts over: both setups from the page.
+        Compare().close();
+        QTest::keyClick(&box, Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(InCompare<QLineEdit>("axleB").text(), QStringLiteral("3.27"));
+        QCOMPARE(InCompare<QLineEdit>("tireB").text(), QStringLiteral("26"));
+
         // Minimized, the shortcut brings it back.
         Compare().showMinimized();
         QTRY_VERIFY(Compare().isMinimized());

@@ -1,6 +1,7 @@
 // Saving and printing a result list's table, from its menu and shortcuts,
 // and printing the whole comparison.
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
@@ -560,6 +561,42 @@ private slots:
             QStringLiteral("The comparison could not be written to %1: the folder does not exist")
                 .arg(nowhere));
         QVERIFY(!QFile::exists(nowhere));
+
+        // A disk that fills up: Qt's PDF writer says nothing, the page must.
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const QString full = folder_.filePath(QStringLiteral("full.pdf"));
+        const std::optional<QString> failure = WriteComparisonPdf(full, FilledPrintout());
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(failure, QStringLiteral("The comparison could not be written to %1: the file "
+                                         "could not be written whole (is the disk full?)")
+                              .arg(full));
+        QVERIFY(!QFile::exists(full));
+    }
+
+    // A name that is a pipe or a device is refused, never replaced by the
+    // new file: saved as root over a link to /dev/full, the device itself
+    // was replaced.
+    void devicesAndPipesAreNeverReplaced() {
+        const QString pipe = folder_.filePath(QStringLiteral("pipe.csv"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString link = folder_.filePath(QStringLiteral("link.pdf"));
+        QVERIFY(QFile::link(pipe, link));
+        QCOMPARE(SaveTableFile(EarlyCarRPM(), pipe), QStringLiteral("that is not a regular file"));
+        QCOMPARE(WriteComparisonPdf(link, FilledPrintout()),
+                 QStringLiteral("The comparison could not be written to %1: that is not a "
+                                "regular file")
+                     .arg(link));
+        for (const QString& path : {pipe, link}) {
+            struct stat info {};
+            QCOMPARE(stat(QFile::encodeName(path).constData(), &info), 0);
+            QVERIFY2(S_ISFIFO(info.st_mode), qPrintable(path));
+        }
     }
 
     // Copied numbers take the decimal point given; a saved file keeps ".".
