@@ -1,8 +1,10 @@
 #include "arith/NumberReading.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "arith/Blanks.h"
 #include "arith/Num2String.h"
@@ -19,6 +21,30 @@ std::size_t SkipDigits(std::string_view text, std::size_t at) {
     return at;
 }
 
+// The power of ten of the first digit that is not 0 in `whole`.`fraction`,
+// or nothing when every digit is 0.
+std::optional<long long> LeadingPower(std::string_view whole, std::string_view fraction) {
+    if (const std::size_t digit = whole.find_first_not_of('0'); digit != std::string_view::npos) {
+        return static_cast<long long>(whole.size() - digit) - 1;
+    }
+    if (const std::size_t digit = fraction.find_first_not_of('0');
+        digit != std::string_view::npos) {
+        return -static_cast<long long>(digit) - 1;
+    }
+    return std::nullopt;
+}
+
+// The exponent's digits as a number, held at a million: past that only its
+// sign matters.
+long long ExponentValue(std::string_view digits, bool negative) {
+    constexpr long long kVery = 1'000'000;
+    long long exponent = 0;
+    for (const char c : digits) {
+        exponent = std::min(exponent * 10 + (c - '0'), kVery);
+    }
+    return negative ? -exponent : exponent;
+}
+
 }  // namespace
 
 LeadingNumber ScanLeadingNumber(std::string_view text) {
@@ -29,32 +55,32 @@ LeadingNumber ScanLeadingNumber(std::string_view text) {
     }
     const std::size_t intStart = at;
     at = SkipDigits(text, at);
-    std::size_t digits = at - intStart;
+    const std::string_view whole = text.substr(intStart, at - intStart);
+    std::string_view fraction;
     if (at < text.size() && text[at] == '.') {
         const std::size_t fracStart = at + 1;
         const std::size_t fracEnd = SkipDigits(text, fracStart);
-        digits += fracEnd - fracStart;
-        if (digits > 0) {
+        fraction = text.substr(fracStart, fracEnd - fracStart);
+        if (whole.size() + fraction.size() > 0) {
             at = fracEnd;
         }
     }
-    if (digits == 0) {
+    if (whole.empty() && fraction.empty()) {
         return {};
     }
 
     // An exponent counts only when at least one digit follows it.
-    bool negativeExponent = false;
+    long long exponent = 0;
     if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
         std::size_t exp = at + 1;
-        negativeExponent = exp < text.size() && text[exp] == '-';
+        const bool negativeExponent = exp < text.size() && text[exp] == '-';
         if (exp < text.size() && (text[exp] == '-' || text[exp] == '+')) {
             ++exp;
         }
         const std::size_t expEnd = SkipDigits(text, exp);
         if (expEnd > exp) {
+            exponent = ExponentValue(text.substr(exp, expEnd - exp), negativeExponent);
             at = expEnd;
-        } else {
-            negativeExponent = false;
         }
     }
 
@@ -62,13 +88,17 @@ LeadingNumber ScanLeadingNumber(std::string_view text) {
     const std::size_t numberStart = text[0] == '+' ? 1 : 0;
     double value = 0.0;
     const auto [end, ec] = std::from_chars(text.data() + numberStart, text.data() + at, value);
+    bool underflow = false;
     if (ec == std::errc::result_out_of_range) {
-        const double magnitude = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+        // Too large or too close to 0: the written digits tell which, not
+        // the exponent's sign alone ("0.000…01" has none).
+        underflow = LeadingPower(whole, fraction).value_or(0) + exponent < 0;
+        const double magnitude = underflow ? 0.0 : std::numeric_limits<double>::infinity();
         value = negative ? -magnitude : magnitude;
     } else if (ec != std::errc{} || end != text.data() + at) {
         return {};  // cannot happen for the characters accepted above
     }
-    return {value, at};
+    return {value, at, underflow};
 }
 
 double LeadingNumberValue(std::string_view text) {

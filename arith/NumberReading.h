@@ -13,6 +13,9 @@ namespace tachoria {
 struct LeadingNumber {
     double value = 0.0;      // ±infinity where the written number overflows a double
     std::size_t length = 0;  // characters used; 0 when the text does not begin with a number
+    // The written number is not 0 but too close to it for a double ("1e-400",
+    // or "0.000…01" with its zeros written out); `value` is then ±0.
+    bool underflow = false;
 };
 
 // Reads the number at the very start of `text` (no blanks skipped), whatever

@@ -64,22 +64,15 @@ std::string SetupJson(const std::string& tire, const Gearing& gearing) {
     return json + "]}";
 }
 
-// The cells with a note, marked as the window marks them, and the notes
-// for a footnote.
-Table WithSigns(Table table, std::vector<std::string>& notes) {
-    for (TableRow& row : table.rows) {
-        for (std::size_t c = 0; c < row.notes.size() && c < row.cells.size(); ++c) {
-            if (row.notes[c].empty()) {
-                continue;
-            }
-            row.cells[c] += " ";
-            row.cells[c] += kNoteSign;
-            if (std::find(notes.begin(), notes.end(), row.notes[c]) == notes.end()) {
-                notes.push_back(row.notes[c]);
+// Adds the notes of `table` not yet in `notes`, for a footnote.
+void CollectNotes(const Table& table, std::vector<std::string>& notes) {
+    for (const TableRow& row : table.rows) {
+        for (const std::string& note : row.notes) {
+            if (!note.empty() && std::find(notes.begin(), notes.end(), note) == notes.end()) {
+                notes.push_back(note);
             }
         }
     }
-    return table;
 }
 
 struct Captioned {
@@ -108,7 +101,8 @@ std::string Written(const std::array<Captioned, 3>& tables, TextFormat format,
         if (format == TextFormat::Text) {
             text += t.caption;
             text += "\n";
-            text += AlignedText(WithSigns(t.table, notes));
+            text += AlignedText(WithNoteSigns(t.table));
+            CollectNotes(t.table, notes);
         } else {
             text += FormattedText(t.table, format);
         }

@@ -226,4 +226,16 @@ Table SpeedometerTable(const Comparison& comparison) {
     return table;
 }
 
+Table WithNoteSigns(Table table) {
+    for (TableRow& row : table.rows) {
+        for (std::size_t c = 0; c < row.notes.size() && c < row.cells.size(); ++c) {
+            if (!row.notes[c].empty()) {
+                row.cells[c] += ' ';
+                row.cells[c] += kNoteSign;
+            }
+        }
+    }
+    return table;
+}
+
 }  // namespace tachoria

@@ -93,4 +93,8 @@ Table CruiseTable(const Comparison& comparison);
 Table GearTable(const Comparison& comparison);
 Table SpeedometerTable(const Comparison& comparison);
 
+// `table` with kNoteSign after every cell that has a note: for a printed
+// page or a terminal, where no colour or tooltip shows it.
+Table WithNoteSigns(Table table);
+
 }  // namespace tachoria

@@ -1,5 +1,7 @@
 #include "tables/Table.h"
 
+#include <algorithm>
+
 #include "arith/NumberReading.h"
 #include "arith/TireSize.h"
 #include "tables/Captions.h"
@@ -16,6 +18,13 @@ std::string Tire(const TableInputs& inputs) {
 }
 
 }  // namespace
+
+bool HasNotes(const Table& table) {
+    return std::any_of(table.rows.begin(), table.rows.end(), [](const TableRow& row) {
+        return std::any_of(row.notes.begin(), row.notes.end(),
+                           [](const std::string& note) { return !note.empty(); });
+    });
+}
 
 std::string TableTitle(const TableInputs& inputs) {
     if (inputs.page == TablePage::Stock) {

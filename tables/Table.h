@@ -50,6 +50,9 @@ struct Table {
     friend bool operator==(const Table&, const Table&) = default;
 };
 
+// Whether any cell of `table` has a note.
+bool HasNotes(const Table& table);
+
 // One line naming the page and the inputs, for a printed page or a file:
 // "Stock Corvair Gearing: Early Car (1961-1964), 1961-1963, axle 3.27,
 // tire 24 in".

@@ -153,13 +153,6 @@ std::string PageInputs(const TableInputs& in) {
     return json + "]}";
 }
 
-bool HasNotes(const Table& table) {
-    return std::any_of(table.rows.begin(), table.rows.end(), [](const TableRow& row) {
-        return std::any_of(row.notes.begin(), row.notes.end(),
-                           [](const std::string& note) { return !note.empty(); });
-    });
-}
-
 // One JSON array per row, as an array member's lines.
 template <typename Row>
 std::string JsonRows(const Table& table, std::string_view indent, Row row) {

@@ -30,10 +30,10 @@
 namespace tachoria {
 namespace {
 
-// Marks a cell past the redline: a sign and a colour on screen, and the
-// reason for screen readers and in its tooltip.
 const QString kOverRedlineSign = ToQString(kNoteSign);
 
+// Marks each cell with a note (past the redline): a sign and a colour on
+// screen, and the reason for screen readers and in its tooltip.
 void MarkNotedCells(QTreeWidget& list, const Table& table) {
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         QTreeWidgetItem* item = list.topLevelItem(static_cast<int>(r));
@@ -44,35 +44,16 @@ void MarkNotedCells(QTreeWidget& list, const Table& table) {
             }
             const int column = static_cast<int>(c) + 1;
             const QString note = ToQString(notes[c]);
-            item->setText(column, item->text(column) + QLatin1Char(' ') + kOverRedlineSign);
-            item->setForeground(column, QColor(0xb0, 0, 0));
+            const QString number = item->text(column);
+            item->setText(column, number + QLatin1Char(' ') + kOverRedlineSign);
+            item->setForeground(column, ProblemColour());
             QFont bold = item->font(column);
             bold.setBold(true);
             item->setFont(column, bold);
             item->setToolTip(column, note);
-            item->setData(column, Qt::AccessibleTextRole,
-                          item->text(column).chopped(2) + QStringLiteral(", ") + note);
+            item->setData(column, Qt::AccessibleTextRole, number + QStringLiteral(", ") + note);
         }
     }
-}
-
-// The cells with a note, with its sign: for the printed page, where
-// neither colour nor tooltip reaches.
-Table WithSigns(Table table) {
-    for (TableRow& row : table.rows) {
-        for (std::size_t c = 0; c < row.notes.size() && c < row.cells.size(); ++c) {
-            if (!row.notes[c].empty()) {
-                row.cells[c] += ' ';
-                row.cells[c] += kNoteSign;
-            }
-        }
-    }
-    return table;
-}
-
-bool HasNotes(const Table& table) {
-    return std::any_of(table.rows.begin(), table.rows.end(),
-                       [](const TableRow& row) { return !row.notes.empty(); });
 }
 
 // A list that sizes its columns to their contents, and its height to its
@@ -159,9 +140,7 @@ QWidget* CompareWindow::BuildInputs() {
     redlineProblem_->setWordWrap(true);
     redlineProblem_->setTextFormat(Qt::PlainText);
     Describe(*redlineProblem_, QStringLiteral("Redline problems"));
-    QPalette warning = redlineProblem_->palette();
-    warning.setColor(QPalette::WindowText, QColor(0xa0, 0, 0));
-    redlineProblem_->setPalette(warning);
+    ShowInProblemColour(*redlineProblem_);
     unit_ = new QComboBox(shared);
     unit_->setObjectName(QStringLiteral("unit"));
     unit_->addItem(QStringLiteral("MPH"));
@@ -193,7 +172,7 @@ QWidget* CompareWindow::BuildResults() {
                                       QStringLiteral("Speedometer after the change"));
     overRedlineNote_ = new QLabel(kOverRedlineSign + QStringLiteral(" over the redline"), results);
     overRedlineNote_->setObjectName(QStringLiteral("overRedlineNote"));
-    overRedlineNote_->setPalette(QPalette(QColor(0xb0, 0, 0)));
+    ShowInProblemColour(*overRedlineNote_);
     chart_ = new ChartWidget(results);
 
     // Tables on the left; the chart on the right, the speedometer under it.
@@ -277,12 +256,12 @@ ComparisonPrintout CompareWindow::Printout() const {
     printout.bInputs = inputs(*b_);
     printout.shared = {QStringLiteral("Redline: ") + redline_->text() + QStringLiteral(" RPM"),
                        QStringLiteral("Unit: ") + unit_->currentText()};
-    printout.tables = {{ToQString(kCruiseCaption), WithSigns(cruise_)},
-                       {ToQString(kGearsCaption), gears_},
+    printout.tables = {{ToQString(kCruiseCaption), WithNoteSigns(cruise_)},
+                       {ToQString(kGearsCaption), WithNoteSigns(gears_)},
                        {ToQString(kSpeedometerCaption), speedometer_}};
     printout.decimalPoint = decimalPoint_;
     printout.footnote = footnote_->text();
-    if (HasNotes(cruise_)) {
+    if (HasNotes(cruise_) || HasNotes(gears_)) {
         printout.footnote +=
             QStringLiteral(" ") + kOverRedlineSign + QStringLiteral(": over the redline.");
     }
@@ -425,11 +404,7 @@ void CompareWindow::Recompute() {
     redlineProblem_->setText(line);
     redlineProblem_->setAccessibleDescription(line);
     redlineProblem_->setVisible(!problem.isEmpty());
-    QPalette palette = this->palette();
-    if (!redline.value) {
-        palette.setColor(QPalette::Base, QColor(255, 221, 221));
-    }
-    redline_->setPalette(palette);
+    MarkProblem(*redline_, !redline.value);
     const SpeedUnit unit = unit_->currentIndex() == 0 ? SpeedUnit::MPH : SpeedUnit::KMH;
 
     const Comparison comparison =
@@ -440,7 +415,7 @@ void CompareWindow::Recompute() {
     ShowIn(*cruiseList_, cruise_, decimalPoint_);
     ShowIn(*gearList_, gears_, decimalPoint_);
     ShowIn(*speedometerList_, speedometer_, decimalPoint_);
-    overRedlineNote_->setVisible(HasNotes(cruise_));
+    overRedlineNote_->setVisible(HasNotes(cruise_) || HasNotes(gears_));
     chart_->SetChart(BuildChart(a, b, redline.value, unit),
                      ToQString(WithDecimalPoint(ChartDescription(comparison), decimalPoint_)),
                      decimalPoint_);

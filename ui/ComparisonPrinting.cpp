@@ -27,10 +27,6 @@ constexpr double kChartShare = 0.35;
 constexpr double kLeastChartPoints = 72;
 constexpr double kScreenDpi = 96;
 
-double Pixels(double points, const QPaintDevice& device) {
-    return points * device.logicalDpiY() / 72.0;
-}
-
 // Lines of text wrapped to a width, at word boundaries where there are
 // any, so that no line is wider than the width; placed relative to the
 // block's top left corner.
@@ -85,8 +81,8 @@ struct PlacedTables {
 PlacedTables PlaceTables(const std::vector<std::pair<QString, Table>>& tables, double left,
                          double top, double width, double points, const QPaintDevice& device) {
     const QFont captionFont = PrintFont(points + 0.5, true, device);
-    const double gapAcross = Pixels(2 * points, device);
-    const double gapDown = Pixels(points, device);
+    const double gapAcross = PointsToPixels(2 * points, device);
+    const double gapDown = PointsToPixels(points, device);
     PlacedTables placed;
     placed.bottom = top;
     double x = left;
@@ -123,7 +119,7 @@ PlacedTables PlaceTables(const std::vector<std::pair<QString, Table>>& tables, d
 void PaintComparisonPage(QPainter& painter, const QRectF& page, const ComparisonPrintout& printout,
                          const QDate& date) {
     const QPaintDevice& device = *painter.device();
-    const double gap = Pixels(8, device);
+    const double gap = PointsToPixels(8, device);
 
     // From the top: the title and the inputs.
     const TextBlock title =
@@ -131,7 +127,7 @@ void PaintComparisonPage(QPainter& painter, const QRectF& page, const Comparison
     Draw(painter, title, page.topLeft());
     const double inputsTop = page.top() + title.height + gap;
     double inputsBottom = inputsTop;
-    const double columnGap = Pixels(12, device);
+    const double columnGap = PointsToPixels(12, device);
     const double columnsWidth = page.width() - 2 * columnGap;
     const struct {
         const QString& caption;
@@ -191,7 +187,7 @@ void PaintComparisonPage(QPainter& painter, const QRectF& page, const Comparison
 
     const QRectF chart(page.left(), placed.bottom + gap * 1.5, page.width(),
                        chartBottom - placed.bottom - gap * 1.5);
-    if (printout.paintChart && chart.height() >= Pixels(kLeastChartPoints, device)) {
+    if (printout.paintChart && chart.height() >= PointsToPixels(kLeastChartPoints, device)) {
         painter.save();
         painter.setClipRect(chart);
         // Drawn as on a screen: a chart made for the window keeps its

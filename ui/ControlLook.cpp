@@ -49,6 +49,23 @@ void ShowWarning(QWidget& parent, const QString& message) {
     box->open();
 }
 
+QColor ProblemColour() { return {0xa0, 0, 0}; }
+
+void MarkProblem(QLineEdit& field, bool problem) {
+    QPalette palette = field.parentWidget()->palette();
+    if (problem) {
+        palette.setColor(QPalette::Base, QColor(255, 221, 221));
+    }
+    field.setPalette(palette);
+    field.setProperty("problem", problem);
+}
+
+void ShowInProblemColour(QWidget& label) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, ProblemColour());
+    label.setPalette(palette);
+}
+
 void ShowTireReading(QLineEdit& box, const std::string& reading) {
     const QString text = QString::fromStdString(reading);
     box.setToolTip(text);

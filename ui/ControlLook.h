@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QLineEdit>
 #include <QString>
@@ -33,6 +34,16 @@ void SetUpResultList(QTreeWidget& list, bool alternatingRows);
 // A warning box over `parent` that does not block: the handler that found
 // the problem ends before it is read, and the box goes with its parent.
 void ShowWarning(QWidget& parent, const QString& message);
+
+// The colour of a problem's words and of marked results.
+QColor ProblemColour();
+
+// Light red behind a field whose text cannot be used, and its "problem"
+// property set for tests and tools; the field's own look otherwise.
+void MarkProblem(QLineEdit& field, bool problem);
+
+// A line of text in the problem colour, such as why fields are marked.
+void ShowInProblemColour(QWidget& label);
 
 // Shows what a tire box's text reads as, in its tooltip and, for screen
 // readers, its description.

@@ -15,16 +15,6 @@ namespace {
 
 constexpr int kGearsPerRow = 3;
 
-// Light red behind a field with a problem; the text says which.
-void SetMarked(QLineEdit& field, bool marked) {
-    QPalette palette = field.parentWidget()->palette();
-    if (marked) {
-        palette.setColor(QPalette::Base, QColor(255, 221, 221));
-    }
-    field.setPalette(palette);
-    field.setProperty("problem", marked);
-}
-
 QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
@@ -64,9 +54,7 @@ SetupEditor::SetupEditor(const QString& letter, const QString& title,
     problems_.setWordWrap(true);
     problems_.setTextFormat(Qt::PlainText);
     problems_.hide();  // until there is a problem; it only ever adds a line under the fields
-    QPalette warning = problems_.palette();
-    warning.setColor(QPalette::WindowText, QColor(0xa0, 0, 0));
-    problems_.setPalette(warning);
+    ShowInProblemColour(problems_);
 
     picker_.addItem(QStringLiteral("Custom gears"));
     for (const std::string_view model : ModelTexts()) {
@@ -242,7 +230,7 @@ void SetupEditor::ShowGearCount(int count) {
 
 void SetupEditor::Mark(QLineEdit& field, const FieldReading& reading, const QString& fine) {
     const QString problem = QString::fromStdString(reading.problem);
-    SetMarked(field, !reading.value);
+    MarkProblem(field, !reading.value);
     field.setToolTip(reading.value ? fine : problem);
     field.setAccessibleDescription(reading.value ? fine : problem);
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numeric>
 #include <utility>
 
 #include "ui/ControlLook.h"
@@ -24,7 +25,7 @@ constexpr double kLeastPoints = 4;
 constexpr double kLineSpacing = 1.3;
 
 int PixelSize(double points, const QPaintDevice& device) {
-    return std::max(1, static_cast<int>(std::lround(points * device.logicalDpiY() / 72.0)));
+    return std::max(1, static_cast<int>(std::lround(PointsToPixels(points, device))));
 }
 
 QFont PixelFont(int pixels, bool bold) {
@@ -69,23 +70,8 @@ std::vector<double> ColumnWidths(const Table& table, const QFont& header, const 
 }
 
 double Sum(const std::vector<double>& values) {
-    double sum = 0;
-    for (const double value : values) {
-        sum += value;
-    }
-    return sum;
+    return std::accumulate(values.begin(), values.end(), 0.0);
 }
-
-// Why a painter could not begin on `printer`.
-}  // namespace
-
-QString PrintedOn(const QDate& date) {
-    // In the words of the rest of the page, whatever the locale.
-    return QStringLiteral("Printed by Tachoria on %1")
-        .arg(QLocale(QLocale::English).toString(date, QLocale::LongFormat));
-}
-
-namespace {
 
 // Whether the file at `path` ends as a PDF does: "%%EOF" in its last bytes.
 bool EndsAsPdf(const QString& path) {
@@ -97,6 +83,7 @@ bool EndsAsPdf(const QString& path) {
     return file.read(8).contains("%%EOF");
 }
 
+// Why a painter could not begin on `printer`.
 QString WhyNotStarted(const QPrinter& printer) {
     const QString path = printer.outputFileName();
     if (path.isEmpty()) {
@@ -123,6 +110,16 @@ QString PrintTarget(const QPrinter& printer) {
 }
 
 }  // namespace
+
+double PointsToPixels(double points, const QPaintDevice& device) {
+    return points * device.logicalDpiY() / 72.0;
+}
+
+QString PrintedOn(const QDate& date) {
+    // In the words of the rest of the page, whatever the locale.
+    return QStringLiteral("Printed by Tachoria on %1")
+        .arg(QLocale(QLocale::English).toString(date, QLocale::LongFormat));
+}
 
 QFont PrintFont(double points, bool bold, const QPaintDevice& device) {
     return PixelFont(PixelSize(points, device), bold);

@@ -48,6 +48,9 @@ TableLayout LayOutTable(const Table& table, const QPointF& topLeft, double width
 
 void DrawTable(QPainter& painter, const TableLayout& layout);
 
+// A length given in points, in `device`'s pixels.
+double PointsToPixels(double points, const QPaintDevice& device);
+
 // "Printed by Tachoria on Monday, December 7, 2026": the foot of a page.
 QString PrintedOn(const QDate& date);
 

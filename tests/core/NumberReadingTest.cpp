@@ -98,6 +98,29 @@ TEST(PlainNumberConverter, AcceptsOnlyAWholeFiniteNumber) {
     }
 }
 
+// Past a double's range, the written digits say which way: "0.000…01"
+// with its zeros written out is too small, not too large.
+TEST(ScanLeadingNumber, TellsTooSmallFromTooLarge) {
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        std::string text;
+        double value;
+        bool underflow;
+    } cases[] = {
+        {tiny, 0, true},       {"-" + tiny, -0.0, true},  {"1e-400", 0, true},
+        {"100e-400", 0, true}, {"0.001e400", inf, false}, {"1" + std::string(400, '0'), inf, false},
+        {"1e400", inf, false}, {"0.0", 0, false},         {"5e-324", 5e-324, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 12));
+        const LeadingNumber number = ScanLeadingNumber(c.text);
+        EXPECT_EQ(number.length, c.text.size());
+        EXPECT_EQ(number.value, c.value);
+        EXPECT_EQ(number.underflow, c.underflow);
+    }
+}
+
 TEST(PlainNumberConverter, WritesNumbersAsABoxShowsThem) {
     const PlainNumberConverter numbers;
     EXPECT_EQ(numbers.ToText(24), "24");

@@ -96,8 +96,9 @@ class Desktop:
         with open(self.log, errors="replace") as log:
             return "".join(log.readlines()[-30:])
 
-    def all(self, where=None):
-        """Every accessible object under `where` (the program by default)."""
+    def all(self, where=None, not_inside=()):
+        """Every accessible object under `where` (the program by default),
+        but not the children of objects whose role is in `not_inside`."""
         stack = [where or self.app]
         while stack:
             node = stack.pop()
@@ -105,7 +106,8 @@ class Desktop:
                 continue
             yield node
             try:
-                stack.extend(node.getChildAtIndex(i) for i in range(node.childCount))
+                if node.getRoleName() not in not_inside:
+                    stack.extend(node.getChildAtIndex(i) for i in range(node.childCount))
             except Exception:  # an object that went away while walking
                 continue
 

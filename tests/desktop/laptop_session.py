@@ -129,18 +129,8 @@ class Laptop:
     def nodes(self):
         """The window's controls; not the rows and cells inside its tables
         and lists, which are many and slow to walk."""
-        stack = [self.compare_node]
-        while stack:
-            node = stack.pop()
-            if node is None:
-                continue
-            yield node
-            try:
-                if node.getRoleName() not in ("tree", "table", "tree table", "list",
-                                              "combo box"):
-                    stack.extend(node.getChildAtIndex(i) for i in range(node.childCount))
-            except Exception:  # an object that went away while walking
-                continue
+        return self.desktop.all(self.compare_node,
+                                not_inside=("tree", "table", "tree table", "list", "combo box"))
 
     def named(self, name, role=None):
         for node in self.nodes():
