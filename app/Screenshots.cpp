@@ -25,12 +25,14 @@
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTemporaryFile>
+#include <QTreeWidget>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "ui/ChartWidget.h"
 #include "ui/CompareWindow.h"
+#include "ui/ControlLook.h"
 #include "ui/MainForm.h"
 
 namespace {
@@ -201,7 +203,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // As main() sets them up.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(QFont(QStringLiteral("Arial"), 12));
+    QApplication::setFont(tachoria::ApplicationFont());
     const QString dir = argc > dirArg ? QString::fromLocal8Bit(argv[dirArg]) : QStringLiteral(".");
 
     tachoria::MainForm window;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ui/ControlLook.h"
 #include "ui/LocaleNumbers.h"
 #include "ui/MainForm.h"
 
@@ -105,7 +106,7 @@ int main(int argc, char* argv[]) {
     // desktop, so nothing is clipped under a style with larger margins.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Menus and message boxes in the window's own font.
-    QApplication::setFont(QFont(QStringLiteral("Arial"), 12));
+    QApplication::setFont(tachoria::ApplicationFont());
     tachoria::MainForm window;
     window.show();
     if (parser.isSet(compare)) {

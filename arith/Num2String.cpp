@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "arith/Blanks.h"
+
 namespace tachoria {
 namespace {
 
@@ -93,6 +95,10 @@ std::string Num2String(double value, int decimals, int width) {
         s.insert(0, minWidth - s.size(), ' ');
     }
     return s;
+}
+
+std::string FixedText(double value, int decimals) {
+    return std::string(TrimBlanks(Num2String(value, decimals, 0)));
 }
 
 }  // namespace tachoria

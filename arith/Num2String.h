@@ -20,4 +20,8 @@ std::string NumberText(double value);
 // are cut.
 std::string Num2String(double value, int decimals, int width);
 
+// `value` with `decimals` digits after the point and nothing around it, as
+// results read in a sentence or a cell: "32.9", "0.2", "-3.5", "3541".
+std::string FixedText(double value, int decimals);
+
 }  // namespace tachoria

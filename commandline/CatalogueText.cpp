@@ -4,6 +4,7 @@
 
 #include "arith/NumberReading.h"
 #include "catalogue/StockCatalogue.h"
+#include "tables/Captions.h"
 #include "tables/Table.h"
 
 namespace tachoria {
@@ -41,9 +42,10 @@ std::string Indented() {
 // One row per stock selection.
 Table Selections() {
     const PlainNumberConverter numbers;
-    Table table;
-    table.headers = {"Model",    "Year range", "Axle ratio", "1st Gear",
-                     "2nd Gear", "3rd Gear",   "4th Gear"};
+    Table table{
+        .headers = {std::string(kModelCaption), std::string(kYearRangeCaption), "Axle ratio",
+                    GearHeader(1), GearHeader(2), GearHeader(3), GearHeader(4)},
+        .kind = TableKind::Catalogue};
     for (const std::string_view model : ModelTexts()) {
         for (const std::string_view years : YearRangeTexts(model)) {
             const GearboxCode code = GearboxCodeOf(model, years);

@@ -17,6 +17,7 @@
 #include "comparison/Comparison.h"
 #include "tables/FailureMessage.h"
 #include "tables/GenericPage.h"
+#include "tables/InputRanges.h"
 #include "tables/ReadForm.h"
 #include "tables/TableText.h"
 #include "tables/ToolsWriteData.h"
@@ -96,13 +97,14 @@ TableMode ModeOf(const TableRequest& request) {
     return request.get == "rpm" ? TableMode::GetRPM : TableMode::GetMPH;
 }
 
-// The table, or the reason there is none.
-struct Outcome {
-    std::optional<Table> table;
-    std::string failure;
-};
+Outcome<Table> TableOrFailure(Table table) {
+    if (table.failure) {
+        return *table.failure;
+    }
+    return table;
+}
 
-Outcome GenericTable(const GenericRequest& request) {
+Outcome<Table> GenericTable(const GenericRequest& request) {
     const PlainNumberConverter numbers;
     // An empty option takes the default, as an empty box on the page does.
     const auto given = [&numbers](const std::optional<std::string>& text, double fallback) {
@@ -116,47 +118,42 @@ Outcome GenericTable(const GenericRequest& request) {
     const FieldReader readers[] = {ReadTireField, ReadRatioField, ReadRatioField};
     const InputRange* ranges[] = {&kTireRange, &kRatioRange, &kRatioRange};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const FieldReading reading = ReadOption(texts[i].text, readers[i], *ranges[i]);
-        if (!reading.value) {
-            return {std::nullopt, OptionProblem(texts[i].name, texts[i].text, reading.problem)};
+        const Outcome<double> reading = ReadOption(texts[i].text, readers[i], *ranges[i]);
+        if (!reading) {
+            return Failure{OptionProblem(texts[i].name, texts[i].text, reading.message())};
         }
     }
-    const Table table = ComputeGenericTable(ModeOf(request), texts, numbers);
-    if (table.failure) {
-        return {std::nullopt, *table.failure};
-    }
-    return {table, {}};
+    return TableOrFailure(ComputeGenericTable(ModeOf(request), texts, numbers));
 }
 
-Outcome StockTable(const StockRequest& request) {
+Outcome<Table> StockTable(const StockRequest& request) {
     const auto models = ModelTexts();
     if (std::find(models.begin(), models.end(), request.model) == models.end()) {
-        return {std::nullopt, "--model " + Quote(request.model) +
-                                  " is not a model of the catalogue; the models are " +
-                                  QuotedList(models) + "."};
+        return Failure{"--model " + Quote(request.model) +
+                       " is not a model of the catalogue; the models are " + QuotedList(models) +
+                       "."};
     }
     const auto years = YearRangeTexts(request.model);
     if (std::find(years.begin(), years.end(), request.years) == years.end()) {
-        return {std::nullopt, "--years " + Quote(request.years) + " is not a year range of " +
-                                  Quote(request.model) + "; it has " + QuotedList(years) + "."};
+        return Failure{"--years " + Quote(request.years) + " is not a year range of " +
+                       Quote(request.model) + "; it has " + QuotedList(years) + "."};
     }
     const auto axles = AxleRatioTexts(GearboxCodeOf(request.model, request.years));
     if (std::find(axles.begin(), axles.end(), request.axle) == axles.end()) {
-        return {std::nullopt, "--axle " + Quote(request.axle) + " is not offered with " +
-                                  Quote(request.model) + ", " + Quote(request.years) + "; it has " +
-                                  QuotedList(axles) + "."};
+        return Failure{"--axle " + Quote(request.axle) + " is not offered with " +
+                       Quote(request.model) + ", " + Quote(request.years) + "; it has " +
+                       QuotedList(axles) + "."};
     }
-    const FieldReading tire = ReadStockTireOption(request.tire);
+    const Outcome<double> tire = ReadStockTireOption(request.tire);
+    if (!tire) {
+        return Failure{OptionProblem("--tire", request.tire, tire.message())};
+    }
     const std::optional<StockInputs> inputs =
         StockInputsOf(request.tire, request.model, request.years, request.axle);
-    if (!tire.value || !inputs) {
-        return {std::nullopt, OptionProblem("--tire", request.tire, tire.problem)};
+    if (!inputs) {
+        return Failure{OptionProblem("--tire", request.tire, "not a tire diameter.")};
     }
-    const Table table = ComputeStockTable(ModeOf(request), *inputs, "--tire");
-    if (table.failure) {
-        return {std::nullopt, *table.failure};
-    }
-    return {table, {}};
+    return TableOrFailure(ComputeStockTable(ModeOf(request), *inputs, "--tire"));
 }
 
 // A first word that is no subcommand: CLI11 would only say that one is
@@ -174,6 +171,130 @@ std::optional<std::string> UnknownSubcommand(const std::vector<std::string>& arg
                 std::string(kSubcommands[i]);
     }
     return Quote(args[1]) + " is not a subcommand; the subcommands are " + list + ".";
+}
+
+// "5 to 100": a range in the options' help, whose sentence names the unit.
+std::string Bounds(const InputRange& range) {
+    const PlainNumberConverter numbers;
+    return numbers.ToText(range.least) + " to " + numbers.ToText(range.most);
+}
+
+std::string Default(double value) { return "default " + PlainNumberConverter().ToText(value); }
+
+// The options of every subcommand, filled in as the arguments are parsed.
+struct Requests {
+    GenericRequest generic;
+    StockRequest stock;
+    CompareOptions compare;
+    FormatRequest compareFormat;
+    FormatRequest catalogue;
+};
+
+struct Subcommands {
+    CLI::App* generic;
+    CLI::App* stock;
+    CLI::App* compare;
+    CLI::App* catalogue;
+};
+
+CLI::App* AddGenericCommand(CLI::App& app, GenericRequest& generic) {
+    CLI::App* command =
+        app.add_subcommand("generic", "The Generic Vehicle tables: one gear of any car.");
+    command->add_option("--tire", generic.tire,
+                        "tire diameter in inches, " + Bounds(kTireRange) +
+                            ", or a size code such as 185/80R13; " + Default(kDefaultTireDiameter));
+    command->add_option(
+        "--axle", generic.axle,
+        "differential (axle) ratio, " + Bounds(kRatioRange) + "; " + Default(kDefaultDiffRatio));
+    command->add_option(
+        "--gear", generic.gear,
+        "transmission gear ratio, " + Bounds(kRatioRange) + "; " + Default(kDefaultTransRatio));
+    AddTableOptions(*command, generic);
+    return command;
+}
+
+CLI::App* AddStockCommand(CLI::App& app, StockRequest& stock) {
+    CLI::App* command = app.add_subcommand(
+        "stock", "The Stock Corvair Gearing tables: all four gears of a factory gearbox.");
+    command->add_option("--model", stock.model, "model line, as the catalogue lists it")
+        ->required();
+    command->add_option("--years", stock.years, "year range, as the catalogue lists it")
+        ->required();
+    command->add_option("--axle", stock.axle, "axle ratio, as the catalogue lists it")->required();
+    command
+        ->add_option("--tire", stock.tire,
+                     "tire diameter, " + Bounds(kTireRange) +
+                         " in: the number it starts with (\"24 in\" is 24), "
+                         "or a size code such as 185/80R13")
+        ->required();
+    AddTableOptions(*command, stock);
+    return command;
+}
+
+CLI::App* AddCompareCommand(CLI::App& app, CompareOptions& compare, FormatRequest& format) {
+    compare.redline = PlainNumberConverter().ToText(kDefaultRedline);
+    compare.unit = "mph";
+    CLI::App* command = app.add_subcommand(
+        "compare",
+        "Two gearings side by side, A (now) and B (planned), as the Compare Gearing "
+        "window shows them.");
+    for (const auto& [letter, tire, axle, gears] :
+         {std::tuple{"a", &compare.aTire, &compare.aAxle, &compare.aGears},
+          std::tuple{"b", &compare.bTire, &compare.bAxle, &compare.bGears}}) {
+        const std::string setup = std::string(letter) == "a" ? "A's" : "B's";
+        const std::string option = std::string("--") + letter;
+        command
+            ->add_option(option + "-tire", *tire,
+                         setup + " tire diameter, " + Bounds(kTireRange) +
+                             " in, or a size code such as 185/80R13")
+            ->required();
+        command->add_option(option + "-axle", *axle, setup + " axle ratio, " + Bounds(kRatioRange))
+            ->required();
+        command
+            ->add_option(option + "-gears", *gears,
+                         setup +
+                             " forward gear ratios, first gear first, separated by commas: "
+                             "one to six, each " +
+                             Bounds(kRatioRange))
+            ->required();
+    }
+    command->add_option("--redline", compare.redline,
+                        "engine speed to shift up at, " + Bounds(kRedlineRange) + " RPM; " +
+                            Default(kDefaultRedline));
+    command->add_option("--unit", compare.unit, "mph or kmh; default mph")
+        ->transform(CLI::IsMember({"mph", "kmh"}, CLI::ignore_case));
+    AddFormatOption(*command, format);
+    return command;
+}
+
+Subcommands AddSubcommands(CLI::App& app, Requests& requests) {
+    Subcommands commands{};
+    commands.generic = AddGenericCommand(app, requests.generic);
+    commands.stock = AddStockCommand(app, requests.stock);
+    commands.compare = AddCompareCommand(app, requests.compare, requests.compareFormat);
+    commands.catalogue = app.add_subcommand(
+        "catalogue", "Lists the models, their year ranges, gear ratios and axle ratios.");
+    AddFormatOption(*commands.catalogue, requests.catalogue);
+    return commands;
+}
+
+// What the parsed subcommand writes, or why it writes nothing.
+Outcome<std::string> RunSubcommand(const Subcommands& commands, const Requests& requests) {
+    if (commands.catalogue->parsed()) {
+        return CatalogueText(FormatOf(requests.catalogue));
+    }
+    if (commands.compare->parsed()) {
+        return RunCompare(requests.compare, FormatOf(requests.compareFormat));
+    }
+    const bool isGeneric = commands.generic->parsed();
+    const Outcome<Table> table =
+        isGeneric ? GenericTable(requests.generic) : StockTable(requests.stock);
+    if (!table) {
+        return Failure{table.message()};
+    }
+    return FormattedText(
+        *table,
+        FormatOf(isGeneric ? static_cast<const FormatRequest&>(requests.generic) : requests.stock));
 }
 
 }  // namespace
@@ -196,82 +317,18 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     app.footer(
         "Numbers are written with \".\" as the decimal point. Exit status: 0 with a table, "
         "1 when the inputs give none or the output cannot be written, 2 for a usage error.");
-
-    GenericRequest generic;
-    CLI::App* genericCommand =
-        app.add_subcommand("generic", "The Generic Vehicle tables: one gear of any car.");
-    genericCommand->add_option("--tire", generic.tire,
-                               "tire diameter in inches, 5 to 100, or a size code such as "
-                               "185/80R13; default 24");
-    genericCommand->add_option("--axle", generic.axle,
-                               "differential (axle) ratio, 0.05 to 50; default 3.27");
-    genericCommand->add_option("--gear", generic.gear,
-                               "transmission gear ratio, 0.05 to 50; default 1");
-    AddTableOptions(*genericCommand, generic);
-
-    StockRequest stock;
-    CLI::App* stockCommand = app.add_subcommand(
-        "stock", "The Stock Corvair Gearing tables: all four gears of a factory gearbox.");
-    stockCommand->add_option("--model", stock.model, "model line, as the catalogue lists it")
-        ->required();
-    stockCommand->add_option("--years", stock.years, "year range, as the catalogue lists it")
-        ->required();
-    stockCommand->add_option("--axle", stock.axle, "axle ratio, as the catalogue lists it")
-        ->required();
-    stockCommand
-        ->add_option("--tire", stock.tire,
-                     "tire diameter, 5 to 100 in: the number it starts with (\"24 in\" is 24), "
-                     "or a size code such as 185/80R13")
-        ->required();
-    AddTableOptions(*stockCommand, stock);
-
-    CompareOptions compare;
-    compare.redline = PlainNumberConverter().ToText(kDefaultRedline);
-    compare.unit = "mph";
-    FormatRequest compareFormat;
-    CLI::App* compareCommand = app.add_subcommand(
-        "compare",
-        "Two gearings side by side, A (now) and B (planned), as the Compare Gearing "
-        "window shows them.");
-    for (const auto& [letter, tire, axle, gears] :
-         {std::tuple{"a", &compare.aTire, &compare.aAxle, &compare.aGears},
-          std::tuple{"b", &compare.bTire, &compare.bAxle, &compare.bGears}}) {
-        const std::string setup = std::string(letter) == "a" ? "A's" : "B's";
-        compareCommand
-            ->add_option(std::string("--") + letter + "-tire", *tire,
-                         setup + " tire diameter, 5 to 100 in, or a size code such as 185/80R13")
-            ->required();
-        compareCommand
-            ->add_option(std::string("--") + letter + "-axle", *axle,
-                         setup + " axle ratio, 0.05 to 50")
-            ->required();
-        compareCommand
-            ->add_option(std::string("--") + letter + "-gears", *gears,
-                         setup +
-                             " forward gear ratios, first gear first, separated by commas: "
-                             "one to six, each 0.05 to 50")
-            ->required();
-    }
-    compareCommand->add_option("--redline", compare.redline,
-                               "engine speed to shift up at, 100 to 30000 RPM; default 5500");
-    compareCommand->add_option("--unit", compare.unit, "mph or kmh; default mph")
-        ->transform(CLI::IsMember({"mph", "kmh"}, CLI::ignore_case));
-    AddFormatOption(*compareCommand, compareFormat);
-
-    FormatRequest catalogue;
-    CLI::App* catalogueCommand = app.add_subcommand(
-        "catalogue", "Lists the models, their year ranges, gear ratios and axle ratios.");
-    AddFormatOption(*catalogueCommand, catalogue);
+    Requests requests;
+    const Subcommands commands = AddSubcommands(app, requests);
+    // One line, named as the program's other messages are.
+    app.failure_message([](const CLI::App* /*app*/, const CLI::Error& error) {
+        return "tachoria-cli: " + OneLine(error.what()) + " (see --help)\n";
+    });
 
     std::vector<const char*> argv;
     argv.reserve(texts.size());
     for (const std::string& text : texts) {
         argv.push_back(text.c_str());
     }
-    // One line, named as the program's other messages are.
-    app.failure_message([](const CLI::App* /*app*/, const CLI::Error& error) {
-        return "tachoria-cli: " + OneLine(error.what()) + " (see --help)\n";
-    });
     try {
         app.parse(static_cast<int>(argv.size()), argv.data());
     } catch (const CLI::ParseError& error) {
@@ -279,27 +336,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return status == 0 ? kSuccess : kUsageError;
     }
 
-    if (catalogueCommand->parsed()) {
-        out << CatalogueText(FormatOf(catalogue));
-        return kSuccess;
-    }
-    if (compareCommand->parsed()) {
-        const CompareOutcome outcome = RunCompare(compare, FormatOf(compareFormat));
-        if (!outcome.text) {
-            err << "tachoria-cli: " << OneLine(outcome.failure) << "\n";
-            return kNoTable;
-        }
-        out << *outcome.text;
-        return kSuccess;
-    }
-    const bool isGeneric = genericCommand->parsed();
-    const Outcome outcome = isGeneric ? GenericTable(generic) : StockTable(stock);
-    if (!outcome.table) {
-        err << "tachoria-cli: " << OneLine(outcome.failure) << "\n";
+    const Outcome<std::string> text = RunSubcommand(commands, requests);
+    if (!text) {
+        err << "tachoria-cli: " << OneLine(text.message()) << "\n";
         return kNoTable;
     }
-    out << FormattedText(*outcome.table,
-                         FormatOf(isGeneric ? static_cast<const FormatRequest&>(generic) : stock));
+    out << *text;
     return kSuccess;
 }
 

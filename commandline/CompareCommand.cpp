@@ -11,21 +11,16 @@ namespace tachoria {
 namespace {
 
 // A setup as read, or the first problem of its fields.
-struct SetupReading {
-    std::optional<Gearing> gearing;
-    std::string failure;
-};
-
-SetupReading ReadSetup(char letter, const std::string& tire, const std::string& axle,
-                       const std::string& gears) {
+Outcome<Gearing> ReadSetup(char letter, const std::string& tire, const std::string& axle,
+                           const std::string& gears) {
     const std::string prefix = std::string("--") + letter + "-";
-    const FieldReading tireReading = ReadOption(tire, ReadTireField, kTireRange);
-    if (!tireReading.value) {
-        return {std::nullopt, OptionProblem(prefix + "tire", tire, tireReading.problem)};
+    const Outcome<double> tireReading = ReadOption(tire, ReadTireField, kTireRange);
+    if (!tireReading) {
+        return Failure{OptionProblem(prefix + "tire", tire, tireReading.message())};
     }
-    const FieldReading axleReading = ReadOption(axle, ReadRatioField, kRatioRange);
-    if (!axleReading.value) {
-        return {std::nullopt, OptionProblem(prefix + "axle", axle, axleReading.problem)};
+    const Outcome<double> axleReading = ReadOption(axle, ReadRatioField, kRatioRange);
+    if (!axleReading) {
+        return Failure{OptionProblem(prefix + "axle", axle, axleReading.message())};
     }
     std::vector<std::string_view> ratios;
     for (std::string_view rest = gears;;) {
@@ -37,21 +32,21 @@ SetupReading ReadSetup(char letter, const std::string& tire, const std::string& 
         rest.remove_prefix(comma + 1);
     }
     if (ratios.size() > kMostGears) {
-        return {std::nullopt,
-                OptionProblem(prefix + "gears", gears,
-                              std::to_string(ratios.size()) + " gears: give 1 to " +
-                                  std::to_string(kMostGears) + " ratios, separated by commas.")};
+        return Failure{OptionProblem(prefix + "gears", gears,
+                                     std::to_string(ratios.size()) + " gears: give 1 to " +
+                                         std::to_string(kMostGears) +
+                                         " ratios, separated by commas.")};
     }
-    std::vector<FieldReading> gearReadings;
+    std::vector<Outcome<double>> gearReadings;
     for (std::size_t i = 0; i < ratios.size(); ++i) {
         gearReadings.push_back(ReadOption(ratios[i], ReadRatioField, kRatioRange));
-        if (!gearReadings.back().value) {
-            return {std::nullopt, OptionProblem(prefix + "gears", gears,
-                                                "gear " + std::to_string(i + 1) + ": " +
-                                                    gearReadings.back().problem)};
+        if (!gearReadings.back()) {
+            return Failure{OptionProblem(
+                prefix + "gears", gears,
+                "gear " + std::to_string(i + 1) + ": " + gearReadings.back().message())};
         }
     }
-    return {GearingOf(tireReading, axleReading, gearReadings), {}};
+    return *GearingOf(tireReading, axleReading, gearReadings);
 }
 
 std::string SetupJson(const std::string& tire, const Gearing& gearing) {
@@ -122,35 +117,34 @@ std::string Written(const std::array<Captioned, 3>& tables, TextFormat format,
 
 }  // namespace
 
-CompareOutcome RunCompare(const CompareOptions& options, TextFormat format) {
-    const SetupReading a = ReadSetup('a', options.aTire, options.aAxle, options.aGears);
-    if (!a.gearing) {
-        return {std::nullopt, a.failure};
+Outcome<std::string> RunCompare(const CompareOptions& options, TextFormat format) {
+    const Outcome<Gearing> a = ReadSetup('a', options.aTire, options.aAxle, options.aGears);
+    if (!a) {
+        return Failure{a.message()};
     }
-    const SetupReading b = ReadSetup('b', options.bTire, options.bAxle, options.bGears);
-    if (!b.gearing) {
-        return {std::nullopt, b.failure};
+    const Outcome<Gearing> b = ReadSetup('b', options.bTire, options.bAxle, options.bGears);
+    if (!b) {
+        return Failure{b.message()};
     }
-    const FieldReading redline = ReadOption(options.redline, ReadRedlineField, kRedlineRange);
-    if (!redline.value) {
-        return {std::nullopt, OptionProblem("--redline", options.redline, redline.problem)};
+    const Outcome<double> redline = ReadOption(options.redline, ReadRedlineField, kRedlineRange);
+    if (!redline) {
+        return Failure{OptionProblem("--redline", options.redline, redline.message())};
     }
     const SpeedUnit unit = options.unit == "kmh" ? SpeedUnit::KMH : SpeedUnit::MPH;
 
     // Every gear row of both setups, as the window shows them.
     const Comparison comparison =
-        Compare(a.gearing, b.gearing, redline.value, unit,
-                std::max(a.gearing->gears.size(), b.gearing->gears.size()));
-    const std::string inputs = "{\"a\": " + SetupJson(options.aTire, *a.gearing) +
-                               ", \"b\": " + SetupJson(options.bTire, *b.gearing) +
-                               ", \"redline\": " + JsonNumber(*redline.value) +
+        Compare(*a, *b, *redline, unit, std::max(a->gears.size(), b->gears.size()));
+    const std::string inputs = "{\"a\": " + SetupJson(options.aTire, *a) +
+                               ", \"b\": " + SetupJson(options.bTire, *b) +
+                               ", \"redline\": " + JsonNumber(*redline) +
                                ", \"unit\": " + JsonString(UnitName(unit)) + "}";
     const std::array<Captioned, 3> tables = {{
         {"cruise", kCruiseCaption, CruiseTable(comparison)},
         {"gears", kGearsCaption, GearTable(comparison)},
         {"speedometer", kSpeedometerCaption, SpeedometerTable(comparison)},
     }};
-    return {Written(tables, format, inputs), {}};
+    return Written(tables, format, inputs);
 }
 
 }  // namespace tachoria

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
+#include "outcome/Outcome.h"
 #include "tables/TableText.h"
 
 // `tachoria-cli compare`: the comparison window's three tables for two
@@ -22,13 +22,8 @@ struct CompareOptions {
     std::string unit;  // "mph" or "kmh"
 };
 
-// What the subcommand prints, or why it prints nothing.
-struct CompareOutcome {
-    std::optional<std::string> text;
-    std::string failure;  // one line naming the option and the reason
-};
-
-// The cruise, gear and speedometer tables, each field read as the window
+// What the subcommand prints, or one line naming the option and the reason
+// it prints nothing. The cruise, gear and speedometer tables, each field read as the window
 // reads it (with "." as the decimal point). text: each table under its
 // caption, cells over the redline marked as the window marks them, then how
 // the numbers are rounded and what the mark means; tsv
@@ -36,6 +31,6 @@ struct CompareOutcome {
 // one object with "cruise", "gears" and "speedometer", each a table as
 // JsonText writes one, whose "inputs" are the two setups, the redline and
 // the unit.
-CompareOutcome RunCompare(const CompareOptions& options, TextFormat format);
+Outcome<std::string> RunCompare(const CompareOptions& options, TextFormat format);
 
 }  // namespace tachoria

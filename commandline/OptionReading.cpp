@@ -17,16 +17,16 @@ bool TooSmallForADouble(std::string_view text) {
 
 }  // namespace
 
-FieldReading ReadOption(std::string_view text, FieldReader read, const InputRange& range) {
+Outcome<double> ReadOption(std::string_view text, FieldReader read, const InputRange& range) {
     const PlainNumberConverter numbers;
-    FieldReading reading = read(text, numbers);
-    if (!reading.value && TooSmallForADouble(text)) {
-        reading.problem = "Too small: type a number " + RangeText(range, numbers) + ".";
+    Outcome<double> reading = read(text, numbers);
+    if (!reading && TooSmallForADouble(text)) {
+        return Failure{"Too small: type a number " + RangeText(range, numbers) + "."};
     }
     return reading;
 }
 
-FieldReading ReadStockTireOption(std::string_view text) {
+Outcome<double> ReadStockTireOption(std::string_view text) {
     if (TireSizeDiameter(text)) {
         return ReadOption(text, ReadTireField, kTireRange);
     }

@@ -11,16 +11,16 @@
 // tables/InputRanges.h, with the reason when not.
 namespace tachoria {
 
-using FieldReader = FieldReading (*)(std::string_view, const NumberConverter&);
+using FieldReader = Outcome<double> (*)(std::string_view, const NumberConverter&);
 
 // `read`'s reading of `text`, except that a positive number too small for a
 // double ("1e-400", or "0.000…01" with hundreds of zeros) is too small for
 // `range`, not zero or too large.
-FieldReading ReadOption(std::string_view text, FieldReader read, const InputRange& range);
+Outcome<double> ReadOption(std::string_view text, FieldReader read, const InputRange& range);
 
 // A tire as the stock page reads it: a size code, or the number the text
 // starts with ("24 in" is 24).
-FieldReading ReadStockTireOption(std::string_view text);
+Outcome<double> ReadStockTireOption(std::string_view text);
 
 // One line for the error stream, naming the option and its text:
 // `--tire "-5": Must be greater than 0: type a number from 5 to 100 in.`

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "arith/Blanks.h"
 #include "arith/Num2String.h"
 #include "arith/NumberReading.h"
+#include "tables/Captions.h"
 
 namespace tachoria {
 namespace {
@@ -15,10 +15,6 @@ constexpr int kRpmTicks = 7;
 
 // Places enough that a line drawn to the speed loses nothing a pixel shows.
 constexpr int kExactPlaces = 9;
-
-std::string Number(double value, int decimals) {
-    return std::string(TrimBlanks(Num2String(value, decimals, 0)));
-}
 
 // Lines and sawtooth of one setup. The lines end at the exact speed of the
 // redline, not at the tables' truncated one, so that they meet it.
@@ -64,7 +60,7 @@ std::string SetupValuesAt(const Chart& chart, Setup setup, double speed) {
             EngineSpeed(speed, chart.unit, *gearing, gearing->gears[i]);
         if (rpm && *rpm <= *chart.redline) {
             text += (text.empty() ? "" : ", ") + GearName(static_cast<int>(i) + 1) + " " +
-                    Number(*rpm, 0);
+                    FixedText(*rpm, 0);
         }
     }
     return std::string(setup == Setup::A ? "A: " : "B: ") +
@@ -72,11 +68,6 @@ std::string SetupValuesAt(const Chart& chart, Setup setup, double speed) {
 }
 
 }  // namespace
-
-std::string GearName(int gear) {
-    static const char* const kNames[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
-    return gear >= 1 && gear <= 6 ? kNames[gear - 1] : std::to_string(gear) + "th";
-}
 
 std::string TickText(double value) { return PlainNumberConverter().ToText(value); }
 
@@ -155,7 +146,7 @@ std::string ValuesAt(const Chart& chart, double speed) {
     // The speed as the readout writes it, and every engine speed at exactly
     // that speed.
     const double shown = std::floor(speed * 10) / 10;
-    std::string text = Number(shown, 1) + " " + std::string(UnitName(chart.unit));
+    std::string text = FixedText(shown, 1) + " " + std::string(UnitName(chart.unit));
     for (const Setup setup : {Setup::A, Setup::B}) {
         const std::string values = SetupValuesAt(chart, setup, shown);
         if (!values.empty()) {
@@ -168,7 +159,7 @@ std::string ValuesAt(const Chart& chart, double speed) {
 std::string ChartDescription(const Comparison& comparison) {
     std::string text = "Engine RPM against road speed, one line per gear; A solid, B dashed";
     if (comparison.redline) {
-        text += "; redline " + Number(*comparison.redline, 0) + " RPM";
+        text += "; redline " + FixedText(*comparison.redline, 0) + " RPM";
     }
     text += ".";
     for (const Setup setup : {Setup::A, Setup::B}) {
@@ -177,7 +168,7 @@ std::string ChartDescription(const Comparison& comparison) {
             const std::optional<double>& speed = setup == Setup::A ? row.aSpeed : row.bSpeed;
             if (speed) {
                 gears += (gears.empty() ? " " : ", ") + GearName(row.gear) + " to " +
-                         Number(*speed, 1) + " " + std::string(UnitName(comparison.unit));
+                         FixedText(*speed, 1) + " " + std::string(UnitName(comparison.unit));
             }
         }
         text += setup == Setup::A ? " A:" : " B:";

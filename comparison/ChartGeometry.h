@@ -40,9 +40,6 @@ struct Chart {
     std::optional<Gearing> b;
 };
 
-// "1st" … "6th".
-std::string GearName(int gear);
-
 // An axis value as a person writes it: "0.2", "5500".
 std::string TickText(double value);
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "arith/Blanks.h"
 #include "arith/Calcs.h"
 #include "arith/Num2String.h"
 
@@ -21,7 +20,7 @@ std::string Text(const std::optional<double>& value, int decimals) {
     if (!value) {
         return std::string(kNoValue);
     }
-    return std::string(TrimBlanks(Num2String(*value, decimals, 0)));
+    return FixedText(*value, decimals);
 }
 
 // Rounded half away from zero to `decimals` places, with its sign: "+4.2",
@@ -115,9 +114,7 @@ std::string OverRedline(const Comparison& comparison, const std::optional<double
 }
 
 Table Titled(std::vector<std::string> headers) {
-    Table table;
-    table.headers = std::move(headers);
-    return table;
+    return Table{.headers = std::move(headers), .kind = TableKind::Comparison};
 }
 
 }  // namespace

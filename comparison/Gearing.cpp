@@ -8,6 +8,7 @@
 #include "arith/Calcs.h"
 #include "arith/TireSize.h"
 #include "catalogue/StockCatalogue.h"
+#include "tables/GenericPage.h"
 #include "tables/InputRanges.h"
 #include "tables/ReadForm.h"
 
@@ -18,25 +19,25 @@ constexpr double kInchesPerMile = 63360;
 
 // A number in `range`, or why the text is not one. The range is named in
 // every reason, so that the user knows what to type.
-FieldReading InRange(std::string_view text, std::optional<double> value, const InputRange& range,
-                     const NumberConverter& numbers) {
+Outcome<double> InRange(std::string_view text, std::optional<double> value, const InputRange& range,
+                        const NumberConverter& numbers) {
     const std::string wanted = "type a number " + RangeText(range, numbers) + ".";
     if (TrimBlanks(text).empty()) {
-        return {std::nullopt, "Empty: " + wanted};
+        return Failure{"Empty: " + wanted};
     }
     if (!value) {
-        return {std::nullopt, "Not a number: " + wanted};
+        return Failure{"Not a number: " + wanted};
     }
     if (*value <= 0) {
-        return {std::nullopt, "Must be greater than 0: " + wanted};
+        return Failure{"Must be greater than 0: " + wanted};
     }
     if (*value < range.least) {
-        return {std::nullopt, "Too small: " + wanted};
+        return Failure{"Too small: " + wanted};
     }
     if (*value > range.most) {
-        return {std::nullopt, "Too large: " + wanted};
+        return Failure{"Too large: " + wanted};
     }
-    return {value, {}};
+    return *value;
 }
 
 }  // namespace
@@ -65,7 +66,8 @@ SetupTexts StockSetupTexts(std::string_view model, std::string_view yearRange,
 
 SetupTexts DefaultSetupTexts(const NumberConverter& numbers) {
     return StockSetupTexts(ModelTexts().front(), YearRangeTexts(ModelTexts().front()).front(),
-                           "3.27", numbers.ToText(24), numbers);
+                           PlainNumberConverter().ToText(kDefaultDiffRatio),
+                           numbers.ToText(kDefaultTireDiameter), numbers);
 }
 
 SetupTexts CompletedSetupTexts(SetupTexts texts, const NumberConverter& numbers) {
@@ -85,24 +87,26 @@ SetupTexts CompletedSetupTexts(SetupTexts texts, const NumberConverter& numbers)
 
 std::string_view UnitName(SpeedUnit unit) { return unit == SpeedUnit::MPH ? "MPH" : "km/h"; }
 
-FieldReading ReadTireField(std::string_view text, const NumberConverter& numbers) {
+Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers) {
     const std::optional<double> code = TireSizeDiameter(text);
-    FieldReading reading = InRange(text, code ? code : numbers.ToNumber(text), kTireRange, numbers);
-    if (!reading.value && reading.problem.starts_with("Not a number")) {
-        reading.problem = "Not a number: type a diameter " + RangeText(kTireRange, numbers) +
-                          ", or a size code such as 185/80R13.";
-    } else if (!reading.value && code) {
-        reading.problem = "The size code gives " + numbers.ToText(std::round(*code * 100) / 100) +
-                          " in: " + reading.problem;
+    Outcome<double> reading =
+        InRange(text, code ? code : numbers.ToNumber(text), kTireRange, numbers);
+    if (!reading && reading.message().starts_with("Not a number")) {
+        return Failure{"Not a number: type a diameter " + RangeText(kTireRange, numbers) +
+                       ", or a size code such as 185/80R13."};
+    }
+    if (!reading && code) {
+        return Failure{"The size code gives " + numbers.ToText(std::round(*code * 100) / 100) +
+                       " in: " + reading.message()};
     }
     return reading;
 }
 
-FieldReading ReadRatioField(std::string_view text, const NumberConverter& numbers) {
+Outcome<double> ReadRatioField(std::string_view text, const NumberConverter& numbers) {
     return InRange(text, numbers.ToNumber(text), kRatioRange, numbers);
 }
 
-FieldReading ReadRedlineField(std::string_view text, const NumberConverter& numbers) {
+Outcome<double> ReadRedlineField(std::string_view text, const NumberConverter& numbers) {
     return InRange(text, numbers.ToNumber(text), kRedlineRange, numbers);
 }
 
@@ -112,17 +116,17 @@ std::string TireDescription(double diameter, const NumberConverter& numbers) {
            PlainNumberConverter().ToText(revolutions) + " revolutions per mile";
 }
 
-std::optional<Gearing> GearingOf(const FieldReading& tire, const FieldReading& axle,
-                                 const std::vector<FieldReading>& gears) {
-    if (!tire.value || !axle.value || gears.empty() || gears.size() > kMostGears) {
+std::optional<Gearing> GearingOf(const Outcome<double>& tire, const Outcome<double>& axle,
+                                 const std::vector<Outcome<double>>& gears) {
+    if (!tire || !axle || gears.empty() || gears.size() > kMostGears) {
         return std::nullopt;
     }
-    Gearing gearing{*tire.value, *axle.value, {}};
-    for (const FieldReading& gear : gears) {
-        if (!gear.value) {
+    Gearing gearing{*tire, *axle, {}};
+    for (const Outcome<double>& gear : gears) {
+        if (!gear) {
             return std::nullopt;
         }
-        gearing.gears.push_back(*gear.value);
+        gearing.gears.push_back(*gear);
     }
     return gearing;
 }

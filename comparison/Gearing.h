@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "arith/NumberReading.h"
+#include "outcome/Outcome.h"
 
 // One gearing to compare: a tire, an axle ratio and one to six forward
 // gears, read from what the user typed, and the speed conversions on it.
@@ -53,25 +54,19 @@ SetupTexts DefaultSetupTexts(const NumberConverter& numbers);
 // fields.
 SetupTexts CompletedSetupTexts(SetupTexts texts, const NumberConverter& numbers);
 
-// A number typed into a field, or why it cannot be used.
-struct FieldReading {
-    std::optional<double> value;
-    std::string problem;  // empty when value is set
-};
-
 // A number in the user's locale within the range that works (the ranges of
 // tables/InputRanges.h); the tire also takes a size code such as
 // "185/80R13". Every problem names the range.
-FieldReading ReadTireField(std::string_view text, const NumberConverter& numbers);
-FieldReading ReadRatioField(std::string_view text, const NumberConverter& numbers);
-FieldReading ReadRedlineField(std::string_view text, const NumberConverter& numbers);
+Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers);
+Outcome<double> ReadRatioField(std::string_view text, const NumberConverter& numbers);
+Outcome<double> ReadRedlineField(std::string_view text, const NumberConverter& numbers);
 
 // What a tire is, for the user: "24.65 in, 818 revolutions per mile".
 std::string TireDescription(double diameter, const NumberConverter& numbers);
 
 // The gearing from its readings, or nothing when any of them has a problem.
-std::optional<Gearing> GearingOf(const FieldReading& tire, const FieldReading& axle,
-                                 const std::vector<FieldReading>& gears);
+std::optional<Gearing> GearingOf(const Outcome<double>& tire, const Outcome<double>& axle,
+                                 const std::vector<Outcome<double>>& gears);
 
 // Engine speed at a road speed in `unit`, in one gear of `gearing`, by the
 // tables' conversion: truncated to whole revolutions (or to `decimals`

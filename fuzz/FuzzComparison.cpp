@@ -47,11 +47,11 @@ std::string FieldText(FuzzedDataProvider& data, const InputRange& range) {
 
 std::optional<Gearing> RandomGearing(FuzzedDataProvider& data) {
     const PlainNumberConverter numbers;
-    const FieldReading tire = ReadTireField(FieldText(data, kTireRange), numbers);
-    const FieldReading axle = ReadRatioField(FieldText(data, kRatioRange), numbers);
-    std::vector<FieldReading> gears(data.ConsumeIntegralInRange<std::size_t>(1, kMostGears));
-    for (FieldReading& gear : gears) {
-        gear = ReadRatioField(FieldText(data, kRatioRange), numbers);
+    const Outcome<double> tire = ReadTireField(FieldText(data, kTireRange), numbers);
+    const Outcome<double> axle = ReadRatioField(FieldText(data, kRatioRange), numbers);
+    std::vector<Outcome<double>> gears;
+    for (auto n = data.ConsumeIntegralInRange<std::size_t>(1, kMostGears); n > 0; --n) {
+        gears.push_back(ReadRatioField(FieldText(data, kRatioRange), numbers));
     }
     return GearingOf(tire, axle, gears);
 }
@@ -90,20 +90,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FuzzedDataProvider data(bytes, size);
     const std::optional<Gearing> a = RandomGearing(data);
     const std::optional<Gearing> b = RandomGearing(data);
-    const FieldReading redline =
+    const Outcome<double> redline =
         ReadRedlineField(FieldText(data, kRedlineRange), PlainNumberConverter());
     const SpeedUnit unit = data.ConsumeBool() ? SpeedUnit::MPH : SpeedUnit::KMH;
 
-    const Comparison comparison = Compare(a, b, redline.value, unit, kMostGears);
+    const Comparison comparison = Compare(a, b, redline.ToOptional(), unit, kMostGears);
     const Table gears = GearTable(comparison);
     for (const Table& table : {CruiseTable(comparison), gears, SpeedometerTable(comparison)}) {
         CheckTable(table);
     }
-    if (redline.value) {
-        CheckUpshifts(gears, a, *redline.value, 1);
-        CheckUpshifts(gears, b, *redline.value, 3);
+    if (redline) {
+        CheckUpshifts(gears, a, *redline, 1);
+        CheckUpshifts(gears, b, *redline, 3);
     }
-    const Chart chart = BuildChart(a, b, redline.value, unit);
+    const Chart chart = BuildChart(a, b, redline.ToOptional(), unit);
     Check(!ShowsExponentOrNan(ChartDescription(comparison)));
     const std::string readout =
         ValuesAt(chart, data.ConsumeFloatingPointInRange(0.0, chart.speedMax));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // The names the user sees for the pages and their inputs: on the window's
@@ -18,5 +19,10 @@ inline constexpr std::string_view kTransmissionCaption = "Transmission Gearing";
 inline constexpr std::string_view kModelCaption = "Model";
 inline constexpr std::string_view kYearRangeCaption = "Year range";
 inline constexpr std::string_view kAxleRatioCaption = "Differential ratio";
+
+// A gear by its number, first gear 1: "1st" … "6th", then "7th" and on.
+std::string GearName(int gear);
+// A gear's column in the tables: "1st Gear".
+std::string GearHeader(int gear);
 
 }  // namespace tachoria

@@ -89,10 +89,11 @@ std::string FileNamePart(std::string_view text) {
 }
 
 std::string TableBaseName(const Table& table) {
-    const TableInputs& inputs = table.inputs;
-    // A "Get RPM" table lists road speeds down its first column.
-    const bool rpm = !table.headers.empty() && table.headers.front() == "MPH";
-    const std::string kind = rpm ? "rpm" : "mph";
+    if (!table.inputs) {
+        return table.kind == TableKind::Catalogue ? "catalogue" : "comparison";
+    }
+    const TableInputs& inputs = *table.inputs;
+    const std::string kind = table.kind == TableKind::GetRPM ? "rpm" : "mph";
     if (inputs.page == TablePage::Stock) {
         const std::string vehicle =
             FileNamePart(Lowered(WithoutParentheses(inputs.model) + " " + inputs.yearRange));

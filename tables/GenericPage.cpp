@@ -46,8 +46,8 @@ Table ComputeGenericTable(TableMode mode, const std::array<GivenText, 3>& texts,
         }
         if (!value || std::isinf(*value)) {
             Table table = EmptyTable(description, std::move(used));
-            table.failure = value ? TooLargeMessage(inputs[i].name, inputs[i].text)
-                                  : NotANumberMessage(inputs[i].name, inputs[i].text);
+            table.failure = Failure{value ? TooLargeMessage(inputs[i].name, inputs[i].text)
+                                          : NotANumberMessage(inputs[i].name, inputs[i].text)};
             return table;
         }
         inputs[i].value = *value;
@@ -67,7 +67,7 @@ Table ShowGenericTable(const GenericPage& page, TableMode mode) {
     Table table = ComputeGenericTable(mode, texts, page.numbers);
     ShowTable(page.list, table);
     if (table.failure) {
-        page.failures.Report(*table.failure);
+        page.failures.Report(table.failure->message);
     }
     return table;
 }

@@ -5,11 +5,22 @@
 #include <string_view>
 #include <vector>
 
+#include "outcome/Outcome.h"
+
 // A result table as a value: what the lists show, and what copying, saving,
 // printing and the command line write out.
 namespace tachoria {
 
 enum class TablePage { Generic, Stock };
+
+// What a table lists: it names the table's files and says which inputs it
+// carries.
+enum class TableKind {
+    GetRPM,      // a page's engine speeds, one row per road speed
+    GetMPH,      // a page's road speeds, one row per engine speed
+    Comparison,  // one of the results of comparing two gearings
+    Catalogue,   // the factory gearings, one per row
+};
 
 // A result that cannot be given (a setup with a bad field) is shown so;
 // files that programs read write it as an empty cell.
@@ -40,12 +51,14 @@ struct TableRow {
 };
 
 struct Table {
-    std::vector<std::string> headers;  // the label column's first
-    std::vector<TableRow> rows;
+    std::vector<std::string> headers = {};  // the label column's first
+    std::vector<TableRow> rows = {};
     // Why the table stopped before its last row; it then holds the rows
     // before the one that failed.
-    std::optional<std::string> failure;
-    TableInputs inputs;
+    std::optional<Failure> failure = {};
+    // What a page's table was computed from; other tables have none.
+    std::optional<TableInputs> inputs = {};
+    TableKind kind = TableKind::GetRPM;
 
     friend bool operator==(const Table&, const Table&) = default;
 };

@@ -215,9 +215,12 @@ std::string AlignedText(const Table& table) {
 }
 
 std::string JsonText(const Table& table) {
+    if (!table.inputs) {
+        return JsonTable(table, {}, "") + "\n";
+    }
     const JsonMember members[] = {
-        {"page", table.inputs.page == TablePage::Stock ? "\"stock\"" : "\"generic\""},
-        {"inputs", PageInputs(table.inputs)},
+        {"page", table.inputs->page == TablePage::Stock ? "\"stock\"" : "\"generic\""},
+        {"inputs", PageInputs(*table.inputs)},
     };
     return JsonTable(table, members, "") + "\n";
 }

@@ -21,7 +21,7 @@ Table ComputeStockTable(TableMode mode, const StockInputs& inputs, std::string_v
     const TableDescription& description = StockTableDescription(mode);
     if (std::isinf(inputs.tireDiameter)) {
         Table table = EmptyTable(description, std::move(used));
-        table.failure = TooLargeMessage(tireName, inputs.tireText);
+        table.failure = Failure{TooLargeMessage(tireName, inputs.tireText)};
         return table;
     }
     const std::array<NamedInput, 1> tire = {
@@ -34,7 +34,7 @@ Table WriteStockTable(ResultList& list, FailureSink& failures, TableMode mode,
     Table table = ComputeStockTable(mode, inputs);
     ShowTable(list, table);
     if (table.failure) {
-        failures.Report(*table.failure);
+        failures.Report(table.failure->message);
     }
     return table;
 }

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "tables/Captions.h"
 #include "tables/DecimalPoint.h"
 #include "tables/InputRanges.h"
 #include "ui/ControlLook.h"

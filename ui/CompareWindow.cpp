@@ -94,6 +94,16 @@ CompareWindow::CompareWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Compare Gearing"));
 
     BuildShortcuts();
+    QWidget* content = BuildContent();
+    BuildScrollArea(*content);
+    ConnectLiveUpdates();
+    FollowFocus(nullptr, QApplication::focusWidget());
+    Recompute();
+    const QSize wanted = content->sizeHint();
+    resize(wanted.width() + 4, wanted.height() + 4);
+}
+
+QWidget* CompareWindow::BuildContent() {
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->addWidget(BuildInputs());
@@ -103,27 +113,28 @@ CompareWindow::CompareWindow(QWidget* parent)
     footnote_->setWordWrap(true);
     footnote_->setFocusPolicy(Qt::TabFocus);  // so that a keyboard reaches it and scrolls to it
     layout->addWidget(footnote_);
+    return content;
+}
 
+void CompareWindow::BuildScrollArea(QWidget& content) {
     // On a small screen the window scrolls rather than running off it.
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
+    scroll->setWidget(&content);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
     scroll_ = scroll;
+}
 
+void CompareWindow::ConnectLiveUpdates() {
     for (SetupEditor* editor : {a_, b_}) {
         connect(editor, &SetupEditor::Changed, this, &CompareWindow::Recompute);
     }
     connect(redline_, &QLineEdit::textChanged, this, &CompareWindow::Recompute);
     connect(unit_, &QComboBox::currentIndexChanged, this, &CompareWindow::Recompute);
-    FollowFocus(nullptr, QApplication::focusWidget());
-    Recompute();
-    const QSize wanted = content->sizeHint();
-    resize(wanted.width() + 4, wanted.height() + 4);
 }
 
 QWidget* CompareWindow::BuildInputs() {
@@ -236,12 +247,11 @@ ComparisonPrintout CompareWindow::Printout() const {
     const auto inputs = [this](const SetupEditor& editor) {
         const SetupTexts texts = editor.Texts();
         QStringList lines;
-        const FieldReading tire = ReadTireField(texts.tire, numbers_);
+        const Outcome<double> tire = ReadTireField(texts.tire, numbers_);
         lines << QStringLiteral("Tire: ") + QString::fromStdString(texts.tire) +
-                     (tire.value ? QStringLiteral(" (") +
-                                       ToQString(TireDescription(*tire.value, numbers_)) +
-                                       QStringLiteral(")")
-                                 : QString());
+                     (tire ? QStringLiteral(" (") + ToQString(TireDescription(*tire, numbers_)) +
+                                 QStringLiteral(")")
+                           : QString());
         lines << QStringLiteral("Axle ratio: ") + QString::fromStdString(texts.axle);
         QStringList gears;
         for (const std::string& gear : texts.gears) {
@@ -306,18 +316,17 @@ void CompareWindow::PrintWholeComparison() { PrintComparison(*this, Printout(), 
 
 void CompareWindow::SaveWholeComparisonPdf() {
     const ComparisonPrintout printout = Printout();
-    AskWhereToSave(
-        *this,
-        {.title = QStringLiteral("Save Comparison as PDF"),
-         .objectName = QStringLiteral("saveComparisonDialog"),
-         .suggestedName = printout.baseName + QStringLiteral(".pdf"),
-         .filter = QStringLiteral("PDF files (*.pdf);;All files (*)"),
-         .suffix = QStringLiteral("pdf")},
-        [this, printout](const QString& path) {
-            if (const std::optional<QString> failure = WriteComparisonPdf(path, printout)) {
-                Report(failure->toStdString());
-            }
-        });
+    AskWhereToSave(*this,
+                   {.title = QStringLiteral("Save Comparison as PDF"),
+                    .objectName = QStringLiteral("saveComparisonDialog"),
+                    .suggestedName = printout.baseName + QStringLiteral(".pdf"),
+                    .filter = QStringLiteral("PDF files (*.pdf);;All files (*)"),
+                    .suffix = QStringLiteral("pdf")},
+                   [this, printout](const QString& path) {
+                       if (const Outcome<> written = WriteComparisonPdf(path, printout); !written) {
+                           Report(written.message());
+                       }
+                   });
 }
 
 QTreeWidget& CompareWindow::NewResultList(const char* name, const QString& accessibleName,
@@ -396,19 +405,19 @@ void CompareWindow::Report(const std::string& message) {
 void CompareWindow::Recompute() {
     const std::optional<Gearing> a = a_->Reading();
     const std::optional<Gearing> b = b_->Reading();
-    const FieldReading redline = ReadRedlineField(redline_->text().toStdString(), numbers_);
-    const QString problem = ToQString(redline.problem);
+    const Outcome<double> redline = ReadRedlineField(redline_->text().toStdString(), numbers_);
+    const QString problem = redline ? QString() : ToQString(redline.message());
     redline_->setToolTip(problem);
     redline_->setAccessibleDescription(problem);
     const QString line = problem.isEmpty() ? problem : QStringLiteral("Redline RPM: ") + problem;
     redlineProblem_->setText(line);
     redlineProblem_->setAccessibleDescription(line);
     redlineProblem_->setVisible(!problem.isEmpty());
-    MarkProblem(*redline_, !redline.value);
+    MarkProblem(*redline_, !redline);
     const SpeedUnit unit = unit_->currentIndex() == 0 ? SpeedUnit::MPH : SpeedUnit::KMH;
 
     const Comparison comparison =
-        Compare(a, b, redline.value, unit, std::max(a_->GearFields(), b_->GearFields()));
+        Compare(a, b, redline.ToOptional(), unit, std::max(a_->GearFields(), b_->GearFields()));
     cruise_ = CruiseTable(comparison);
     gears_ = GearTable(comparison);
     speedometer_ = SpeedometerTable(comparison);
@@ -416,7 +425,7 @@ void CompareWindow::Recompute() {
     ShowIn(*gearList_, gears_, decimalPoint_);
     ShowIn(*speedometerList_, speedometer_, decimalPoint_);
     overRedlineNote_->setVisible(HasNotes(cruise_) || HasNotes(gears_));
-    chart_->SetChart(BuildChart(a, b, redline.value, unit),
+    chart_->SetChart(BuildChart(a, b, redline.ToOptional(), unit),
                      ToQString(WithDecimalPoint(ChartDescription(comparison), decimalPoint_)),
                      decimalPoint_);
 }

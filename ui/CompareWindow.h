@@ -50,9 +50,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The window's parts, in the order the constructor makes them: the
+    // actions, then the content (the setups, the results and the
+    // footnote), the scroll area around it, and the edits that recompute.
+    void BuildShortcuts();
+    QWidget* BuildContent();
     QWidget* BuildInputs();
     QWidget* BuildResults();
-    void BuildShortcuts();
+    void BuildScrollArea(QWidget& content);
+    void ConnectLiveUpdates();
     QTreeWidget& NewResultList(const char* name, const QString& accessibleName,
                                const Table* (CompareWindow::*shown)() const, const QString& title);
     // Both setups, the redline and the unit, in one line for a title:

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "tables/DecimalPoint.h"
+#include "ui/ControlLook.h"
 
 namespace tachoria {
 namespace {
@@ -215,21 +216,22 @@ void PrintComparison(QWidget& parent, const ComparisonPrintout& printout, Failur
         &failures);
 }
 
-std::optional<QString> WriteComparisonPdf(const QString& path, const ComparisonPrintout& printout) {
+Outcome<> WriteComparisonPdf(const QString& path, const ComparisonPrintout& printout) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setDocName(printout.title);
     printer.setPageOrientation(QPageLayout::Portrait);
-    const std::optional<QString> why =
+    const Outcome<> written =
         PaintOnPrinter(printer, [&printout](QPainter& painter, const QRectF& area) {
             PaintComparisonPage(painter, area, printout, QDate::currentDate());
         });
-    if (why) {
-        return QStringLiteral("The comparison could not be written to %1: %2")
-            .arg(QDir::toNativeSeparators(path), *why);
+    if (!written) {
+        return Failure{QStringLiteral("The comparison could not be written to %1: %2")
+                           .arg(QDir::toNativeSeparators(path), ToQString(written.message()))
+                           .toStdString()};
     }
-    return std::nullopt;
+    return written;
 }
 
 }  // namespace tachoria

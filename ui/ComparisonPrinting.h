@@ -57,6 +57,6 @@ void PrintComparison(QWidget& parent, const ComparisonPrintout& printout, Failur
 
 // Writes the printout as a one-page PDF to `path`. Returns why it could
 // not, as a sentence for the user, or nothing.
-std::optional<QString> WriteComparisonPdf(const QString& path, const ComparisonPrintout& printout);
+Outcome<> WriteComparisonPdf(const QString& path, const ComparisonPrintout& printout);
 
 }  // namespace tachoria

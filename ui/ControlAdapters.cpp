@@ -1,8 +1,12 @@
 #include "ui/ControlAdapters.h"
 
+#include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QTreeWidget>
 
 #include "ui/ControlLook.h"
+#include "ui/Recovering.h"
 #include "ui/TwipPage.h"
 
 namespace tachoria {
@@ -41,10 +45,7 @@ int TreeResultList::ColumnCount() const { return tree_.columnCount(); }
 
 void TreeResultList::RemoveColumn(int column) {
     QStringList headers = Headers();
-    Q_ASSERT_X(column >= 1 && column <= headers.size(), "RemoveColumn", "no such column");
-    if (column < 1 || column > headers.size()) {
-        return;
-    }
+    TACHORIA_CHECK(column >= 1 && column <= headers.size(), return void());
     headers.removeAt(column - 1);
     SetHeaderTexts(headers);
 }
@@ -100,16 +101,15 @@ void TreeResultList::SetRowText(int row, std::string_view text) {
 }
 
 void TreeResultList::SetSubItemText(int row, int subItem, std::string_view text) {
-    Q_ASSERT_X(subItem >= 1 && subItem < ColumnCount(), "SetSubItemText", "no such sub-item");
-    QTreeWidgetItem* item = Row(row);
-    if (item != nullptr && subItem >= 1 && subItem < ColumnCount()) {
+    TACHORIA_CHECK(subItem >= 1 && subItem < ColumnCount(), return void());
+    if (QTreeWidgetItem* item = Row(row)) {
         item->setText(subItem, ToQString(text));
     }
 }
 
 QTreeWidgetItem* TreeResultList::Row(int row) const {
     QTreeWidgetItem* item = row >= 1 ? tree_.topLevelItem(row - 1) : nullptr;
-    Q_ASSERT_X(item != nullptr, "TreeResultList", "no such row");
+    TACHORIA_CHECK(item != nullptr, return nullptr);
     return item;
 }
 

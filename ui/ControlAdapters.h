@@ -1,10 +1,13 @@
 #pragma once
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTreeWidget>
+#include <QStringList>
 
 #include "tables/Controls.h"
+
+class QComboBox;
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 // The core's control interfaces over Qt widgets. Each adapter only borrows
 // its widget; the page that owns the widget also owns the adapter, and
@@ -37,9 +40,9 @@ private:
 };
 
 // A QTreeWidget shown as a flat report list. Widths are in twips. A column,
-// row or sub-item number out of range is a fault of the caller: it asserts
-// in debug builds and is ignored otherwise, since an exception must not
-// reach Qt's event loop.
+// row or sub-item number out of range is a fault of the caller: it is
+// logged with its place and ignored (TACHORIA_CHECK), since an exception
+// must not reach Qt's event loop.
 class TreeResultList final : public ResultList {
 public:
     explicit TreeResultList(QTreeWidget& tree) : tree_(tree) {}

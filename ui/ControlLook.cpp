@@ -1,17 +1,18 @@
 #include "ui/ControlLook.h"
 
+#include <QColor>
+#include <QFont>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTreeWidget>
 
 namespace tachoria {
-namespace {
 
-constexpr int kFontPoints = 12;
-
-}  // namespace
+QFont ApplicationFont() { return {QString(kFontFamily), kFontPoints}; }
 
 QFont ArialFont(bool bold) {
-    QFont font(QStringLiteral("Arial"), kFontPoints);
+    QFont font = ApplicationFont();
     font.setBold(bold);
     return font;
 }

@@ -1,18 +1,28 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
-#include <QLineEdit>
 #include <QString>
-#include <QTreeWidget>
 #include <string>
 #include <string_view>
+
+class QColor;
+class QFont;
+class QLineEdit;
+class QTreeWidget;
+class QWidget;
 
 // How the main window's controls look and what they are called, shared by
 // both pages.
 namespace tachoria {
 
-// The window's font, Arial 12, regular or bold.
+// The window's font, Arial 12: menus, message boxes and the printed tables
+// take its family too.
+inline constexpr QLatin1String kFontFamily("Arial");
+inline constexpr int kFontPoints = 12;
+
+// The window's font with only its family and size set, for the whole
+// application, so that menus and message boxes match the window.
+QFont ApplicationFont();
+// The window's font, regular or bold.
 QFont ArialFont(bool bold);
 
 QString ToQString(std::string_view text);

@@ -1,12 +1,17 @@
 #include "ui/GenericPageWidget.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
 #include "tables/Captions.h"
 #include "tables/TireReading.h"
 #include "tables/ToolsGenericMPH.h"
 #include "tables/ToolsGenericRPM.h"
 #include "ui/CommandButton.h"
 #include "ui/ControlLook.h"
-#include "ui/ResultListMenu.h"
+#include "ui/PageControls.h"
 
 namespace tachoria {
 
@@ -43,35 +48,30 @@ GenericPageWidget::GenericPageWidget(QWidget& tabs, FailureSink& failures,
     for (QLineEdit* box : {&TireBox_, &DiffBox_, &TransBox_}) {
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    Gen_GetRPMButton_.setText(QStringLiteral("Get RPM"));
-    Gen_GetMPHButton_.setText(QStringLiteral("Get MPH"));
     Gen_GetRPMButton_.setFont(bold);
     Gen_GetMPHButton_.setFont(bold);
-    SetUpResultList(ListView1_, false);
-    AddResultListMenu(ListView1_, {.shown = [this] { return ShownTable(); },
-                                   .failures = &failures,
-                                   .compare = [this, compare] { compare(CompareTexts()); },
-                                   .title = {},
-                                   .fileName = {}});
+    SetUpPageControls(
+        {.page = *this,
+         .pageName = kGenericPageName,
+         .tire = TireBox_,
+         .getRPM = Gen_GetRPMButton_,
+         .getMPH = Gen_GetMPHButton_,
+         .list = ListView1_,
+         .alternatingRows = false},
+        {.shown = [this] { return ShownTable(); },
+         .failures = failures,
+         .compare = [this, compare] { compare(CompareTexts()); },
+         .tireReading =
+             [this](std::string_view text) { return GenericTireReading(text, numbers_); }});
 
-    // Screen readers announce a control by these; the buttons' captions
-    // repeat on the other page, so they also say which page they are on.
+    // Screen readers announce a control by these.
     Label1_.setBuddy(&TireBox_);
     Label2_.setBuddy(&DiffBox_);
     Label3_.setBuddy(&TransBox_);
     Describe(TireBox_, ToQString(kTireDiameterCaption));
     Describe(DiffBox_, ToQString(kDifferentialCaption));
     Describe(TransBox_, ToQString(kTransmissionCaption));
-    const QString page = ToQString(kGenericPageName);
-    Describe(Gen_GetRPMButton_, QStringLiteral("Get RPM, ") + page);
-    Describe(Gen_GetMPHButton_, QStringLiteral("Get MPH, ") + page);
-    Describe(ListView1_, page + QStringLiteral(" results"));
-    const auto showReading = [this] {
-        ShowTireReading(TireBox_, GenericTireReading(TireBox_.text().toStdString(), numbers_));
-    };
-    showReading();
 
-    connect(&TireBox_, &QLineEdit::textChanged, this, showReading);
     connect(&Gen_GetMPHButton_, &QPushButton::clicked, this,
             &GenericPageWidget::Gen_GetMPHButton_Click);
     connect(&Gen_GetRPMButton_, &QPushButton::clicked, this,

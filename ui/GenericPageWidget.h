@@ -1,9 +1,5 @@
 #pragma once
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTreeWidget>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -13,6 +9,11 @@
 #include "ui/ControlAdapters.h"
 #include "ui/LocaleNumbers.h"
 #include "ui/TwipPage.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
 
 namespace tachoria {
 

@@ -1,7 +1,9 @@
 #include "ui/MainForm.h"
 
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "tables/Captions.h"
 #include "ui/ControlLook.h"

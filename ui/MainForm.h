@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTabWidget>
 #include <QWidget>
 #include <functional>
 
@@ -8,6 +7,8 @@
 #include "ui/CompareWindow.h"
 #include "ui/GenericPageWidget.h"
 #include "ui/StockPageWidget.h"
+
+class QTabWidget;
 
 namespace tachoria {
 

@@ -118,11 +118,12 @@ void AddResultListMenu(QTreeWidget& list, const ResultListCommands& commands) {
     }
     QObject::connect(print, &QAction::triggered, &list, [&list, shown, commands] {
         if (const Table* table = shown()) {
-            PrintTable(
-                list,
-                commands.title ? commands.title(*table) : ToQString(TableTitle(table->inputs)),
-                WithDecimalPoint(*table, commands.decimalPoint), BaseName(commands, *table),
-                commands.failures);
+            PrintTable(list,
+                       commands.title  ? commands.title(*table)
+                       : table->inputs ? ToQString(TableTitle(*table->inputs))
+                                       : QString(),
+                       WithDecimalPoint(*table, commands.decimalPoint), BaseName(commands, *table),
+                       commands.failures);
         }
     });
 

@@ -8,6 +8,7 @@
 
 #include "catalogue/StockCatalogue.h"
 #include "comparison/ChartGeometry.h"
+#include "tables/Captions.h"
 #include "ui/ControlLook.h"
 
 namespace tachoria {
@@ -146,22 +147,21 @@ QString SetupEditor::GearboxText() const { return picker_.currentText(); }
 
 std::optional<Gearing> SetupEditor::Reading() {
     QStringList problems;
-    const auto note = [&problems](const QString& field, const FieldReading& reading) {
-        if (!reading.value) {
-            problems << field + QStringLiteral(": ") + QString::fromStdString(reading.problem);
+    const auto note = [&problems](const QString& field, const Outcome<double>& reading) {
+        if (!reading) {
+            problems << field + QStringLiteral(": ") + ToQString(reading.message());
         }
     };
-    const FieldReading tire = ReadTireField(tire_.text().toStdString(), numbers_);
-    const QString reads =
-        tire.value ? ToQString(TireDescription(*tire.value, numbers_)) : QString();
+    const Outcome<double> tire = ReadTireField(tire_.text().toStdString(), numbers_);
+    const QString reads = tire ? ToQString(TireDescription(*tire, numbers_)) : QString();
     Mark(tire_, tire, reads);
     tireNote_.setText(reads);
     tireNote_.setAccessibleDescription(reads);  // the name says which field
     note(QStringLiteral("Tire"), tire);
-    const FieldReading axle = ReadRatioField(axle_.text().toStdString(), numbers_);
+    const Outcome<double> axle = ReadRatioField(axle_.text().toStdString(), numbers_);
     Mark(axle_, axle, {});
     note(QStringLiteral("Axle ratio"), axle);
-    std::vector<FieldReading> gears;
+    std::vector<Outcome<double>> gears;
     for (int i = 0; i < gearCount_.value(); ++i) {
         QLineEdit& field = *gears_[static_cast<std::size_t>(i)];
         gears.push_back(ReadRatioField(field.text().toStdString(), numbers_));
@@ -228,11 +228,11 @@ void SetupEditor::ShowGearCount(int count) {
     }
 }
 
-void SetupEditor::Mark(QLineEdit& field, const FieldReading& reading, const QString& fine) {
-    const QString problem = QString::fromStdString(reading.problem);
-    MarkProblem(field, !reading.value);
-    field.setToolTip(reading.value ? fine : problem);
-    field.setAccessibleDescription(reading.value ? fine : problem);
+void SetupEditor::Mark(QLineEdit& field, const Outcome<double>& reading, const QString& fine) {
+    const QString shown = reading ? fine : ToQString(reading.message());
+    MarkProblem(field, !reading);
+    field.setToolTip(shown);
+    field.setAccessibleDescription(shown);
 }
 
 }  // namespace tachoria

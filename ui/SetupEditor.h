@@ -45,7 +45,7 @@ private:
     void ShowGearCount(int count);
     // Shows the stock gearbox whose ratios the gear fields hold, if any.
     void MatchGearbox();
-    void Mark(QLineEdit& field, const FieldReading& reading, const QString& fine);
+    void Mark(QLineEdit& field, const Outcome<double>& reading, const QString& fine);
 
     QString letter_;
     const NumberConverter& numbers_;

@@ -1,12 +1,18 @@
 #include "ui/StockPageWidget.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
 #include "tables/Captions.h"
 #include "tables/StockSelection.h"
 #include "tables/TireReading.h"
 #include "ui/CommandButton.h"
 #include "ui/ControlLook.h"
 #include "ui/LocaleNumbers.h"
-#include "ui/ResultListMenu.h"
+#include "ui/PageControls.h"
 
 namespace tachoria {
 
@@ -31,21 +37,23 @@ StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures, const Com
              failures} {
     Label6_.setText(ToQString(kTireDiameterCaption));
     Label5_.setText(QStringLiteral("inches"));
-    StockGetRPMButton_.setText(QStringLiteral("Get RPM"));
-    StockGetMPHButton_.setText(QStringLiteral("Get MPH"));
     Label7_.setText(QStringLiteral("Engine RPM versus MPH"));
     Label7_.setFont(ArialFont(true));
     StockYear_.setEnabled(false);
     StockDiff_.setEnabled(false);
-    SetUpResultList(ListView_, true);
-    AddResultListMenu(ListView_, {.shown = [this] { return ShownTable(); },
-                                  .failures = &failures,
-                                  .compare = [this, compare] { compare(CompareTexts()); },
-                                  .title = {},
-                                  .fileName = {}});
+    SetUpPageControls({.page = *this,
+                       .pageName = kStockPageName,
+                       .tire = StockTire_,
+                       .getRPM = StockGetRPMButton_,
+                       .getMPH = StockGetMPHButton_,
+                       .list = ListView_,
+                       .alternatingRows = true},
+                      {.shown = [this] { return ShownTable(); },
+                       .failures = failures,
+                       .compare = [this, compare] { compare(CompareTexts()); },
+                       .tireReading = &StockTireReading});
 
-    // Screen readers announce a control by these; the buttons' captions
-    // repeat on the other page, so they also say which page they are on.
+    // Screen readers announce a control by these.
     Label6_.setBuddy(&StockTire_);
     Describe(StockTire_, ToQString(kTireDiameterCaption));
     const std::pair<QComboBox*, std::string_view> lists[] = {
@@ -61,16 +69,7 @@ StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures, const Com
         caption->setBuddy(list);
         caption->hide();
     }
-    const QString page = ToQString(kStockPageName);
-    Describe(StockGetRPMButton_, QStringLiteral("Get RPM, ") + page);
-    Describe(StockGetMPHButton_, QStringLiteral("Get MPH, ") + page);
-    Describe(ListView_, page + QStringLiteral(" results"));
-    const auto showReading = [this] {
-        ShowTireReading(StockTire_, StockTireReading(StockTire_.text().toStdString()));
-    };
-    showReading();
 
-    connect(&StockTire_, &QLineEdit::textChanged, this, showReading);
     connect(&StockModel_, &QComboBox::activated, this, &StockPageWidget::StockModel_Click);
     connect(&StockYear_, &QComboBox::activated, this, &StockPageWidget::StockYear_Click);
     connect(&StockDiff_, &QComboBox::activated, this, &StockPageWidget::StockDiff_Click);

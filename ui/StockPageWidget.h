@@ -1,10 +1,5 @@
 #pragma once
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTreeWidget>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -13,6 +8,12 @@
 #include "tables/StockPage.h"
 #include "ui/ControlAdapters.h"
 #include "ui/TwipPage.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
 
 namespace tachoria {
 

@@ -29,7 +29,7 @@ int PixelSize(double points, const QPaintDevice& device) {
 }
 
 QFont PixelFont(int pixels, bool bold) {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(kFontFamily);
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
@@ -207,37 +207,37 @@ void PaintTablePage(QPainter& painter, const QRectF& page, const QString& title,
     if (table.failure) {
         y += line / 2;
         painter.drawText(QRectF(page.left(), y, page.width(), page.bottom() - y), Qt::TextWordWrap,
-                         ToQString(*table.failure));
+                         ToQString(table.failure->message));
     }
     painter.drawText(page, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, PrintedOn(date));
 }
 
-std::optional<QString> PaintOnPrinter(QPrinter& printer, const PagePainter& paint) {
+Outcome<> PaintOnPrinter(QPrinter& printer, const PagePainter& paint) {
     const QString path =
         printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
     // A device or a pipe under the name is written into, never replaced,
     // and may not take a file at all (/dev/full).
     if (const QFileInfo target(path);
         !path.isEmpty() && target.exists() && !target.isFile() && !target.isDir()) {
-        return QStringLiteral("that is not a regular file");
+        return Failure{"that is not a regular file"};
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return WhyNotStarted(printer);
+        return Failure{WhyNotStarted(printer).toStdString()};
     }
     // The painter's origin is the corner of the printable area.
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
     paint(painter, QRectF(0, 0, area.width(), area.height()));
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        return QStringLiteral("the printer stopped with an error");
+        return Failure{"the printer stopped with an error"};
     }
     // Qt's PDF writer does not report a write that failed (a full disk):
     // a whole PDF ends with "%%EOF", and a cut-off one is no use to keep.
     if (!path.isEmpty() && !EndsAsPdf(path)) {
         QFile::remove(path);
-        return QStringLiteral("the file could not be written whole (is the disk full?)");
+        return Failure{"the file could not be written whole (is the disk full?)"};
     }
-    return std::nullopt;
+    return Done{};
 }
 
 void PrintWithDialog(QWidget& parent, PrintJob job, FailureSink* failures) {
@@ -255,11 +255,12 @@ void PrintWithDialog(QWidget& parent, PrintJob job, FailureSink* failures) {
     QObject::connect(
         dialog, &QDialog::accepted, &parent, [printer, job = std::move(job), failures] {
             printer->setDocName(job.documentTitle);
-            const std::optional<QString> why = PaintOnPrinter(*printer, job.paint);
-            if (why && failures != nullptr) {
-                failures->Report(QStringLiteral("The %1 could not be printed to %2: %3")
-                                     .arg(job.what, PrintTarget(*printer), *why)
-                                     .toStdString());
+            const Outcome<> printed = PaintOnPrinter(*printer, job.paint);
+            if (!printed && failures != nullptr) {
+                failures->Report(
+                    QStringLiteral("The %1 could not be printed to %2: %3")
+                        .arg(job.what, PrintTarget(*printer), ToQString(printed.message()))
+                        .toStdString());
             }
         });
     // Held here too, so that the dialog never outlives its printer.

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "outcome/Outcome.h"
 #include "tables/Controls.h"
 #include "tables/Table.h"
 
@@ -60,11 +61,11 @@ void PaintTablePage(QPainter& painter, const QRectF& page, const QString& title,
                     const QDate& date);
 
 // Draws on `printer` with `paint`, given the printable area with the
-// painter's origin at its corner. Returns why nothing could be drawn (the
-// PDF's folder does not exist or is not writable, the printer does not
-// start), or nothing.
+// painter's origin at its corner. Fails saying why nothing could be drawn
+// (the PDF's folder does not exist or is not writable, the printer does not
+// start).
 using PagePainter = std::function<void(QPainter&, const QRectF&)>;
-std::optional<QString> PaintOnPrinter(QPrinter& printer, const PagePainter& paint);
+Outcome<> PaintOnPrinter(QPrinter& printer, const PagePainter& paint);
 
 // What a print dialog prints.
 struct PrintJob {

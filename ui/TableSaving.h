@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
 
+class QWidget;
+
+#include "outcome/Outcome.h"
 #include "tables/Controls.h"
 #include "tables/Table.h"
 
@@ -11,8 +13,8 @@ namespace tachoria {
 // Writes `table` as CSV to `path` through QSaveFile: the file is replaced
 // only once the whole table is written, so a failed write (a read-only
 // folder, a full disk) never leaves a cut-off file where a good one was.
-// Returns an empty string, or why the file could not be written.
-QString SaveTableFile(const Table& table, const QString& path);
+// Says why the file could not be written, if it could not.
+Outcome<> SaveTableFile(const Table& table, const QString& path);
 
 // Asks where to save (AskWhereToSave) and saves a copy of `table` there; a
 // failure is reported to `failures`.

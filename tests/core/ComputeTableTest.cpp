@@ -98,8 +98,8 @@ TEST(ComputeTable, StopsAtTheFirstRowThatCannotBeComputed) {
     ASSERT_EQ(table.rows.size(), 1U);
     EXPECT_EQ(table.rows[0].label, "   10");
     EXPECT_EQ(table.failure,
-              "Tire Diameter \"tiny\" is too large or too small: the table's speeds cannot be "
-              "computed.");
+              Failure{"Tire Diameter \"tiny\" is too large or too small: the table's speeds "
+                      "cannot be computed."});
     EXPECT_EQ(table.inputs, inputs);
 }
 

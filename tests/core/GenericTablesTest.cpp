@@ -91,11 +91,11 @@ TEST(ToolsListView, ShowTableWritesHeadersAndRowsOverWhatWasThere) {
 
 TEST_F(GenericFixture, GetMPHWithEmptyBoxesUsesAndShowsTheDefaults) {
     const Table table = ShowGenericMPH(Page());
-    EXPECT_EQ(table.inputs.page, TablePage::Generic);
-    EXPECT_EQ(table.inputs.tireDiameter, 24);
-    EXPECT_EQ(table.inputs.axleRatio, 3.27);
-    EXPECT_EQ(table.inputs.gearRatios, std::vector<double>{1});
-    EXPECT_EQ(table.inputs.tireText, "24");
+    EXPECT_EQ(table.inputs->page, TablePage::Generic);
+    EXPECT_EQ(table.inputs->tireDiameter, 24);
+    EXPECT_EQ(table.inputs->axleRatio, 3.27);
+    EXPECT_EQ(table.inputs->gearRatios, std::vector<double>{1});
+    EXPECT_EQ(table.inputs->tireText, "24");
     EXPECT_EQ(tire.Text(), "24");
     EXPECT_EQ(diff.Text(), "3.27");
     EXPECT_EQ(trans.Text(), "1");
@@ -213,7 +213,7 @@ TEST_F(GenericFixture, FailuresStopAtTheFirstRowAndAreReportedOnce) {
         failures.messages.clear();
         const Table table = c.getMPH ? ShowGenericMPH(Page()) : ShowGenericRPM(Page());
         EXPECT_EQ(failures.messages, (std::vector<std::string>{c.message}));
-        EXPECT_EQ(table.failure, c.message);
+        EXPECT_EQ(table.failure, Failure{c.message});
         EXPECT_EQ(list.Headers().at(0), c.getMPH ? "RPM" : "MPH");
         EXPECT_TRUE(list.rows.empty());
     }
@@ -231,7 +231,7 @@ TEST(ComputeGenericTable, NamesInputsAsTheCallerDoes) {
     const PlainNumberConverter numbers;
     const Table table = ComputeGenericTable(
         TableMode::GetMPH, {{{"--tire", "24"}, {"--axle", "x"}, {"--gear", "1"}}}, numbers);
-    EXPECT_EQ(table.failure, "--axle \"x\" is not a number.");
+    EXPECT_EQ(table.failure, Failure{"--axle \"x\" is not a number."});
     EXPECT_EQ(table.headers, (std::vector<std::string>{"RPM", "MPH"}));
     const Table good = ComputeGenericTable(TableMode::GetRPM,
                                            {{{kTireDiameterCaption, "185/80R13"},
@@ -239,10 +239,10 @@ TEST(ComputeGenericTable, NamesInputsAsTheCallerDoes) {
                                              {kTransmissionCaption, "2"}}},
                                            numbers);
     EXPECT_FALSE(good.failure);
-    EXPECT_NEAR(good.inputs.tireDiameter, 24.6535, 1e-4);
-    EXPECT_EQ(good.inputs.tireText, "185/80R13");
-    EXPECT_EQ(good.inputs.axleRatio, 3.55);
-    EXPECT_EQ(good.inputs.gearRatios, std::vector<double>{2});
+    EXPECT_NEAR(good.inputs->tireDiameter, 24.6535, 1e-4);
+    EXPECT_EQ(good.inputs->tireText, "185/80R13");
+    EXPECT_EQ(good.inputs->axleRatio, 3.55);
+    EXPECT_EQ(good.inputs->gearRatios, std::vector<double>{2});
 }
 
 TEST_F(GenericFixture, ZeroRatioGivesZeroEngineSpeedsNotAFailure) {

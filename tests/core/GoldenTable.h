@@ -4,12 +4,19 @@
 
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "FakeControls.h"
 #include "tables/Table.h"
 #include "tests/golden/EarlyCarTables.h"
 
 namespace tachoria::testing {
+
+// Golden headers as a table or a list holds them.
+inline std::vector<std::string> Strings(std::span<const std::string_view> texts) {
+    return {texts.begin(), texts.end()};
+}
 
 // Compares a table's rows with golden rows, naming the first row that differs.
 inline void ExpectRows(const Table& table, std::span<const golden::GoldenRow> expected) {

@@ -15,6 +15,7 @@ using golden::kEarlyCarRPM;
 using testing::ExpectRows;
 using testing::FakeResultList;
 using testing::RecordingFailureSink;
+using testing::Strings;
 using Row = std::vector<std::string>;
 
 struct StockFixture : ::testing::Test, testing::FakeStockPage {};
@@ -33,8 +34,7 @@ TEST(WriteStockTable, GivesTheEarlyCarsGoldenTables) {
     FakeResultList list;
     RecordingFailureSink failures;
     const Table rpm = WriteStockTable(list, failures, TableMode::GetRPM, EarlyCar());
-    EXPECT_EQ(list.Headers(),
-              (std::vector<std::string>{"MPH", "1st Gear", "2nd Gear", "3rd Gear", "4th Gear"}));
+    EXPECT_EQ(list.Headers(), Strings(golden::kEarlyCarRPMHeaders));
     for (const auto& column : list.columns) {
         EXPECT_EQ(column.width, 8415 / 5);
     }
@@ -43,7 +43,7 @@ TEST(WriteStockTable, GivesTheEarlyCarsGoldenTables) {
     EXPECT_EQ(rpm.headers, list.Headers());
 
     const Table mph = WriteStockTable(list, failures, TableMode::GetMPH, EarlyCar());
-    EXPECT_EQ(list.Headers().at(0), "RPM");
+    EXPECT_EQ(list.Headers(), Strings(golden::kEarlyCarMPHHeaders));
     ExpectRows(list, kEarlyCarMPH);
     ExpectRows(mph, kEarlyCarMPH);
     EXPECT_TRUE(failures.messages.empty());
@@ -51,13 +51,13 @@ TEST(WriteStockTable, GivesTheEarlyCarsGoldenTables) {
 
 TEST(ComputeStockTable, CarriesTheInputsUsed) {
     const Table table = ComputeStockTable(TableMode::GetRPM, EarlyCar("185/80R13"));
-    EXPECT_EQ(table.inputs.page, TablePage::Stock);
-    EXPECT_EQ(table.inputs.model, "Early Car (1961-1964)");
-    EXPECT_EQ(table.inputs.yearRange, "1961-1963");
-    EXPECT_EQ(table.inputs.axleRatio, 3.27);
-    EXPECT_EQ(table.inputs.gearRatios, (std::vector<double>{3.65, 2.35, 1.44, 1}));
-    EXPECT_NEAR(table.inputs.tireDiameter, 24.6535, 1e-4);
-    EXPECT_EQ(table.inputs.tireText, "185/80R13");
+    EXPECT_EQ(table.inputs->page, TablePage::Stock);
+    EXPECT_EQ(table.inputs->model, "Early Car (1961-1964)");
+    EXPECT_EQ(table.inputs->yearRange, "1961-1963");
+    EXPECT_EQ(table.inputs->axleRatio, 3.27);
+    EXPECT_EQ(table.inputs->gearRatios, (std::vector<double>{3.65, 2.35, 1.44, 1}));
+    EXPECT_NEAR(table.inputs->tireDiameter, 24.6535, 1e-4);
+    EXPECT_EQ(table.inputs->tireText, "185/80R13");
     EXPECT_FALSE(table.failure);
 }
 

@@ -92,8 +92,8 @@ TEST(JsonText, GivesInputsHeadersAndNumericRows) {
     const std::string json = JsonText(EarlyCarRPM());
     EXPECT_NE(json.find("    [10, 1671, 1076, 659, 457],\n"), std::string::npos);
     EXPECT_NE(json.find("    [150, null, null, 9892, 6869]\n  ]\n}\n"), std::string::npos);
-    Table odd{{"a\"b\\c\x01"}, {}, {}, {}};
-    odd.inputs.tireDiameter = std::numeric_limits<double>::infinity();
+    Table odd{.headers = {"a\"b\\c\x01"}, .inputs = TableInputs{}};
+    odd.inputs->tireDiameter = std::numeric_limits<double>::infinity();
     EXPECT_NE(JsonText(odd).find("[\"a\\\"b\\\\c\\u0001\"]"), std::string::npos);
     EXPECT_NE(JsonText(odd).find("\"tireDiameter\": null"), std::string::npos);
 }

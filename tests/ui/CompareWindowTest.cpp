@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QClipboard>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>

@@ -167,6 +167,9 @@ void VerifyWhole(const RecordingEngine& recorded, const Table& table, QStringLis
     }
 }
 
+// What a save or print said went wrong, or "".
+QString Why(const Outcome<>& done) { return done ? QString() : ToQString(done.message()); }
+
 const Table kSmallTable{.headers = {"Gear", "A MPH"},
                         .rows = {{.label = "1", .cells = {"32.9"}, .notes = {}},
                                  {.label = "2", .cells = {"51.1"}, .notes = {}}},
@@ -384,7 +387,7 @@ private slots:
     void failedWriteKeepsThePreviousFile() {
         const QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("kept.csv"));
-        QCOMPARE(SaveTableFile(EarlyCarRPM(), path), QString());
+        QCOMPARE(Why(SaveTableFile(EarlyCarRPM(), path)), QString());
         const QByteArray good = Contents(path);
         QCOMPARE(good.size(), static_cast<qsizetype>(CommaSeparatedText(EarlyCarRPM()).size()));
 
@@ -397,7 +400,7 @@ private slots:
         rlimit small = old;
         small.rlim_cur = static_cast<rlim_t>(good.size()) + 10;
         setrlimit(RLIMIT_FSIZE, &small);
-        const QString error = SaveTableFile(longer, path);
+        const QString error = Why(SaveTableFile(longer, path));
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, previousHandler);
 
@@ -492,7 +495,7 @@ private slots:
             for (const double inches : {7.5, 3.0}) {
                 RecordingPage page(QSizeF(inches, 10), 96);
                 QPainter painter(&page);
-                PaintTablePage(painter, page.Rect(), ToQString(TableTitle(table.inputs)), table,
+                PaintTablePage(painter, page.Rect(), ToQString(TableTitle(*table.inputs)), table,
                                QDate(2026, 12, 7));
                 painter.end();
                 VerifyWithin(page.Recorded(), page.Rect());
@@ -551,13 +554,13 @@ private slots:
 
     void comparisonPdfIsWrittenOrSaysWhyNot() {
         const QString pdf = folder_.filePath(QStringLiteral("comparison.pdf"));
-        QCOMPARE(WriteComparisonPdf(pdf, FilledPrintout()), std::nullopt);
+        QCOMPARE(Why(WriteComparisonPdf(pdf, FilledPrintout())), QString());
         QVERIFY(Contents(pdf).startsWith("%PDF-"));
         QVERIFY(Contents(pdf).size() > 10000);
 
         const QString nowhere = folder_.filePath(QStringLiteral("no/such/folder/comparison.pdf"));
         QCOMPARE(
-            WriteComparisonPdf(nowhere, FilledPrintout()),
+            Why(WriteComparisonPdf(nowhere, FilledPrintout())),
             QStringLiteral("The comparison could not be written to %1: the folder does not exist")
                 .arg(nowhere));
         QVERIFY(!QFile::exists(nowhere));
@@ -570,7 +573,7 @@ private slots:
         small.rlim_cur = 4096;
         setrlimit(RLIMIT_FSIZE, &small);
         const QString full = folder_.filePath(QStringLiteral("full.pdf"));
-        const std::optional<QString> failure = WriteComparisonPdf(full, FilledPrintout());
+        const QString failure = Why(WriteComparisonPdf(full, FilledPrintout()));
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, previousHandler);
         QCOMPARE(failure, QStringLiteral("The comparison could not be written to %1: the file "
@@ -587,8 +590,9 @@ private slots:
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         const QString link = folder_.filePath(QStringLiteral("link.pdf"));
         QVERIFY(QFile::link(pipe, link));
-        QCOMPARE(SaveTableFile(EarlyCarRPM(), pipe), QStringLiteral("that is not a regular file"));
-        QCOMPARE(WriteComparisonPdf(link, FilledPrintout()),
+        QCOMPARE(Why(SaveTableFile(EarlyCarRPM(), pipe)),
+                 QStringLiteral("that is not a regular file"));
+        QCOMPARE(Why(WriteComparisonPdf(link, FilledPrintout())),
                  QStringLiteral("The comparison could not be written to %1: that is not a "
                                 "regular file")
                      .arg(link));

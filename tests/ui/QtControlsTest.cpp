@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -52,15 +53,26 @@ private slots:
         QCOMPARE(list.RowCount(), 0);
     }
 
-#ifdef QT_NO_DEBUG
-    // A number out of range is a caller's fault; in a release build it is
-    // ignored rather than thrown through Qt's event loop.
-    void resultListIgnoresNumbersOutOfRange() {
+    // A number out of range is a caller's fault: in every build it is
+    // logged with the place that found it, and ignored rather than thrown
+    // through Qt's event loop.
+    void resultListLogsAndIgnoresNumbersOutOfRange() {
         QTreeWidget tree;
         TreeResultList list(tree);
         SetHeaders(list, {"RPM", "MPH"}, ColumnMode::Fix);
         const int row = list.AddRow();
         list.SetRowText(row, " 500");
+        const auto expectLogged = [](const char* condition, int times) {
+            const QRegularExpression logged(
+                QStringLiteral(R"(ControlAdapters\.cpp:\d+: "%1" does not hold$)")
+                    .arg(QRegularExpression::escape(QString::fromLatin1(condition))));
+            for (int i = 0; i < times; ++i) {
+                QTest::ignoreMessage(QtWarningMsg, logged);
+            }
+        };
+        expectLogged("item != nullptr", 3);
+        expectLogged("column >= 1 && column <= headers.size()", 1);
+        expectLogged("subItem >= 1 && subItem < ColumnCount()", 2);
         list.RemoveRow(0);
         list.RemoveRow(2);
         list.RemoveColumn(3);
@@ -72,7 +84,6 @@ private slots:
         QCOMPARE(tree.topLevelItem(0)->text(0), QStringLiteral(" 500"));
         QCOMPARE(tree.topLevelItem(0)->text(1), QString());
     }
-#endif
 
     void dropDownListSetsTextWithoutActivating() {
         QComboBox combo;

@@ -1,0 +1,87 @@
+"""Fails when a source includes from a folder its layer may not use.
+
+The rules are read from the table "Folders and what each may use" in
+docs/architecture.md, so the document and the check say the same thing:
+a row names its folders in the first column; the last column names the
+folders it may use in backticks, each described in a row above, "and
+below" adds what those folders may use in turn, "anything above" all that
+the rows above name, and "Qt" allows Qt's headers. A folder may always
+include from itself; a folder of the repository that the table does not
+describe may be included from nowhere.
+
+Usage: check_layers.py <source dir>
+"""
+
+import re
+import sys
+from pathlib import Path
+
+TABLE_HEADING = "## Folders and what each may use"
+FOLDER = re.compile(r"`([\w.-]+/)`")
+QUOTED_INCLUDE = re.compile(r'^\s*#\s*include\s*"(([\w.-]+/)[^"]*)"')
+QT_INCLUDE = re.compile(r"^\s*#\s*include\s*<(Q[^>]*)>")
+ANY_INCLUDE = re.compile(r"^\s*#\s*include\b")
+
+
+def read_rules(document):
+    """Gives {folder: (folders it may use, whether it may use Qt)}."""
+    lines = document.read_text(encoding="utf-8").splitlines()
+    if TABLE_HEADING not in lines:
+        sys.exit(f"{document}: no section {TABLE_HEADING!r}")
+    start = lines.index(TABLE_HEADING)
+    rows = []
+    for line in lines[start + 1 :]:
+        if rows and not line.startswith("|"):
+            break
+        if line.startswith("|"):
+            rows.append([cell.strip() for cell in line.strip("|").split("|")])
+    rules = {}
+    for cells in rows[2:]:  # past the header and its rule
+        folders, may_use = FOLDER.findall(cells[0]), cells[-1]
+        if "anything above" in may_use:
+            allowed = set(rules)
+            allowed.update(*(uses for uses, _ in rules.values()))
+            qt = any(qt for _, qt in rules.values())
+        else:
+            allowed = set(FOLDER.findall(may_use))
+            qt = re.search(r"\bQt\b", may_use) is not None
+            if not allowed <= set(rules):
+                sys.exit(f"{document}: {cells[0]} uses folders described below it")
+            if "and below" in may_use:
+                for folder in list(allowed):
+                    allowed |= rules[folder][0]
+        for folder in folders:
+            rules[folder] = (allowed | {folder}, qt)
+    if not rules:
+        sys.exit(f"{document}: no folders under {TABLE_HEADING!r}")
+    return rules
+
+
+def main():
+    root = Path(sys.argv[1])
+    rules = read_rules(root / "docs" / "architecture.md")
+    files = includes = 0
+    crossings = []
+    for folder, (allowed, qt) in rules.items():
+        for path in sorted((root / folder).rglob("*")):
+            if path.suffix not in (".h", ".cpp"):
+                continue
+            files += 1
+            name = path.relative_to(root).as_posix()
+            text = path.read_text(encoding="utf-8")
+            for number, line in enumerate(text.splitlines(), start=1):
+                includes += ANY_INCLUDE.match(line) is not None
+                quoted, qt_header = QUOTED_INCLUDE.match(line), QT_INCLUDE.match(line)
+                if quoted and (root / quoted[2]).is_dir() and quoted[2] not in allowed:
+                    crossings.append(f"{name}:{number}: {folder} may not include {quoted[1]}")
+                elif qt_header and not qt:
+                    crossings.append(f"{name}:{number}: {folder} may not include <{qt_header[1]}>")
+    if crossings:
+        print("\n".join(crossings))
+        return 1
+    print(f"{files} files, {includes} includes, 0 crossings")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
