@@ -38,6 +38,8 @@ public:
     [[nodiscard]] virtual std::optional<double> ToNumber(std::string_view text) const = 0;
     // The text written into a box for a number.
     [[nodiscard]] virtual std::string ToText(double value) const = 0;
+    // The decimal point the texts use, also inside a tire size ("17,5").
+    [[nodiscard]] virtual char DecimalPoint() const = 0;
 };
 
 // "." as the decimal point, no digit grouping.
@@ -45,6 +47,7 @@ class PlainNumberConverter final : public NumberConverter {
 public:
     [[nodiscard]] std::optional<double> ToNumber(std::string_view text) const override;
     [[nodiscard]] std::string ToText(double value) const override;
+    [[nodiscard]] char DecimalPoint() const override { return '.'; }
 };
 
 }  // namespace tachoria

@@ -173,6 +173,8 @@ std::optional<std::string> UnknownSubcommand(const std::vector<std::string>& arg
     return Quote(args[1]) + " is not a subcommand; the subcommands are " + list + ".";
 }
 
+constexpr std::string_view kTireExamples = "185/80R13, 33x12.50R15 or 818 rev/mi";
+
 // "5 to 100": a range in the options' help, whose sentence names the unit.
 std::string Bounds(const InputRange& range) {
     const PlainNumberConverter numbers;
@@ -201,8 +203,8 @@ CLI::App* AddGenericCommand(CLI::App& app, GenericRequest& generic) {
     CLI::App* command =
         app.add_subcommand("generic", "The Generic Vehicle tables: one gear of any car.");
     command->add_option("--tire", generic.tire,
-                        "tire diameter in inches, " + Bounds(kTireRange) +
-                            ", or a size code such as 185/80R13; " + Default(kDefaultTireDiameter));
+                        "tire diameter in inches, " + Bounds(kTireRange) + ", or a size (" +
+                            std::string(kTireExamples) + "); " + Default(kDefaultTireDiameter));
     command->add_option(
         "--axle", generic.axle,
         "differential (axle) ratio, " + Bounds(kRatioRange) + "; " + Default(kDefaultDiffRatio));
@@ -223,9 +225,9 @@ CLI::App* AddStockCommand(CLI::App& app, StockRequest& stock) {
     command->add_option("--axle", stock.axle, "axle ratio, as the catalogue lists it")->required();
     command
         ->add_option("--tire", stock.tire,
-                     "tire diameter, " + Bounds(kTireRange) +
-                         " in: the number it starts with (\"24 in\" is 24), "
-                         "or a size code such as 185/80R13")
+                     "tire diameter, " + Bounds(kTireRange) + " in: a size (" +
+                         std::string(kTireExamples) +
+                         "), or else the number it starts with (\"24 in\" is 24)")
         ->required();
     AddTableOptions(*command, stock);
     return command;
@@ -245,8 +247,8 @@ CLI::App* AddCompareCommand(CLI::App& app, CompareOptions& compare, FormatReques
         const std::string option = std::string("--") + letter;
         command
             ->add_option(option + "-tire", *tire,
-                         setup + " tire diameter, " + Bounds(kTireRange) +
-                             " in, or a size code such as 185/80R13")
+                         setup + " tire diameter, " + Bounds(kTireRange) + " in, or a size (" +
+                             std::string(kTireExamples) + ")")
             ->required();
         command->add_option(option + "-axle", *axle, setup + " axle ratio, " + Bounds(kRatioRange))
             ->required();

@@ -1,8 +1,8 @@
 #include "commandline/OptionReading.h"
 
 #include "arith/Blanks.h"
-#include "arith/TireSize.h"
 #include "tables/FailureMessage.h"
+#include "tires/TireReader.h"
 
 namespace tachoria {
 namespace {
@@ -27,7 +27,10 @@ Outcome<double> ReadOption(std::string_view text, FieldReader read, const InputR
 }
 
 Outcome<double> ReadStockTireOption(std::string_view text) {
-    if (TireSizeDiameter(text)) {
+    // A size, or a text whose leading number is no diameter, is read whole.
+    const Outcome<Tire> tire = ReadTire(text);
+    if ((tire && tire->form != TireForm::Inches) ||
+        (!tire && ClassifyUnreadTire(text) == UnreadTire::NoDiameter)) {
         return ReadOption(text, ReadTireField, kTireRange);
     }
     const std::string_view rest = TrimLeadingBlanks(text);

@@ -18,8 +18,8 @@ using FieldReader = Outcome<double> (*)(std::string_view, const NumberConverter&
 // `range`, not zero or too large.
 Outcome<double> ReadOption(std::string_view text, FieldReader read, const InputRange& range);
 
-// A tire as the stock page reads it: a size code, or the number the text
-// starts with ("24 in" is 24).
+// A tire as the stock page reads it: a size, or the number the text starts
+// with ("24 in" is 24) unless that number is no diameter ("6.50-13").
 Outcome<double> ReadStockTireOption(std::string_view text);
 
 // One line for the error stream, naming the option and its text:

@@ -1,16 +1,18 @@
 #include "comparison/Gearing.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <numbers>
 
 #include "arith/Blanks.h"
 #include "arith/Calcs.h"
-#include "arith/TireSize.h"
 #include "catalogue/StockCatalogue.h"
+#include "tables/DecimalPoint.h"
 #include "tables/GenericPage.h"
 #include "tables/InputRanges.h"
 #include "tables/ReadForm.h"
+#include "tires/TireReader.h"
 
 namespace tachoria {
 namespace {
@@ -47,11 +49,14 @@ SetupTexts StockSetupTexts(std::string_view model, std::string_view yearRange,
                            const NumberConverter& numbers) {
     SetupTexts texts;
     // The stock page reads "24 in" as 24, with "." in every locale; the
-    // comparison's fields take whole numbers in the user's locale.
-    const double diameter = StockTireDiameter(tire);
-    texts.tire = TireSizeDiameter(tire) || diameter == 0 || !std::isfinite(diameter)
-                     ? std::string(tire)
-                     : numbers.ToText(diameter);
+    // comparison's fields take whole numbers in the user's locale. A size
+    // goes as typed, with the user's decimal point ("235/75R17,5").
+    const Outcome<double> diameter = StockTireDiameter(tire);
+    const Outcome<Tire> size = ReadTire(tire);
+    texts.tire = (size && size->form != TireForm::Inches) || !diameter || *diameter == 0 ||
+                         !std::isfinite(*diameter)
+                     ? WithDecimalPoint(tire, std::string(1, numbers.DecimalPoint()))
+                     : numbers.ToText(*diameter);
     if (axle != kSelectDifferential) {
         texts.axle = numbers.ToText(LeadingNumberValue(axle));
     }
@@ -88,18 +93,23 @@ SetupTexts CompletedSetupTexts(SetupTexts texts, const NumberConverter& numbers)
 std::string_view UnitName(SpeedUnit unit) { return unit == SpeedUnit::MPH ? "MPH" : "km/h"; }
 
 Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers) {
-    const std::optional<double> code = TireSizeDiameter(text);
-    Outcome<double> reading =
-        InRange(text, code ? code : numbers.ToNumber(text), kTireRange, numbers);
-    if (!reading && reading.message().starts_with("Not a number")) {
+    if (const std::optional<double> value = numbers.ToNumber(text);
+        value || TrimBlanks(text).empty()) {
+        return InRange(text, value, kTireRange, numbers);
+    }
+    const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
+    if (tire) {
+        // A size comes within the range already; "24 in" is held to it here.
+        return tire->form == TireForm::Inches ? InRange(text, tire->diameter, kTireRange, numbers)
+                                              : Outcome<double>(tire->diameter);
+    }
+    if (ClassifyUnreadTire(text, numbers.DecimalPoint()) == UnreadTire::NotASize) {
         return Failure{"Not a number: type a diameter " + RangeText(kTireRange, numbers) +
-                       ", or a size code such as 185/80R13."};
+                       ", a size such as 185/80R13, or revolutions per mile such as 818 rev/mi."};
     }
-    if (!reading && code) {
-        return Failure{"The size code gives " + numbers.ToText(std::round(*code * 100) / 100) +
-                       " in: " + reading.message()};
-    }
-    return reading;
+    std::string why = tire.message();
+    why.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(why.front())));
+    return Failure{why + "."};
 }
 
 Outcome<double> ReadRatioField(std::string_view text, const NumberConverter& numbers) {
@@ -110,10 +120,17 @@ Outcome<double> ReadRedlineField(std::string_view text, const NumberConverter& n
     return InRange(text, numbers.ToNumber(text), kRedlineRange, numbers);
 }
 
-std::string TireDescription(double diameter, const NumberConverter& numbers) {
-    const double revolutions = std::round(kInchesPerMile / (std::numbers::pi * diameter));
-    return numbers.ToText(std::round(diameter * 100) / 100) + " in, " +
-           PlainNumberConverter().ToText(revolutions) + " revolutions per mile";
+std::string TireDescription(std::string_view text, double diameter,
+                            const NumberConverter& numbers) {
+    const std::string revolutions =
+        PlainNumberConverter().ToText(std::round(kInchesPerMile / (std::numbers::pi * diameter))) +
+        " revolutions per mile";
+    const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
+    if (!tire || tire->form == TireForm::Inches) {
+        return numbers.ToText(std::round(diameter * 100) / 100) + " in, " + revolutions;
+    }
+    return tire->form == TireForm::RevolutionsPerMile ? tire->readsAs
+                                                      : tire->readsAs + ", " + revolutions;
 }
 
 std::optional<Gearing> GearingOf(const Outcome<double>& tire, const Outcome<double>& axle,

@@ -55,14 +55,16 @@ SetupTexts DefaultSetupTexts(const NumberConverter& numbers);
 SetupTexts CompletedSetupTexts(SetupTexts texts, const NumberConverter& numbers);
 
 // A number in the user's locale within the range that works (the ranges of
-// tables/InputRanges.h); the tire also takes a size code such as
-// "185/80R13". Every problem names the range.
+// tables/InputRanges.h); the tire also takes any size the tire reader
+// knows ("185/80R13", "818 rev/mi", "24 in"). Every problem says what to type.
 Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers);
 Outcome<double> ReadRatioField(std::string_view text, const NumberConverter& numbers);
 Outcome<double> ReadRedlineField(std::string_view text, const NumberConverter& numbers);
 
-// What a tire is, for the user: "24.65 in, 818 revolutions per mile".
-std::string TireDescription(double diameter, const NumberConverter& numbers);
+// What a tire field reads as, shown beside it: "24.65 in, 818 revolutions
+// per mile", or for a size what it was read as: "24.97 in (metric, speed
+// rating Z), 807 revolutions per mile"; "24.66 in" for "818 rev/mi".
+std::string TireDescription(std::string_view text, double diameter, const NumberConverter& numbers);
 
 // The gearing from its readings, or nothing when any of them has a problem.
 std::optional<Gearing> GearingOf(const Outcome<double>& tire, const Outcome<double>& axle,

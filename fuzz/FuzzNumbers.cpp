@@ -1,5 +1,5 @@
-// Typed text becoming a number: the stock page's reading, the plain box
-// conversion and the tire size codes.
+// Typed text becoming a number: the stock page's reading and the plain box
+// conversion. Tire sizes have their own target (FuzzTireReader).
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "arith/NumberReading.h"
-#include "arith/TireSize.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tachoria;
@@ -31,13 +30,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    const auto diameter = TireSizeDiameter(text);
-    const std::string note = TireSizeNote(text);
-    if (diameter.has_value() != !note.empty()) {
-        std::abort();
-    }
-    if (diameter && (!std::isfinite(*diameter) || *diameter <= 0)) {
-        std::abort();
-    }
     return 0;
 }

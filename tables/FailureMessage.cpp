@@ -49,6 +49,10 @@ std::string TooLargeMessage(std::string_view name, std::string_view text) {
     return Named(name, text) + " is too large a number.";
 }
 
+std::string TireMessage(std::string_view name, std::string_view text, std::string_view why) {
+    return Named(name, text) + ": " + std::string(why) + ".";
+}
+
 std::string RowFailureMessage(std::span<const NamedInput> inputs) {
     for (const NamedInput& input : inputs) {
         if (input.divisor && input.value == 0.0) {

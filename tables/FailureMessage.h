@@ -30,6 +30,10 @@ std::string NotANumberMessage(std::string_view name, std::string_view text);
 // Tire Diameter "1e400" is too large a number.
 std::string TooLargeMessage(std::string_view name, std::string_view text);
 
+// Tire Diameter "225/45R": the rim diameter is missing. `why` is the tire
+// reader's reason.
+std::string TireMessage(std::string_view name, std::string_view text, std::string_view why);
+
 // Why rows could not be computed from these inputs: a zero divisor by name,
 // or else numbers too large or too small, naming every input.
 std::string RowFailureMessage(std::span<const NamedInput> inputs);

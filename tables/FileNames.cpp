@@ -1,7 +1,7 @@
 #include "tables/FileNames.h"
 
 #include "arith/NumberReading.h"
-#include "arith/TireSize.h"
+#include "tires/TireReader.h"
 
 namespace tachoria {
 namespace {
@@ -40,10 +40,11 @@ std::string WithoutParentheses(std::string_view text) {
 
 std::string Plain(double value) { return PlainNumberConverter().ToText(value); }
 
-// A size code as typed, else the diameter the table used.
+// A tire size as typed, else the diameter the table used.
 std::string TirePart(const TableInputs& inputs) {
-    return TireSizeDiameter(inputs.tireText) ? FileNamePart(inputs.tireText)
-                                             : FileNamePart(Plain(inputs.tireDiameter));
+    const Outcome<Tire> tire = ReadTire(inputs.tireText);
+    return tire && tire->form != TireForm::Inches ? FileNamePart(inputs.tireText)
+                                                  : FileNamePart(Plain(inputs.tireDiameter));
 }
 
 // "_name-value", or nothing when the value leaves nothing to write.

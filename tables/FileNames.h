@@ -20,8 +20,9 @@ std::string FileNamePart(std::string_view text);
 
 // The base name, without extension, of a main window's table:
 // "stock-rpm_early-car-1961-1963_axle-3.27_tire-185-80R13" or
-// "generic-mph_tire-24_axle-3.27_transmission-1". The tire is its size code
-// when it was typed as one, else its diameter in inches.
+// "generic-mph_tire-24_axle-3.27_transmission-1". The tire is its size
+// when it was typed as one (a code, flotation size or revolutions per mile),
+// else its diameter in inches.
 std::string TableBaseName(const Table& table);
 
 // A compared setup's tire and axle as typed.

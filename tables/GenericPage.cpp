@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "arith/TireSize.h"
 #include "tables/Captions.h"
 #include "tables/FailureMessage.h"
 #include "tables/ToolsListView.h"
+#include "tires/TireReader.h"
 
 namespace tachoria {
 namespace {
@@ -39,10 +39,20 @@ Table ComputeGenericTable(TableMode mode, const std::array<GivenText, 3>& texts,
     used.tireText = texts[kTire].text;
 
     for (std::size_t i = 0; i < inputs.size(); ++i) {
-        // A size code such as "185/80R13" also gives the tire's number.
-        std::optional<double> value = i == kTire ? TireSizeDiameter(inputs[i].text) : std::nullopt;
-        if (!value) {
-            value = numbers.ToNumber(inputs[i].text);
+        std::optional<double> value = numbers.ToNumber(inputs[i].text);
+        // The tire may be any size the reader knows ("185/80R13", "818
+        // rev/mi", "24 in"); a size it cannot read says what is wrong.
+        if (!value && i == kTire) {
+            const Outcome<Tire> tire = ReadTire(inputs[i].text, numbers.DecimalPoint());
+            if (tire) {
+                value = tire->diameter;
+            } else if (ClassifyUnreadTire(inputs[i].text, numbers.DecimalPoint()) !=
+                       UnreadTire::NotASize) {
+                Table table = EmptyTable(description, std::move(used));
+                table.failure =
+                    Failure{TireMessage(inputs[i].name, inputs[i].text, tire.message())};
+                return table;
+            }
         }
         if (!value || std::isinf(*value)) {
             Table table = EmptyTable(description, std::move(used));

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "arith/NumberReading.h"
+#include "tires/TireReader.h"
 
 // The values every calculation beyond the main window's two pages accepts:
 // the comparison, the command line and what comes after them. Outside
@@ -18,7 +19,7 @@ struct InputRange {
     std::string_view unit;  // written after the numbers: "in", "RPM", or none
 };
 
-inline constexpr InputRange kTireRange{.least = 5, .most = 100, .unit = "in"};
+inline constexpr InputRange kTireRange{.least = kSmallestTire, .most = kLargestTire, .unit = "in"};
 inline constexpr InputRange kRatioRange{.least = 0.05, .most = 50, .unit = ""};
 inline constexpr InputRange kRedlineRange{.least = 100, .most = 30000, .unit = "RPM"};
 

@@ -1,23 +1,36 @@
 #include "tables/ReadForm.h"
 
 #include "arith/NumberReading.h"
-#include "arith/TireSize.h"
+#include "tires/TireReader.h"
 
 namespace tachoria {
 
-double StockTireDiameter(std::string_view text) {
-    // A size code is read whole; "185/80R13" is not a 185-inch tire.
-    return TireSizeDiameter(text).value_or(LeadingNumberValue(text));
+Outcome<double> StockTireDiameter(std::string_view text) {
+    // A size is read whole: "185/80R13" is no 185-inch tire.
+    const Outcome<Tire> tire = ReadTire(text);
+    if (tire && tire->form != TireForm::Inches) {
+        return tire->diameter;
+    }
+    if (!tire && ClassifyUnreadTire(text) == UnreadTire::NoDiameter) {
+        return Failure{tire.message()};
+    }
+    return LeadingNumberValue(text);
 }
 
 std::optional<StockInputs> StockInputsOf(std::string_view tire, std::string_view model,
                                          std::string_view yearRange, std::string_view axle) {
     StockInputs inputs;
-    inputs.tireDiameter = StockTireDiameter(tire);
+    const Outcome<double> diameter = StockTireDiameter(tire);
+    if (diameter) {
+        inputs.tireDiameter = *diameter;
+    } else {
+        inputs.tireProblem = Failure{diameter.message()};
+    }
     // The placeholder "<select differential>" reads as 0.
     inputs.axleRatio = LeadingNumberValue(axle);
     inputs.code = GearboxCodeOf(model, yearRange);
-    if (inputs.code == kNoGearbox || inputs.axleRatio == 0.0 || inputs.tireDiameter == 0.0) {
+    if (inputs.code == kNoGearbox || inputs.axleRatio == 0.0 ||
+        (diameter && inputs.tireDiameter == 0.0)) {
         return std::nullopt;
     }
     inputs.ratios = RatioSetOf(inputs.code);

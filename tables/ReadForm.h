@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "catalogue/StockCatalogue.h"
+#include "outcome/Outcome.h"
 #include "tables/Controls.h"
 
 namespace tachoria {
@@ -23,6 +24,9 @@ struct StockControls {
 struct StockInputs {
     GearboxCode code = kNoGearbox;
     double tireDiameter = 0.0;
+    // Why the tire text gives no diameter, when it names a size that does
+    // not work ("6.50-13"); the tables then say so instead of a table.
+    std::optional<Failure> tireProblem;
     RatioSet ratios;
     double axleRatio = 0.0;
     std::string tireText;
@@ -34,15 +38,18 @@ struct StockInputs {
 // model and year range not in the catalogue (a placeholder included), or a
 // tire diameter or axle ratio that reads as 0. Numbers are read with "." as
 // the decimal point in every locale, up to the first character that cannot
-// continue them ("24 in" is 24); the tire may also be a metric size code
-// ("185/80R13").
+// continue them ("24 in" is 24); the tire as StockTireDiameter reads it.
 std::optional<StockInputs> StockInputsOf(std::string_view tire, std::string_view model,
                                          std::string_view yearRange, std::string_view axle);
 
 // The selection on the stock page.
 std::optional<StockInputs> ReadStockInputs(const StockControls& controls);
 
-// The tire diameter the stock page reads from a text.
-double StockTireDiameter(std::string_view text);
+// The tire diameter the stock page reads from a text: a tire size (a metric
+// code, a flotation size, revolutions per mile) as the tire reader reads
+// it, with "." as the decimal point; anything else by the number it starts
+// with ("24 in" is 24, "33x" 33). A text whose leading number is no
+// diameter ("6.50-13", "225/45R") gives the reader's reason instead.
+Outcome<double> StockTireDiameter(std::string_view text);
 
 }  // namespace tachoria

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "arith/NumberReading.h"
-#include "arith/TireSize.h"
 #include "tables/Captions.h"
+#include "tires/TireReader.h"
 
 namespace tachoria {
 namespace {
@@ -12,9 +12,9 @@ namespace {
 // A number as a person writes it: "0.5", not the lists' " .5".
 std::string Plain(double value) { return PlainNumberConverter().ToText(value); }
 
-std::string Tire(const TableInputs& inputs) {
-    const std::string note = TireSizeNote(inputs.tireText);
-    return note.empty() ? Plain(inputs.tireDiameter) + " in" : note;
+std::string TireText(const TableInputs& inputs) {
+    const Outcome<Tire> tire = ReadTire(inputs.tireText);
+    return tire && tire->form != TireForm::Inches ? tire->note : Plain(inputs.tireDiameter) + " in";
 }
 
 }  // namespace
@@ -29,10 +29,10 @@ bool HasNotes(const Table& table) {
 std::string TableTitle(const TableInputs& inputs) {
     if (inputs.page == TablePage::Stock) {
         return std::string(kStockPageName) + ": " + inputs.model + ", " + inputs.yearRange +
-               ", axle " + Plain(inputs.axleRatio) + ", tire " + Tire(inputs);
+               ", axle " + Plain(inputs.axleRatio) + ", tire " + TireText(inputs);
     }
     const double gear = inputs.gearRatios.empty() ? 0.0 : inputs.gearRatios.front();
-    return std::string(kGenericPageName) + ": tire " + Tire(inputs) + ", axle " +
+    return std::string(kGenericPageName) + ": tire " + TireText(inputs) + ", axle " +
            Plain(inputs.axleRatio) + ", transmission " + Plain(gear);
 }
 

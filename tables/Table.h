@@ -33,7 +33,7 @@ struct TableInputs {
     std::vector<double>
         gearRatios;  // one on the generic page; four, first gear first, on the stock
     double axleRatio = 0.0;
-    std::string tireText;  // as typed: "24", "24 in" or a size code such as "185/80R13"
+    std::string tireText;  // as typed: "24", "24 in" or a size such as "185/80R13"
     std::string model;     // the stock page's model line and year range; empty on the generic page
     std::string yearRange;
 

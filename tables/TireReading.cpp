@@ -3,16 +3,17 @@
 #include <cmath>
 
 #include "arith/Blanks.h"
-#include "arith/TireSize.h"
 #include "tables/FailureMessage.h"
 #include "tables/GenericPage.h"
 #include "tables/ReadForm.h"
+#include "tires/TireReader.h"
 
 namespace tachoria {
 namespace {
 
 constexpr std::string_view kHowToWrite =
-    "Type a diameter in inches, or a size code such as 185/80R13.";
+    "Type a diameter in inches, a size such as 185/80R13 or 33x12.50R15, or the revolutions "
+    "per mile from the tire's data, such as 818 rev/mi.";
 
 // What a number read from `text` means for the tables.
 std::string ReadsAs(std::string_view text, double diameter, const NumberConverter& numbers) {
@@ -30,6 +31,11 @@ std::string NotANumber(std::string_view text) {
     return Quote(text) + " is not a number. " + std::string(kHowToWrite);
 }
 
+// Why a size the reader knows gives no diameter.
+std::string NoTire(std::string_view text, const Outcome<Tire>& tire) {
+    return Quote(text) + ": " + tire.message() + ".";
+}
+
 }  // namespace
 
 std::string GenericTireReading(std::string_view text, const NumberConverter& numbers) {
@@ -37,26 +43,34 @@ std::string GenericTireReading(std::string_view text, const NumberConverter& num
         return "Empty: the tables use " + numbers.ToText(kDefaultTireDiameter) + " in. " +
                std::string(kHowToWrite);
     }
-    std::string note = TireSizeNote(text);
-    if (!note.empty()) {
-        return note;
+    if (const std::optional<double> value = numbers.ToNumber(text)) {
+        return ReadsAs(text, *value, numbers);
     }
-    const std::optional<double> value = numbers.ToNumber(text);
-    return value ? ReadsAs(text, *value, numbers) : NotANumber(text);
+    const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
+    if (tire) {
+        return tire->form == TireForm::Inches ? ReadsAs(text, tire->diameter, numbers) : tire->note;
+    }
+    return ClassifyUnreadTire(text, numbers.DecimalPoint()) == UnreadTire::NotASize
+               ? NotANumber(text)
+               : NoTire(text, tire);
 }
 
 std::string StockTireReading(std::string_view text) {
     if (TrimBlanks(text).empty()) {
         return std::string(kHowToWrite);
     }
-    std::string note = TireSizeNote(text);
-    if (!note.empty()) {
-        return note;
+    const Outcome<Tire> tire = ReadTire(text);
+    if (tire && tire->form != TireForm::Inches) {
+        return tire->note;
+    }
+    const Outcome<double> diameter = StockTireDiameter(text);
+    if (!diameter) {
+        return NoTire(text, tire);
     }
     if (ScanLeadingNumber(TrimLeadingBlanks(text)).length == 0) {
         return NotANumber(text);
     }
-    return ReadsAs(text, StockTireDiameter(text), PlainNumberConverter());
+    return ReadsAs(text, *diameter, PlainNumberConverter());
 }
 
 }  // namespace tachoria

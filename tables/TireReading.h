@@ -10,12 +10,12 @@
 // diameter the tables will use.
 namespace tachoria {
 
-// The generic page reads a whole number in the user's locale, or a size
-// code; an empty box takes the default.
+// The generic page reads a whole number in the user's locale, or any tire
+// size the tire reader knows; an empty box takes the default.
 std::string GenericTireReading(std::string_view text, const NumberConverter& numbers);
 
-// The stock page reads the number at the start of the text, with "." as
-// the decimal point, or a size code.
+// The stock page reads a tire size whole, and any other text by the number
+// at its start, with "." as the decimal point (StockTireDiameter).
 std::string StockTireReading(std::string_view text);
 
 }  // namespace tachoria

@@ -19,9 +19,11 @@ Table ComputeStockTable(TableMode mode, const StockInputs& inputs, std::string_v
         used.gearRatios.push_back(inputs.ratios.Of(gear));
     }
     const TableDescription& description = StockTableDescription(mode);
-    if (std::isinf(inputs.tireDiameter)) {
+    if (inputs.tireProblem || std::isinf(inputs.tireDiameter)) {
         Table table = EmptyTable(description, std::move(used));
-        table.failure = Failure{TooLargeMessage(tireName, inputs.tireText)};
+        table.failure = Failure{
+            inputs.tireProblem ? TireMessage(tireName, inputs.tireText, inputs.tireProblem->message)
+                               : TooLargeMessage(tireName, inputs.tireText)};
         return table;
     }
     const std::array<NamedInput, 1> tire = {

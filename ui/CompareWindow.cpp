@@ -249,7 +249,8 @@ ComparisonPrintout CompareWindow::Printout() const {
         QStringList lines;
         const Outcome<double> tire = ReadTireField(texts.tire, numbers_);
         lines << QStringLiteral("Tire: ") + QString::fromStdString(texts.tire) +
-                     (tire ? QStringLiteral(" (") + ToQString(TireDescription(*tire, numbers_)) +
+                     (tire ? QStringLiteral(" (") +
+                                 ToQString(TireDescription(texts.tire, *tire, numbers_)) +
                                  QStringLiteral(")")
                            : QString());
         lines << QStringLiteral("Axle ratio: ") + QString::fromStdString(texts.axle);

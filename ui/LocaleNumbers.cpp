@@ -35,4 +35,11 @@ std::string LocaleNumbers::ToText(double value) const {
     return locale_.toString(value, 'g', kSignificantDigits).toStdString();
 }
 
+char LocaleNumbers::DecimalPoint() const {
+    // Sizes are written in ASCII: a locale whose point is neither "," nor
+    // "." (Arabic's) reads them with ".".
+    const QString point = locale_.decimalPoint();
+    return point == QStringLiteral(",") ? ',' : '.';
+}
+
 }  // namespace tachoria

@@ -14,6 +14,7 @@ public:
     explicit LocaleNumbers(const QLocale& locale = QLocale());
     [[nodiscard]] std::optional<double> ToNumber(std::string_view text) const override;
     [[nodiscard]] std::string ToText(double value) const override;
+    [[nodiscard]] char DecimalPoint() const override;
 
 private:
     QLocale locale_;

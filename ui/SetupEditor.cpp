@@ -153,7 +153,8 @@ std::optional<Gearing> SetupEditor::Reading() {
         }
     };
     const Outcome<double> tire = ReadTireField(tire_.text().toStdString(), numbers_);
-    const QString reads = tire ? ToQString(TireDescription(*tire, numbers_)) : QString();
+    const QString reads =
+        tire ? ToQString(TireDescription(tire_.text().toStdString(), *tire, numbers_)) : QString();
     Mark(tire_, tire, reads);
     tireNote_.setText(reads);
     tireNote_.setAccessibleDescription(reads);  // the name says which field

@@ -201,9 +201,9 @@ TEST(Comparison, FieldsOutsideTheWorkingRangeAreRefused) {
         {ReadTireField, "1e-300", "Too small: type a number from 5 to 100 in."},
         {ReadTireField, "101", "Too large: type a number from 5 to 100 in."},
         {ReadTireField, "x",
-         "Not a number: type a diameter from 5 to 100 in, or a size code such as 185/80R13."},
-        {ReadTireField, "80/50R1",
-         "The size code gives 4.15 in: Too small: type a number from 5 to 100 in."},
+         "Not a number: type a diameter from 5 to 100 in, a size such as 185/80R13, or "
+         "revolutions per mile such as 818 rev/mi."},
+        {ReadTireField, "80/50R1", "The size gives 4.15 in; type a size from 5 to 100 in."},
         {ReadTireField, "185/80R13", ""},
         {ReadRedlineField, "1e308", "Too large: type a number from 100 to 30000 RPM."},
         {ReadRedlineField, "99", "Too small: type a number from 100 to 30000 RPM."},

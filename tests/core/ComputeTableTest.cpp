@@ -111,7 +111,7 @@ TEST(TableTitle, NamesThePageAndTheInputsUsed) {
         {Inputs(TablePage::Generic, 24, {1}, 3.27, "24"),
          "Generic Vehicle: tire 24 in, axle 3.27, transmission 1"},
         {Inputs(TablePage::Generic, 24.6535, {0.5}, 3.55, "185/80R13"),
-         "Generic Vehicle: tire 185/80R13 = 24.65 in, axle 3.55, transmission 0.5"},
+         "Generic Vehicle: tire 185/80R13 = 24.65 in (metric), axle 3.55, transmission 0.5"},
         {Inputs(TablePage::Stock, 24.5, {3.65, 2.35, 1.44, 1}, 3.27, "24.5 in",
                 "Early Car (1961-1964)", "1961-1963"),
          "Stock Corvair Gearing: Early Car (1961-1964), 1961-1963, axle 3.27, tire 24.5 in"},

@@ -4,10 +4,13 @@
 #include <vector>
 
 #include "FakeControls.h"
+#include "comparison/Gearing.h"
 #include "tables/Captions.h"
+#include "tables/ReadForm.h"
 #include "tables/ToolsGenericMPH.h"
 #include "tables/ToolsGenericRPM.h"
 #include "tables/ToolsListView.h"
+#include "tables/ToolsWriteData.h"
 
 namespace tachoria {
 namespace {
@@ -32,6 +35,7 @@ public:
         }
         return PlainNumberConverter().ToNumber(dotted);
     }
+    [[nodiscard]] char DecimalPoint() const override { return ','; }
     [[nodiscard]] std::string ToText(double value) const override {
         std::string text = PlainNumberConverter().ToText(value);
         for (char& c : text) {
@@ -251,6 +255,87 @@ TEST_F(GenericFixture, ZeroRatioGivesZeroEngineSpeedsNotAFailure) {
     EXPECT_TRUE(failures.messages.empty());
     ASSERT_EQ(list.rows.size(), 12U);
     EXPECT_EQ(list.rows[11], (Row{"  120", "    0"}));
+}
+
+// What each place that takes a tire makes of an owner's text: the diameter
+// it uses, or the start of what it says. The stock box reads a text by its
+// leading number unless that number is no diameter; the generic box and the
+// comparison take sizes whole, and the comparison only from 5 to 100 in.
+TEST(TireBoxes, EachPlaceReadsOwnersSizesItsOwnWay) {
+    struct Reading {
+        double diameter;      // 0 when there is none
+        std::string message;  // what is said instead; "" for the stock box's silence
+    };
+    const Reading none{0, ""};
+    const auto is = [](double diameter) { return Reading{diameter, ""}; };
+    const auto says = [](std::string message) { return Reading{0, std::move(message)}; };
+    const struct {
+        const char* text;
+        Reading generic, stock, comparison;
+    } cases[] = {
+        {"24", is(24), is(24), is(24)},
+        {"24 in", is(24), is(24), is(24)},
+        {"150 in", is(150), is(150), says("Too large")},
+        {"225/45ZR17", is(24.9724), is(24.9724), is(24.9724)},
+        {"LT265/75R16 120/116S E", is(31.6496), is(31.6496), is(31.6496)},
+        {"818 rev/mi", is(24.6554), is(24.6554), is(24.6554)},
+        {"165SR15", is(25.6535), is(25.6535), is(25.6535)},
+        {"33x12.50R15", is(33), is(33), is(33)},
+        {"235/75R17.5", is(31.3780), is(31.3780), is(31.3780)},
+        {"33x", says("Tire Diameter \"33x\": there is no width and rim."), is(33),
+         says("There is no width and rim.")},
+        {"6.50-13", says("Tire Diameter \"6.50-13\": an inch-width size"),
+         says("Tire Diameter \"6.50-13\": an inch-width size"), says("An inch-width size")},
+        {"E78-14", says("Tire Diameter \"E78-14\": a letter size"),
+         says("Tire Diameter \"E78-14\": a letter size"), says("A letter size")},
+        {"225/45R", says("Tire Diameter \"225/45R\": the rim diameter is missing."),
+         says("Tire Diameter \"225/45R\": the rim diameter is missing."),
+         says("The rim diameter is missing.")},
+        {"abc", says("Tire Diameter \"abc\" is not a number."), none, says("Not a number")},
+    };
+    const PlainNumberConverter numbers;
+    const auto check = [](const Reading& want, const Table& table) {
+        if (want.message.empty()) {
+            ASSERT_FALSE(table.failure) << table.failure->message;
+            EXPECT_NEAR(table.inputs->tireDiameter, want.diameter, 1e-4);
+        } else {
+            ASSERT_TRUE(table.failure);
+            EXPECT_TRUE(table.failure->message.starts_with(want.message)) << table.failure->message;
+        }
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        check(c.generic, ComputeGenericTable(TableMode::GetRPM,
+                                             {{{std::string(kTireDiameterCaption), c.text},
+                                               {std::string(kDifferentialCaption), "3.27"},
+                                               {std::string(kTransmissionCaption), "1"}}},
+                                             numbers));
+        const std::optional<StockInputs> stock =
+            StockInputsOf(c.text, "Early Car (1961-1964)", "1961-1963", "3.27");
+        if (c.stock.diameter == 0 && c.stock.message.empty()) {
+            EXPECT_FALSE(stock);  // no table, and nothing said
+        } else {
+            ASSERT_TRUE(stock);
+            check(c.stock, ComputeStockTable(TableMode::GetRPM, *stock));
+        }
+        const Outcome<double> field = ReadTireField(c.text, numbers);
+        if (c.comparison.message.empty()) {
+            ASSERT_TRUE(field) << field.message();
+            EXPECT_NEAR(*field, c.comparison.diameter, 1e-4);
+        } else {
+            ASSERT_FALSE(field);
+            EXPECT_TRUE(field.message().starts_with(c.comparison.message)) << field.message();
+        }
+    }
+
+    // Decimals inside a size follow the box's own: the user's in the
+    // generic box and the comparison, "." in the stock box.
+    const CommaNumbers comma;
+    EXPECT_NEAR(*ReadTireField("235/75R17,5", comma), 31.3780, 1e-4);
+    EXPECT_FALSE(ReadTireField("235/75R17.5", comma));
+    EXPECT_NEAR(
+        StockInputsOf("235/75R17.5", "Early Car (1961-1964)", "1961-1963", "3.27")->tireDiameter,
+        31.3780, 1e-4);
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ private slots:
         SetField("axleB", QStringLiteral("3.55"));
         SetField("tireB", QStringLiteral("185/80R13"));
         QCOMPARE(InCompare<QLabel>("tireNoteB").text(),
-                 QStringLiteral("24.65 in, 818 revolutions per mile"));
+                 QStringLiteral("24.65 in (metric), 818 revolutions per mile"));
 
         QCOMPARE(CompareRow("cruise", 2), QStringList({"60", "2747", "2904", "+157", "+5.7"}));
         QCOMPARE(CompareRow("gears", 0), QStringList({"1", "32.9", "3541", "31.1", "3541"}));
@@ -130,8 +130,14 @@ private slots:
         const QString ratios = QStringLiteral("type a number from 0.05 to 50.");
         QTest::newRow("tire word") << "tireB"
                                    << "abc"
-                                   << "Not a number: type a diameter from 5 to 100 in, or a size "
-                                      "code such as 185/80R13.";
+                                   << "Not a number: type a diameter from 5 to 100 in, a size "
+                                      "such as 185/80R13, or revolutions per mile such as 818 "
+                                      "rev/mi.";
+        QTest::newRow("tire inch-width size")
+            << "tireB"
+            << "6.50-13"
+            << "An inch-width size: type the tire's diameter, or its revolutions per mile from the "
+               "tire's data.";
         QTest::newRow("tire tiny") << "tireB"
                                    << "1e-300"
                                    << "Too small: type a number from 5 to 100 in.";

@@ -77,7 +77,8 @@ private slots:
     void tireBoxesTakeSizeCodes() {
         Get<QTabWidget>("StockTab").setCurrentIndex(MainForm::kGenericPage);
         Type("TireBox", QStringLiteral("185/80R13"));
-        QCOMPARE(Get<QLineEdit>("TireBox").toolTip(), QStringLiteral("185/80R13 = 24.65 in"));
+        QCOMPARE(Get<QLineEdit>("TireBox").toolTip(),
+                 QStringLiteral("185/80R13 = 24.65 in (metric)"));
         Click("Gen_GetRPMButton");
         QCOMPARE(Get<QLineEdit>("TireBox").text(), QStringLiteral("185/80R13"));
         QCOMPARE(Row(Get<QTreeWidget>("ListView1"), 0), QStringList({"   10", "  445"}));
@@ -85,7 +86,8 @@ private slots:
 
         SelectEarlyCar();
         Type("StockTire", QStringLiteral("P185/80 R13"));
-        QCOMPARE(Get<QLineEdit>("StockTire").toolTip(), QStringLiteral("P185/80 R13 = 24.65 in"));
+        QCOMPARE(Get<QLineEdit>("StockTire").toolTip(),
+                 QStringLiteral("P185/80 R13 = 24.65 in (metric)"));
         Click("StockGetRPMButton");
         QCOMPARE(Row(Get<QTreeWidget>("ListView"), 0),
                  QStringList({"   10", " 1627", " 1047", " 642", " 445"}));
@@ -97,8 +99,9 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("reading");
-        const QString how =
-            QStringLiteral("Type a diameter in inches, or a size code such as 185/80R13.");
+        const QString how = QStringLiteral(
+            "Type a diameter in inches, a size such as 185/80R13 or 33x12.50R15, or "
+            "the revolutions per mile from the tire's data, such as 818 rev/mi.");
         QTest::newRow("stock: empty") << "StockTire"
                                       << "" << how;
         QTest::newRow("stock: comma") << "StockTire"
@@ -109,7 +112,7 @@ private slots:
                                      << "\"24.5 in\" reads as 24.5 in.";
         QTest::newRow("stock: code without rim") << "StockTire"
                                                  << "185/80R"
-                                                 << "\"185/80R\" reads as 185 in.";
+                                                 << "\"185/80R\": the rim diameter is missing.";
         QTest::newRow("stock: word") << "StockTire"
                                      << "abc"
                                      << "\"abc\" is not a number. " + how;
@@ -131,7 +134,7 @@ private slots:
                                         << "\"24,5\" is not a number. " + how;
         QTest::newRow("generic: code") << "TireBox"
                                        << "195/70-14"
-                                       << "195/70-14 = 24.75 in";
+                                       << "195/70-14 = 24.75 in (metric)";
     }
 
     void tireBoxesSayWhatTheyRead() {

@@ -1,0 +1,265 @@
+#include "tires/TireReader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tachoria {
+namespace {
+
+using enum TireForm;
+
+struct Spelling {
+    std::string text;
+    double diameter;
+    TireForm form;
+};
+
+void ExpectRead(const Spelling& c, char point = '.') {
+    const Outcome<Tire> tire = ReadTire(c.text, point);
+    ASSERT_TRUE(tire.ok()) << '"' << c.text << "\": " << tire.message();
+    EXPECT_NEAR(tire->diameter, c.diameter, 0.01) << c.text;
+    EXPECT_EQ(tire->form, c.form) << c.text;
+}
+
+TEST(TireReader, ReadsEverySpellingOfEachFamily) {
+    const Spelling spellings[] = {
+        // Metric: prefixes, separators, blanks, case, construction letters.
+        {"225/45R17", 24.97, Metric},
+        {"225 45 17", 24.97, Metric},
+        {"225-45-17", 24.97, Metric},
+        {"225/45/17", 24.97, Metric},
+        {"225 / 45 r 17", 24.97, Metric},
+        {"p225/45r17", 24.97, Metric},
+        {"P 225/45R17", 24.97, Metric},
+        {"225/45D17", 24.97, Metric},
+        {"225/45B17", 24.97, Metric},
+        {"185/80R13", 24.65, Metric},
+        {"235-75R15", 28.88, Metric},
+        {"195/50/R16", 23.68, Metric},
+        {"205 / 55 R 16", 24.88, Metric},
+        {"T125/70D16", 22.89, Metric},
+        {"ST225/75R15", 28.29, Metric},
+        {"st 225/75r15", 28.29, Metric},
+        {"P265/75R-15", 30.65, Metric},
+        {"235/75R17.5", 31.38, Metric},
+        {"80/100-21", 27.30, Metric},
+        // A speed rating before the construction letter.
+        {"225/45ZR17", 24.97, Metric},
+        {"185/70VR15", 25.20, Metric},
+        {"185/70 HR 14", 24.20, Metric},
+        {"195/70-HR14", 24.75, Metric},
+        // A service description or load range after the rim.
+        {"225/45R17 94W", 24.97, Metric},
+        {"225/45R17 94W XL", 24.97, Metric},
+        {"225/45ZR17 (94Y) Extra Load M+S", 24.97, Metric},
+        {"LT265/75R16 120/116S E", 31.65, Metric},
+        {"LT 265/75R15 D", 30.65, Metric},
+        {"265/75R16LT", 31.65, Metric},
+        {"205/65R15 C 102/100R", 25.49, Metric},
+        {"205/65R15C", 25.49, Metric},
+        // No aspect ratio: the 82 series.
+        {"165R15", 25.65, MetricNoAspect},
+        {"165SR15", 25.65, MetricNoAspect},
+        {"165 sr 15", 25.65, MetricNoAspect},
+        {"185HR14", 25.94, MetricNoAspect},
+        {"155/R13", 23.01, MetricNoAspect},
+        // Flotation: the first number is the diameter.
+        {"33x12.50R15", 33, Flotation},
+        {"33x12.50-15", 33, Flotation},
+        {"31x10.50R15LT", 31, Flotation},
+        {"31x10.50R15 LT 109Q", 31, Flotation},
+        {"35X12.50R17", 35, Flotation},
+        {"33 x 12.50 R 15", 33, Flotation},
+        {"33\xC3\x97"
+         "12.50R15",
+         33, Flotation},
+        {"LT35x12.50R17", 35, Flotation},
+        // Plain inches, not held to the tire range.
+        {"24", 24, Inches},
+        {"25.5", 25.5, Inches},
+        {"33\"", 33, Inches},
+        {"24 in", 24, Inches},
+        {"24in", 24, Inches},
+        {"24 Inches", 24, Inches},
+        {"0", 0, Inches},
+        {"150", 150, Inches},
+        // Revolutions per mile: 63360 / (pi x revolutions).
+        {"818 rev/mi", 24.655, RevolutionsPerMile},
+        {"818 revs/mile", 24.655, RevolutionsPerMile},
+        {"818 r/mi", 24.655, RevolutionsPerMile},
+        {"818 rev per mile", 24.655, RevolutionsPerMile},
+        {"818REV/MI", 24.655, RevolutionsPerMile},
+    };
+    for (const Spelling& c : spellings) {
+        ExpectRead(c);
+    }
+}
+
+TEST(TireReader, NotesSayWhatWasReadAndHow) {
+    const struct {
+        const char* text;
+        const char* note;
+    } cases[] = {
+        {"225/45ZR17", "225/45ZR17 = 24.97 in (metric, speed rating Z)"},
+        {"  P185/80 \t R13 ", "P185/80 R13 = 24.65 in (metric)"},
+        {"165R15", "165R15 = 25.65 in (metric, no aspect ratio: read as 82-series)"},
+        {"165SR15",
+         "165SR15 = 25.65 in (metric, no aspect ratio: read as 82-series; speed rating S)"},
+        {"33x12.50R15", "33x12.50R15 = 33 in (flotation)"},
+        {"818 rev/mi", "818 rev/mi = 24.66 in"},
+        {"33\"", "33\" = 33 in"},
+        {"24 in", "24 in"},
+        {"25.5", "25.5 in"},
+    };
+    for (const auto& c : cases) {
+        const Outcome<Tire> tire = ReadTire(c.text);
+        ASSERT_TRUE(tire.ok()) << c.text;
+        EXPECT_EQ(tire->note, c.note);
+    }
+}
+
+TEST(TireReader, RefusesWithTheReasonAndNoGuess) {
+    const std::string nines(400, '9');
+    const char* const notATire = "not a diameter, a size code or revolutions per mile";
+    const char* const afterRim =
+        "after the rim comes something other than a load index, speed rating or load range";
+    const char* const inchWidth =
+        "an inch-width size: type the tire's diameter, or its revolutions per mile from the "
+        "tire's data";
+    const char* const letterSize =
+        "a letter size: type the tire's diameter, or its revolutions per mile from the tire's "
+        "data";
+    const struct {
+        std::string text;
+        const char* message;
+    } cases[] = {
+        {"", "nothing is typed"},
+        {"abc", notATire},
+        {"24abc", notATire},
+        {"1e5", notATire},
+        {"818 rpm", notATire},
+        {"818 rev", "write revolutions per mile as rev/mi"},
+        {"-24", "a tire's numbers are never negative"},
+        {"225/-45R17", "a tire's numbers are never negative"},
+        {"P", "the width is missing"},
+        {"225/", "the aspect ratio is missing"},
+        {"P215/", "the aspect ratio is missing"},
+        {"225/45", "the rim diameter is missing"},
+        {"225/45R", "the rim diameter is missing"},
+        {"0/45R17", "there is no width"},
+        {"225/0R17", "there is no aspect ratio"},
+        {"225/45R0", "there is no rim diameter"},
+        {"0 rev/mi", "the revolutions per mile are 0"},
+        {"33x", "there is no width and rim"},
+        {"0x12.50R15", "there is no diameter"},
+        {"33x0R15", "there is no width"},
+        {"33x12.50", "the rim diameter is missing"},
+        {"33x12.50R40", "the rim diameter is not below the tire's diameter"},
+        {"31/10.50R15", "a flotation size is written with an x: diameter x width, then the rim"},
+        {"225/450R17", "the aspect ratio is not between 20 and 120"},
+        {"225/15R17", "the aspect ratio is not between 20 and 120"},
+        {"225/45X17", "the construction letter is not R, D or B"},
+        {"225/45RR17", "the construction letter is not R, D or B"},
+        {"235/75R17,5", "decimals are written with '.'"},
+        // Only a service description, load range or mark may follow the rim, each once.
+        {"225/45R17 junk", afterRim},
+        {"225/45R17 94", afterRim},
+        {"225/45R17 Extra", afterRim},
+        {"225/45R17XL", afterRim},
+        {"225/45R17 XL XL", afterRim},
+        {"225/45R17 94W 95W", afterRim},
+        // Sizes that carry no diameter.
+        {"6.50-13", inchWidth},
+        {"7.00x15", inchWidth},
+        {"6.50x13", inchWidth},
+        {"7.50R16", inchWidth},
+        {"E78-14", letterSize},
+        {"g78-15", letterSize},
+        {"F70-14", letterSize},
+        {"GR70-15", letterSize},
+        // Outside 5 to 100 in, digits enough to overflow a double included.
+        {"4.9x3R2", "the size gives 4.90 in; type a size from 5 to 100 in"},
+        {"101x12.50R15", "the size gives 101.00 in; type a size from 5 to 100 in"},
+        {"335/95R99", "the size gives 124.06 in; type a size from 5 to 100 in"},
+        {"4100 rev/mi", "the size gives 4.92 in; type a size from 5 to 100 in"},
+        {"4033.8 rev/mi", "the size gives just under 5 in; type a size from 5 to 100 in"},
+        {"225/45R" + nines, "the size gives far more than 100 in; type a size from 5 to 100 in"},
+        {nines + "/45R17", "the size gives far more than 100 in; type a size from 5 to 100 in"},
+        {nines + " rev/mi", "the size gives almost 0 in; type a size from 5 to 100 in"},
+        {nines, "the number is too large"},
+    };
+    for (const auto& c : cases) {
+        const Outcome<Tire> tire = ReadTire(c.text);
+        ASSERT_FALSE(tire.ok()) << c.text.substr(0, 40) << " = " << tire->diameter;
+        EXPECT_EQ(tire.message(), c.message) << c.text.substr(0, 40);
+    }
+}
+
+TEST(TireReader, TheTireRangeIsInclusive) {
+    for (const Spelling& c :
+         {Spelling{"5x3R2", 5, Flotation}, Spelling{"100x12.50R15", 100, Flotation},
+          Spelling{"202 rev/mi", 99.84, RevolutionsPerMile}}) {
+        ExpectRead(c);
+    }
+}
+
+TEST(TireReader, ACommaDecimalPointIsTheOnlyOneRead) {
+    for (const Spelling& c :
+         {Spelling{"235/75R17,5", 31.38, Metric}, Spelling{"33x12,50R15", 33, Flotation},
+          Spelling{"25,5", 25.5, Inches}, Spelling{"818,5 rev/mi", 24.64, RevolutionsPerMile}}) {
+        ExpectRead(c, ',');
+    }
+    EXPECT_EQ(ReadTire("225/45ZR17", ',')->note, "225/45ZR17 = 24,97 in (metric, speed rating Z)");
+    EXPECT_EQ(ReadTire("33x12,50R15", ',')->note, "33x12,50R15 = 33 in (flotation)");
+    EXPECT_EQ(ReadTire("25,5", ',')->note, "25,5 in");
+    for (const char* printed : {"235/75R17.5", "33x12.50R15", "25.5"}) {
+        EXPECT_EQ(ReadTire(printed, ',').message(), "decimals are written with ','") << printed;
+    }
+    EXPECT_EQ(ReadTire("4100 rev/mi", ',').message(),
+              "the size gives 4,92 in; type a size from 5 to 100 in");
+}
+
+TEST(TireReader, ClassifiesWhetherAnUnreadTextStartsWithTheDiameter) {
+    using enum UnreadTire;
+    const struct {
+        const char* text;
+        UnreadTire kind;
+    } cases[] = {
+        {"abc", NotASize},
+        {"24abc", NotASize},
+        {"", NotASize},
+        {"1e5", NotASize},
+        {"-24", NotASize},
+        {"818 rpm", NotASize},
+        {"24", NotASize},  // read: nothing to classify
+        {"33x", DiameterFirst},
+        {"26.25x", DiameterFirst},
+        {"33x12.50", DiameterFirst},
+        {"33 x 12.50 R", DiameterFirst},
+        {"LT35x12.50R", DiameterFirst},
+        {"33x12.50R15 junk", DiameterFirst},
+        {"150x12.50R15", DiameterFirst},
+        {"225/45R", NoDiameter},
+        {"P215/", NoDiameter},
+        {"225/", NoDiameter},
+        {"225/45", NoDiameter},
+        {"165R", NoDiameter},
+        {"P", NoDiameter},
+        {"335/95R99", NoDiameter},
+        {"225/45R17 junk", NoDiameter},
+        {"6.50-13", NoDiameter},
+        {"7.00x15", NoDiameter},
+        {"E78-14", NoDiameter},
+        {"818 rev", NoDiameter},
+        {"100 rev/mi", NoDiameter},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ClassifyUnreadTire(c.text), c.kind) << '"' << c.text << '"';
+    }
+    EXPECT_EQ(ClassifyUnreadTire("33x12.50", ','), DiameterFirst);
+    EXPECT_EQ(ClassifyUnreadTire("235/75R17.5", ','), NoDiameter);
+}
+
+}  // namespace
+}  // namespace tachoria

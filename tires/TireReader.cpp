@@ -1,0 +1,636 @@
+#include "tires/TireReader.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "arith/Blanks.h"
+#include "arith/Num2String.h"
+#include "arith/NumberReading.h"
+
+namespace tachoria {
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kInchesPerMile = 63360;
+// A metric size that writes no aspect ratio ("165R15") is of the 82 series.
+constexpr double kUnwrittenAspect = 82;
+// Metric widths are millimetres, far above this even on a moped; a first
+// number below it is a width in inches ("6.50-13", "7.50R16").
+constexpr double kWidestInchWidth = 30;
+// Aspect ratios of metric tires, from low-profile sports to motorcycle
+// sizes: outside them a number was mistyped, or was no aspect ratio at all
+// ("31/10.50R15" means a flotation size).
+constexpr double kLowestAspect = 20;
+constexpr double kHighestAspect = 120;
+// Past this a diameter is shown only as too large: no digits to misread.
+constexpr double kLargestShown = 10000;
+
+constexpr std::string_view kNotATire = "not a diameter, a size code or revolutions per mile";
+constexpr std::string_view kNothing = "nothing is typed";
+constexpr std::string_view kNegative = "a tire's numbers are never negative";
+constexpr std::string_view kTooLarge = "the number is too large";
+constexpr std::string_view kWidthMissing = "the width is missing";
+constexpr std::string_view kAspectMissing = "the aspect ratio is missing";
+constexpr std::string_view kRimMissing = "the rim diameter is missing";
+constexpr std::string_view kNoWidth = "there is no width";
+constexpr std::string_view kNoAspect = "there is no aspect ratio";
+constexpr std::string_view kNoRim = "there is no rim diameter";
+constexpr std::string_view kNoDiameter = "there is no diameter";
+constexpr std::string_view kNoWidthAndRim = "there is no width and rim";
+constexpr std::string_view kNoRevolutions = "the revolutions per mile are 0";
+constexpr std::string_view kRevolutionUnit = "write revolutions per mile as rev/mi";
+constexpr std::string_view kAspectRange = "the aspect ratio is not between 20 and 120";
+constexpr std::string_view kFlotationWithX =
+    "a flotation size is written with an x: diameter x width, then the rim";
+constexpr std::string_view kConstruction = "the construction letter is not R, D or B";
+constexpr std::string_view kAfterRim =
+    "after the rim comes something other than a load index, speed rating or load range";
+constexpr std::string_view kRimTooLarge = "the rim diameter is not below the tire's diameter";
+constexpr std::string_view kInchWidth =
+    "an inch-width size: type the tire's diameter, or its revolutions per mile from the "
+    "tire's data";
+constexpr std::string_view kLetterSize =
+    "a letter size: type the tire's diameter, or its revolutions per mile from the tire's data";
+
+// Units after a plain number, lower case and without blanks.
+constexpr std::array<std::string_view, 5> kInchUnits = {"", "\"", "in", "inch", "inches"};
+constexpr std::array<std::string_view, 10> kRevolutionUnits = {
+    "rev/mi",         "revs/mi",          "rev/mile",   "revs/mile",   "r/mi",
+    "revolutions/mi", "revolutions/mile", "revpermile", "revspermile", "revolutionspermile",
+};
+
+// Speed ratings printed before the construction letter: "SR", "HR", "ZR".
+constexpr std::string_view kSpeedsBeforeConstruction = "qstuhvwyz";
+// Speed symbols of a service description: "94W", "102/100R".
+constexpr std::string_view kSpeedSymbols = "lmnpqrstuhvwyz";
+// Load ranges of light-truck tires, written alone after the size: "E".
+constexpr std::string_view kLoadRanges = "bcdefghjlmn";
+// Other marks after the size that say nothing of its diameter.
+constexpr std::array<std::string_view, 7> kMarks = {"lt",         "xl",  "rf", "sl",
+                                                    "reinforced", "m+s", "m&s"};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+bool IsConstruction(char c) {
+    return std::string_view("rdb").find(Lower(c)) != std::string_view::npos;
+}
+
+std::string Lowered(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), Lower);
+    return lower;
+}
+
+// Lower case without blanks: how a unit is compared, whatever its spacing.
+std::string Squeezed(std::string_view text) {
+    std::string squeezed;
+    for (const char c : text) {
+        if (!IsBlank(c)) {
+            squeezed += Lower(c);
+        }
+    }
+    return squeezed;
+}
+
+template <std::size_t N>
+bool IsOneOf(std::string_view word, const std::array<std::string_view, N>& words) {
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+// The text as the note repeats it: each run of blanks one space.
+std::string Spoken(std::string_view typed) {
+    std::string spoken;
+    for (const char c : typed) {
+        if (!IsBlank(c)) {
+            spoken += c;
+        } else if (!spoken.ends_with(' ')) {
+            spoken += ' ';
+        }
+    }
+    return spoken;
+}
+
+std::string WithPoint(std::string text, char point) {
+    std::replace(text.begin(), text.end(), '.', point);
+    return text;
+}
+
+// A diameter in a note or message: two decimals, "24.97".
+std::string Inches(double diameter, char point) { return WithPoint(FixedText(diameter, 2), point); }
+
+std::string RangeMessage(double diameter, char point) {
+    const auto bound = [point](double value) {
+        return WithPoint(std::string(TrimBlanks(NumberText(value))), point);
+    };
+    std::string shown;
+    if (!(diameter <= kLargestShown)) {
+        shown = "far more than " + bound(kLargestTire);
+    } else if (diameter < kSmallestTire && diameter > kSmallestTire - 0.01) {
+        shown = "just under " + bound(kSmallestTire);  // not "5.00", which would seem to fit
+    } else if (diameter > kLargestTire && diameter < kLargestTire + 0.01) {
+        shown = "just over " + bound(kLargestTire);
+    } else if (diameter < 0.01) {
+        shown = "almost 0";
+    } else {
+        shown = Inches(diameter, point);
+    }
+    return "the size gives " + shown + " in; type a size from " + bound(kSmallestTire) + " to " +
+           bound(kLargestTire) + " in";
+}
+
+bool InRange(double diameter) { return diameter >= kSmallestTire && diameter <= kLargestTire; }
+
+struct Number {
+    double value = 0;          // +infinity for more digits than a double holds
+    std::string_view written;  // as typed, with the caller's decimal point
+};
+
+// Reads a trimmed text from left to right.
+class Cursor {
+public:
+    Cursor(std::string_view text, char point)
+        : text_(text), point_(point), otherPoint_(point == ',' ? '.' : ',') {}
+
+    bool AtEnd() const { return at_ == text_.size(); }
+    std::string_view Rest() const { return text_.substr(at_); }
+    std::size_t Position() const { return at_; }
+    void Restore(std::size_t position) { at_ = position; }
+
+    // True when there was a blank to skip.
+    bool SkipBlanks() {
+        const std::size_t from = at_;
+        while (!AtEnd() && IsBlank(text_[at_])) {
+            ++at_;
+        }
+        return at_ > from;
+    }
+    bool Take(char c) {
+        if (AtEnd() || text_[at_] != c) {
+            return false;
+        }
+        ++at_;
+        return true;
+    }
+    // "x", "X" or "×" in UTF-8.
+    bool TakeTimes() {
+        if (Take('x') || Take('X')) {
+            return true;
+        }
+        if (Rest().starts_with("\xC3\x97")) {
+            at_ += 2;
+            return true;
+        }
+        return false;
+    }
+    std::string_view TakeLetters() {
+        const std::size_t from = at_;
+        while (!AtEnd() && IsLetter(text_[at_])) {
+            ++at_;
+        }
+        return text_.substr(from, at_ - from);
+    }
+    // "P", "LT", "ST" or "T" in front of a metric or flotation size, and the
+    // blanks after it.
+    bool TakePrefix() {
+        const std::size_t from = at_;
+        const std::string prefix = Lowered(TakeLetters());
+        if (prefix == "p" || prefix == "lt" || prefix == "st" || prefix == "t") {
+            SkipBlanks();
+            return true;
+        }
+        at_ = from;
+        return false;
+    }
+    bool AtNumber() const { return NumberAt(at_); }
+    bool AtNegativeNumber() const { return !AtEnd() && text_[at_] == '-' && NumberAt(at_ + 1); }
+    // A decimal written with the point the caller does not use: "17.5" where
+    // the point is ",".
+    bool AtOtherPoint() const {
+        return at_ + 1 < text_.size() && text_[at_] == otherPoint_ && IsDigit(text_[at_ + 1]);
+    }
+    // Digits with at most one decimal point; no sign, no exponent.
+    std::optional<Number> TakeNumber() {
+        if (!AtNumber()) {
+            return std::nullopt;
+        }
+        const std::size_t from = at_;
+        SkipDigits();
+        if (Take(point_)) {
+            SkipDigits();
+        }
+        const std::string_view written = text_.substr(from, at_ - from);
+        std::string digits(written);
+        std::replace(digits.begin(), digits.end(), point_, '.');
+        return Number{ScanLeadingNumber(digits).value, written};
+    }
+
+private:
+    bool NumberAt(std::size_t i) const {
+        return i < text_.size() &&
+               (IsDigit(text_[i]) ||
+                (text_[i] == point_ && i + 1 < text_.size() && IsDigit(text_[i + 1])));
+    }
+    void SkipDigits() {
+        while (!AtEnd() && IsDigit(text_[at_])) {
+            ++at_;
+        }
+    }
+
+    std::string_view text_;
+    char point_;
+    char otherPoint_;
+    std::size_t at_ = 0;
+};
+
+// Why a part of a size could not be read.
+using Problem = std::string;
+
+struct Refusal {
+    std::string message;
+    UnreadTire kind = UnreadTire::NotASize;
+};
+
+using Reading = std::variant<Tire, Refusal>;
+
+std::string DecimalsMessage(char point) {
+    return std::string("decimals are written with '") + point + "'";
+}
+
+// A number a size cannot do without: missing, negative, written with the
+// other decimal point or 0 is refused.
+std::optional<Problem> ReadPart(Cursor& cursor, Number& part, std::string_view missing,
+                                std::string_view zero, const std::string& decimals) {
+    if (cursor.AtEnd()) {
+        return Problem{missing};
+    }
+    if (cursor.AtNegativeNumber()) {
+        return Problem{kNegative};
+    }
+    const std::optional<Number> number = cursor.TakeNumber();
+    if (!number) {
+        return Problem{missing};
+    }
+    if (cursor.AtOtherPoint()) {
+        return Problem{decimals};
+    }
+    if (number->value == 0) {
+        return Problem{zero};
+    }
+    part = *number;
+    return std::nullopt;
+}
+
+// What stands between two numbers of a size: blanks, a "/" or "-", and the
+// construction letter (R, D or B, a speed rating before it: "ZR") with a
+// "-" after it: "/", " ", "R", " ZR ", "-HR", "R-", "/R".
+struct Gap {
+    bool blanks = false;
+    bool separator = false;  // "/" or "-"
+    bool letters = false;
+    bool construction = false;  // the letters are a construction letter
+    char speed = 0;             // the speed rating before it, if any
+
+    bool Any() const { return blanks || separator || letters; }
+};
+
+Gap ReadGap(Cursor& cursor) {
+    Gap gap;
+    gap.blanks = cursor.SkipBlanks();
+    if (cursor.Take('/') || cursor.Take('-')) {
+        gap.separator = true;
+        cursor.SkipBlanks();
+    }
+    const std::string_view letters = cursor.TakeLetters();
+    if (letters.empty()) {
+        return gap;
+    }
+    gap.letters = true;
+    if (letters.size() == 1 && IsConstruction(letters[0])) {
+        gap.construction = true;
+    } else if (letters.size() == 2 && IsConstruction(letters[1]) &&
+               kSpeedsBeforeConstruction.find(Lower(letters[0])) != std::string_view::npos) {
+        gap.construction = true;
+        gap.speed = Upper(letters[0]);
+    }
+    if (gap.construction) {
+        cursor.SkipBlanks();
+        if (cursor.Take('-')) {
+            cursor.SkipBlanks();
+        }
+    }
+    return gap;
+}
+
+// Two or three digits.
+bool TakeLoadIndex(std::string_view& word) {
+    std::size_t digits = 0;
+    while (digits < word.size() && IsDigit(word[digits])) {
+        ++digits;
+    }
+    word.remove_prefix(digits);
+    return digits == 2 || digits == 3;
+}
+
+// "94W", "120/116S", "(93Y)": load index, a second one for dual wheels, and
+// the speed symbol.
+bool IsServiceDescription(std::string_view word) {
+    if (word.starts_with('(') || word.ends_with(')')) {
+        if (word.size() < 2 || !word.starts_with('(') || !word.ends_with(')')) {
+            return false;
+        }
+        word = word.substr(1, word.size() - 2);
+    }
+    if (!TakeLoadIndex(word)) {
+        return false;
+    }
+    if (word.starts_with('/')) {
+        word.remove_prefix(1);
+        if (!TakeLoadIndex(word)) {
+            return false;
+        }
+    }
+    return word.size() == 1 && kSpeedSymbols.find(word[0]) != std::string_view::npos;
+}
+
+// What may follow the rim: "LT" or "C" right after it, then, each after a
+// blank, a service description, a load range letter, and the marks "XL",
+// "RF", "SL", "Reinforced", "Extra Load", "LT", "M+S" or "M&S"; each once.
+std::optional<Problem> ReadAfterRim(Cursor& cursor) {
+    std::vector<std::string> words;
+    if (const std::string glued = Lowered(cursor.TakeLetters()); !glued.empty()) {
+        if (glued != "lt" && glued != "c") {
+            return Problem{kAfterRim};
+        }
+        words.push_back(glued);
+    }
+    if (!cursor.AtEnd() && !IsBlank(cursor.Rest().front())) {
+        return Problem{kAfterRim};
+    }
+    for (std::string_view rest = cursor.Rest(); !(rest = TrimLeadingBlanks(rest)).empty();) {
+        std::size_t end = 0;
+        while (end < rest.size() && !IsBlank(rest[end])) {
+            ++end;
+        }
+        words.push_back(Lowered(rest.substr(0, end)));
+        rest.remove_prefix(end);
+    }
+    int services = 0;
+    int loadRanges = 0;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        const auto before = words.begin() + static_cast<std::ptrdiff_t>(i);
+        if (std::find(words.begin(), before, word) != before) {
+            return Problem{kAfterRim};  // "XL XL"
+        }
+        if (word == "extra" && i + 1 < words.size() && words[i + 1] == "load") {
+            ++i;
+            continue;
+        }
+        const bool service = IsServiceDescription(word);
+        const bool loadRange =
+            word.size() == 1 && kLoadRanges.find(word[0]) != std::string_view::npos;
+        services += service ? 1 : 0;
+        loadRanges += loadRange ? 1 : 0;
+        if (!(service || loadRange || IsOneOf(word, kMarks)) || services > 1 || loadRanges > 1) {
+            return Problem{kAfterRim};
+        }
+    }
+    return std::nullopt;
+}
+
+// "E78-14", "GR70-15": a letter for the load, the aspect ratio, the rim.
+bool IsLetterSize(std::string_view typed) {
+    std::size_t at = 1;
+    if (typed.empty() || Lower(typed[0]) < 'a' || Lower(typed[0]) > 'n') {
+        return false;
+    }
+    if (at < typed.size() && Lower(typed[at]) == 'r') {
+        ++at;
+    }
+    return at + 1 < typed.size() && IsDigit(typed[at]) && IsDigit(typed[at + 1]) &&
+           (at + 2 == typed.size() || !IsDigit(typed[at + 2]));
+}
+
+Reading ReadInches(std::string_view typed, const Number& number, std::string_view unit) {
+    if (!std::isfinite(number.value)) {
+        return Refusal{std::string(kTooLarge), UnreadTire::NotASize};
+    }
+    const std::string inches = std::string(number.written) + " in";
+    const bool plain = unit.empty() || unit == "in";
+    return Tire{number.value, TireForm::Inches, plain ? inches : Spoken(typed) + " = " + inches,
+                inches};
+}
+
+Reading ReadRevolutions(std::string_view typed, const Number& revolutions, char point) {
+    if (revolutions.value == 0) {
+        return Refusal{std::string(kNoRevolutions), UnreadTire::NoDiameter};
+    }
+    const double diameter = kInchesPerMile / (std::numbers::pi * revolutions.value);
+    if (!InRange(diameter)) {
+        return Refusal{RangeMessage(diameter, point), UnreadTire::NoDiameter};
+    }
+    const std::string readsAs = Inches(diameter, point) + " in";
+    return Tire{diameter, TireForm::RevolutionsPerMile, Spoken(typed) + " = " + readsAs, readsAs};
+}
+
+// "33x12.50R15": diameter, "x", width, then the rim as a metric size has it.
+Reading ReadFlotation(Cursor& cursor, std::string_view typed, const Number& diameter, char point) {
+    // Unfinished or faulty, its first number is the diameter still.
+    const auto refuse = [](std::string_view message) {
+        return Refusal{std::string(message), UnreadTire::DiameterFirst};
+    };
+    const std::string decimals = DecimalsMessage(point);
+    if (diameter.value == 0) {
+        return refuse(kNoDiameter);
+    }
+    cursor.SkipBlanks();
+    if (cursor.AtEnd()) {
+        return refuse(kNoWidthAndRim);
+    }
+    Number width;
+    if (const auto problem = ReadPart(cursor, width, kWidthMissing, kNoWidth, decimals)) {
+        return refuse(*problem);
+    }
+    if (diameter.value < width.value) {
+        return Refusal{std::string(kInchWidth), UnreadTire::NoDiameter};  // "7.00x15"
+    }
+    const Gap gap = ReadGap(cursor);
+    if (gap.letters && !gap.construction) {
+        return refuse(kConstruction);
+    }
+    if (!gap.Any() && !cursor.AtEnd()) {
+        return refuse(kRimMissing);
+    }
+    Number rim;
+    if (const auto problem = ReadPart(cursor, rim, kRimMissing, kNoRim, decimals)) {
+        return refuse(*problem);
+    }
+    if (rim.value >= diameter.value) {
+        return refuse(kRimTooLarge);
+    }
+    if (const auto problem = ReadAfterRim(cursor)) {
+        return refuse(*problem);
+    }
+    if (!InRange(diameter.value)) {
+        return refuse(RangeMessage(diameter.value, point));
+    }
+    std::string readsAs = std::string(diameter.written) + " in (flotation";
+    if (gap.speed != 0) {
+        readsAs += std::string(", speed rating ") + gap.speed;
+    }
+    readsAs += ")";
+    return Tire{diameter.value, TireForm::Flotation, Spoken(typed) + " = " + readsAs, readsAs};
+}
+
+// "225/45ZR17", "165R15": width in millimetres, aspect ratio in percent (82
+// when not written), construction, rim in inches.
+Reading ReadMetric(Cursor& cursor, std::string_view typed, const Number& width, bool prefixed,
+                   char point) {
+    const Gap first = ReadGap(cursor);
+    const bool isSize =
+        prefixed || first.separator || first.construction || (first.blanks && cursor.AtNumber());
+    if (!isSize) {
+        return Refusal{std::string(kNotATire), UnreadTire::NotASize};  // "24abc"
+    }
+    // Whatever is wrong, its first number is a width, not a diameter.
+    const auto refuse = [](std::string_view message) {
+        return Refusal{std::string(message), UnreadTire::NoDiameter};
+    };
+    const std::string decimals = DecimalsMessage(point);
+    if (width.value == 0) {
+        return refuse(kNoWidth);
+    }
+    double aspect = kUnwrittenAspect;
+    char speed = first.speed;
+    if (first.construction) {
+        if (width.value < kWidestInchWidth) {
+            return refuse(kInchWidth);
+        }
+    } else {
+        if (first.letters || (!first.Any() && !cursor.AtEnd())) {
+            return refuse(kAspectMissing);
+        }
+        Number written;
+        if (const auto problem = ReadPart(cursor, written, kAspectMissing, kNoAspect, decimals)) {
+            return refuse(*problem);
+        }
+        if (width.value < kWidestInchWidth) {
+            return refuse(kInchWidth);
+        }
+        if (written.value < kLowestAspect && width.value <= kLargestTire) {
+            return refuse(kFlotationWithX);
+        }
+        if (written.value < kLowestAspect || written.value > kHighestAspect) {
+            return refuse(kAspectRange);
+        }
+        const Gap second = ReadGap(cursor);
+        if (second.letters && !second.construction) {
+            return refuse(kConstruction);
+        }
+        if (!second.Any() && !cursor.AtEnd()) {
+            return refuse(kRimMissing);
+        }
+        aspect = written.value;
+        speed = second.speed;
+    }
+    Number rim;
+    if (const auto problem = ReadPart(cursor, rim, kRimMissing, kNoRim, decimals)) {
+        return refuse(*problem);
+    }
+    if (const auto problem = ReadAfterRim(cursor)) {
+        return refuse(*problem);
+    }
+    const double diameter = rim.value + 2 * width.value * aspect / 100 / kMillimetresPerInch;
+    if (!InRange(diameter)) {
+        return refuse(RangeMessage(diameter, point));
+    }
+    std::string readsAs = Inches(diameter, point) + " in (metric";
+    if (first.construction) {
+        readsAs += ", no aspect ratio: read as 82-series";
+    }
+    if (speed != 0) {
+        readsAs += first.construction ? "; speed rating " : ", speed rating ";
+        readsAs += speed;
+    }
+    readsAs += ")";
+    return Tire{diameter, first.construction ? TireForm::MetricNoAspect : TireForm::Metric,
+                Spoken(typed) + " = " + readsAs, readsAs};
+}
+
+Reading Read(std::string_view text, char decimalPoint) {
+    const char point = decimalPoint == ',' ? ',' : '.';
+    const std::string_view typed = TrimBlanks(text);
+    if (typed.empty()) {
+        return Refusal{std::string(kNothing), UnreadTire::NotASize};
+    }
+    if (IsLetterSize(typed)) {
+        return Refusal{std::string(kLetterSize), UnreadTire::NoDiameter};
+    }
+    Cursor cursor(typed, point);
+    const bool prefixed = cursor.TakePrefix();
+    const UnreadTire kind = prefixed ? UnreadTire::NoDiameter : UnreadTire::NotASize;
+    if (cursor.AtNegativeNumber()) {
+        return Refusal{std::string(kNegative), kind};
+    }
+    const std::optional<Number> first = cursor.TakeNumber();
+    if (!first) {
+        return Refusal{std::string(prefixed && cursor.AtEnd() ? kWidthMissing : kNotATire), kind};
+    }
+    if (cursor.AtOtherPoint()) {
+        return Refusal{DecimalsMessage(point), kind};
+    }
+    if (!prefixed) {
+        const std::string unit = Squeezed(cursor.Rest());
+        if (IsOneOf(unit, kInchUnits)) {
+            return ReadInches(typed, *first, unit);
+        }
+        if (IsOneOf(unit, kRevolutionUnits)) {
+            return ReadRevolutions(typed, *first, point);
+        }
+        // "818 rev", "818 revs/m": on the way to revolutions per mile. One
+        // letter is not enough: "165 R" is a size being typed.
+        const bool revolutionsBegun =
+            unit.size() >= 2 &&
+            std::any_of(kRevolutionUnits.begin(), kRevolutionUnits.end(),
+                        [&unit](std::string_view whole) { return whole.starts_with(unit); });
+        if (revolutionsBegun) {
+            return Refusal{std::string(kRevolutionUnit), UnreadTire::NoDiameter};
+        }
+    }
+    const std::size_t afterFirst = cursor.Position();
+    cursor.SkipBlanks();
+    if (cursor.TakeTimes()) {
+        return ReadFlotation(cursor, typed, *first, point);
+    }
+    cursor.Restore(afterFirst);
+    return ReadMetric(cursor, typed, *first, prefixed, point);
+}
+
+}  // namespace
+
+Outcome<Tire> ReadTire(std::string_view text, char decimalPoint) {
+    Reading reading = Read(text, decimalPoint);
+    if (auto* refusal = std::get_if<Refusal>(&reading)) {
+        return Failure{std::move(refusal->message)};
+    }
+    return std::get<Tire>(std::move(reading));
+}
+
+UnreadTire ClassifyUnreadTire(std::string_view text, char decimalPoint) {
+    const Reading reading = Read(text, decimalPoint);
+    const auto* refusal = std::get_if<Refusal>(&reading);
+    return refusal != nullptr ? refusal->kind : UnreadTire::NotASize;
+}
+
+}  // namespace tachoria

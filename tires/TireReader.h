@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "outcome/Outcome.h"
+
+// Tire sizes as owners write them (a sidewall, an invoice, a forum post),
+// read to the overall diameter in inches that the speed tables use.
+namespace tachoria {
+
+// A size code, flotation size or revolutions-per-mile text outside this
+// range is refused: no car runs on it, and the tables' numbers would be
+// meaningless. Plain inches are left to the caller's own range.
+inline constexpr double kSmallestTire = 5;
+inline constexpr double kLargestTire = 100;
+
+enum class TireForm {
+    Inches,              // "24", "25.5", "33\"", "24 in", "24in"
+    Metric,              // "225/45ZR17", "P185/80R13", "LT265/75R16 120/116S E"
+    MetricNoAspect,      // "165R15", "165SR15": read as an 82-series tire
+    Flotation,           // "33x12.50R15": diameter × width, then the rim
+    RevolutionsPerMile,  // "818 rev/mi": the loaded, rolling tire
+};
+
+struct Tire {
+    double diameter = 0;  // inches
+    TireForm form = TireForm::Inches;
+    // What was read, for the user: "225/45ZR17 = 24.97 in (metric, speed
+    // rating Z)", "818 rev/mi = 24.66 in", "165R15 = 25.65 in (metric, no
+    // aspect ratio: read as 82-series)", "33x12.50R15 = 33 in (flotation)",
+    // "33\" = 33 in", "24 in"; numbers written with the caller's decimal point.
+    std::string note;
+    // The note without the text: "24.97 in (metric, speed rating Z)", for
+    // a place that shows the text beside it.
+    std::string readsAs;
+};
+
+// The tire `text` describes, or why it describes none, in the user's terms
+// and without quoting the text: "the rim diameter is missing", "there is no
+// width", "there is no width and rim", "an inch-width size: type the tire's
+// diameter, or its revolutions per mile from the tire's data". Decimals
+// inside the text (a rim of 17.5, a width of 12.50, a plain 25.5) are written
+// with `decimalPoint`, '.' or ',', and only with it: a size printed "17.5"
+// typed where the point is ',' is refused with a message that says so.
+Outcome<Tire> ReadTire(std::string_view text, char decimalPoint = '.');
+
+// For a text ReadTire refuses: what a box that reads plain numbers its own
+// way should make of it. A text ReadTire reads gives NotASize.
+enum class UnreadTire {
+    NotASize,       // no tire size at all ("abc", "24abc", "1e5"): the box's own
+                    // reading
+    DiameterFirst,  // a flotation size, unfinished ("33x", "33x12.50"), out of
+                    // range or with a fault: it starts with the diameter
+    NoDiameter,     // a metric code, finished or not ("225/45R", "P215/"), out of
+                    // range or with a fault; an inch-width ("6.50-13", "7.00x15")
+                    // or letter size ("E78-14"); a revolutions-per-mile text that
+                    // gives no tire: the number it starts with is no diameter
+};
+UnreadTire ClassifyUnreadTire(std::string_view text, char decimalPoint = '.');
+
+}  // namespace tachoria
