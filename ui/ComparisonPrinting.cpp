@@ -231,7 +231,7 @@ Outcome<> WriteComparisonPdf(const QString& path, const ComparisonPrintout& prin
                            .arg(QDir::toNativeSeparators(path), ToQString(written.message()))
                            .toStdString()};
     }
-    return written;
+    return Done{};
 }
 
 }  // namespace tachoria

@@ -495,8 +495,9 @@ private slots:
             for (const double inches : {7.5, 3.0}) {
                 RecordingPage page(QSizeF(inches, 10), 96);
                 QPainter painter(&page);
-                PaintTablePage(painter, page.Rect(), ToQString(TableTitle(*table.inputs)), table,
-                               QDate(2026, 12, 7));
+                const QString title = table.inputs ? ToQString(TableTitle(*table.inputs))
+                                                   : QStringLiteral("Compare Gearing");
+                PaintTablePage(painter, page.Rect(), title, table, QDate(2026, 12, 7));
                 painter.end();
                 VerifyWithin(page.Recorded(), page.Rect());
                 VerifyWhole(page.Recorded(), table);
