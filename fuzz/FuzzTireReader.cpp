@@ -1,6 +1,7 @@
 // Any text read as a tire, with either decimal point: no crash, a diameter
-// the tables can use, the same reading around blanks and in upper case, and a
-// size written back from its own numbers read to the same diameter.
+// the tables can use, the same reading around blanks (pasted ones too) and in
+// upper case, and a size written back from its own numbers read to the same
+// diameter.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -23,8 +24,9 @@ void Check(bool condition) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The numbers of a size as written: digits with at most one decimal point.
-// A size's prefix has none, so they come width (or diameter) first.
+// The numbers of a size as written: digits with at most one decimal point,
+// where the point is ',' a '.' before a digit too. A size's prefix has none,
+// so they come width (or diameter) first.
 std::vector<std::string> WrittenNumbers(std::string_view text, char point) {
     std::vector<std::string> numbers;
     std::size_t at = 0;
@@ -39,7 +41,9 @@ std::vector<std::string> WrittenNumbers(std::string_view text, char point) {
         while (at < text.size() && IsDigit(text[at])) {
             ++at;
         }
-        if (at < text.size() && text[at] == point) {
+        const bool otherPoint =
+            point == ',' && at + 1 < text.size() && text[at] == '.' && IsDigit(text[at + 1]);
+        if (at < text.size() && (text[at] == point || otherPoint)) {
             ++at;
             while (at < text.size() && IsDigit(text[at])) {
                 ++at;
@@ -76,7 +80,7 @@ void CheckReading(const std::string& text, char point) {
             c = static_cast<char>(c - 'a' + 'A');
         }
     }
-    for (const std::string& variant : {" \t" + text + " ", upper}) {
+    for (const std::string& variant : {" \t" + text + " ", "\xC2\xA0" + text + "\r\n", upper}) {
         const Outcome<Tire> same = ReadTire(variant, point);
         Check(same.ok() == tire.ok());
         if (tire.ok()) {

@@ -1,4 +1,5 @@
 #include "tables/TableText.h"
+#include "tires/TireReader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -144,8 +145,12 @@ std::string PageInputs(const TableInputs& in) {
         json += "\"model\": " + JsonString(in.model) +
                 ", \"yearRange\": " + JsonString(in.yearRange) + ", ";
     }
-    json += "\"tire\": " + JsonString(in.tireText) +
-            ", \"tireDiameter\": " + JsonNumber(in.tireDiameter) +
+    json += "\"tire\": " + JsonString(in.tireText);
+    // What a size was read as ("... (metric, no aspect ratio: read as 82-series)").
+    if (const Outcome<Tire> tire = ReadTire(in.tireText); tire && tire->form != TireForm::Inches) {
+        json += ", \"tireReadsAs\": " + JsonString(tire->readsAs);
+    }
+    json += ", \"tireDiameter\": " + JsonNumber(in.tireDiameter) +
             ", \"axleRatio\": " + JsonNumber(in.axleRatio) + ", \"gearRatios\": [";
     for (std::size_t i = 0; i < in.gearRatios.size(); ++i) {
         json += (i == 0 ? "" : ", ") + JsonNumber(in.gearRatios[i]);

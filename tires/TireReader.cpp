@@ -41,19 +41,23 @@ constexpr std::string_view kTooLarge = "the number is too large";
 constexpr std::string_view kWidthMissing = "the width is missing";
 constexpr std::string_view kAspectMissing = "the aspect ratio is missing";
 constexpr std::string_view kRimMissing = "the rim diameter is missing";
-constexpr std::string_view kNoWidth = "there is no width";
-constexpr std::string_view kNoAspect = "there is no aspect ratio";
-constexpr std::string_view kNoRim = "there is no rim diameter";
-constexpr std::string_view kNoDiameter = "there is no diameter";
+constexpr std::string_view kNoWidth = "the width is 0";
+constexpr std::string_view kNoAspect = "the aspect ratio is 0";
+constexpr std::string_view kNoRim = "the rim diameter is 0";
+constexpr std::string_view kNoDiameter = "the diameter is 0";
 constexpr std::string_view kNoWidthAndRim = "there is no width and rim";
 constexpr std::string_view kNoRevolutions = "the revolutions per mile are 0";
-constexpr std::string_view kRevolutionUnit = "write revolutions per mile as rev/mi";
+constexpr std::string_view kRevolutionUnit =
+    "write revolutions per mile as a plain number and rev/mi, such as 818 rev/mi";
+constexpr std::string_view kEngineSpeed =
+    "RPM is an engine speed: write the tire's revolutions per mile as rev/mi, such as 818 rev/mi";
 constexpr std::string_view kAspectRange = "the aspect ratio is not between 20 and 120";
+constexpr std::string_view kMetricWithSlash =
+    "a metric size is written with a slash: width/aspect, then the rim";
 constexpr std::string_view kFlotationWithX =
     "a flotation size is written with an x: diameter x width, then the rim";
 constexpr std::string_view kConstruction = "the construction letter is not R, D or B";
-constexpr std::string_view kAfterRim =
-    "after the rim comes something other than a load index, speed rating or load range";
+constexpr std::string_view kBrackets = "after the rim, the brackets do not pair up";
 constexpr std::string_view kRimTooLarge = "the rim diameter is not below the tire's diameter";
 constexpr std::string_view kInchWidth =
     "an inch-width size: type the tire's diameter, or its revolutions per mile from the "
@@ -74,9 +78,22 @@ constexpr std::string_view kSpeedsBeforeConstruction = "qstuhvwyz";
 constexpr std::string_view kSpeedSymbols = "lmnpqrstuhvwyz";
 // Load ranges of light-truck tires, written alone after the size: "E".
 constexpr std::string_view kLoadRanges = "bcdefghjlmn";
-// Other marks after the size that say nothing of its diameter.
-constexpr std::array<std::string_view, 7> kMarks = {"lt",         "xl",  "rf", "sl",
-                                                    "reinforced", "m+s", "m&s"};
+// Other marks after the size that say nothing of its diameter: load,
+// run-flat, tube, sidewall lettering, winter.
+constexpr std::array<std::string_view, 18> kMarks = {
+    "lt", "xl",  "sl",  "reinforced", "rf",  "rft", "ssr", "zp", "tl",
+    "tt", "bsw", "owl", "rwl",        "wsw", "m+s", "m&s", "ms", "3pmsf",
+};
+// Pasted from web pages and spreadsheets: read as a blank or the inch mark.
+constexpr std::array<std::pair<std::string_view, char>, 7> kLookalikes = {{
+    {"\xC2\xA0", ' '},      // no-break space
+    {"\xE2\x80\xAF", ' '},  // narrow no-break space
+    {"\t", ' '},
+    {"\r", ' '},
+    {"\n", ' '},
+    {"\xE2\x80\x9D", '"'},  // right double quotation mark
+    {"\xE2\x80\xB3", '"'},  // double prime
+}};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -84,6 +101,40 @@ char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + '
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 bool IsConstruction(char c) {
     return std::string_view("rdb").find(Lower(c)) != std::string_view::npos;
+}
+bool IsLoadRange(std::string_view word) {
+    return word.size() == 1 && kLoadRanges.find(word[0]) != std::string_view::npos;
+}
+bool IsSpeedSymbol(std::string_view word) {
+    return word.size() == 1 && kSpeedSymbols.find(word[0]) != std::string_view::npos;
+}
+
+std::string Plain(std::string_view text) {
+    std::string plain;
+    plain.reserve(text.size());
+    while (!text.empty()) {
+        const auto lookalike =
+            std::find_if(kLookalikes.begin(), kLookalikes.end(),
+                         [text](const auto& pair) { return text.starts_with(pair.first); });
+        if (lookalike != kLookalikes.end()) {
+            plain += lookalike->second;
+            text.remove_prefix(lookalike->first.size());
+        } else {
+            plain += text.front();
+            text.remove_prefix(1);
+        }
+    }
+    return plain;
+}
+
+// "225/45R17." or "818 rev/mi," ending a sentence: the mark is no part of
+// the tire. A plain number keeps it, "25." being 25.
+std::string_view WithoutEndMark(std::string_view typed) {
+    const bool marked =
+        !typed.empty() && std::string_view(".,;").find(typed.back()) != std::string_view::npos;
+    const bool plainNumber = std::none_of(
+        typed.begin(), typed.end(), [](char c) { return IsLetter(c) || c == '/' || c == '"'; });
+    return marked && !plainNumber ? TrimBlanks(typed.substr(0, typed.size() - 1)) : typed;
 }
 
 std::string Lowered(std::string_view text) {
@@ -121,8 +172,10 @@ std::string Spoken(std::string_view typed) {
     return spoken;
 }
 
+// `text` with its decimal point, '.' or ',', written as `point`.
 std::string WithPoint(std::string text, char point) {
-    std::replace(text.begin(), text.end(), '.', point);
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '.' || c == ','; }, point);
     return text;
 }
 
@@ -159,8 +212,12 @@ struct Number {
 // Reads a trimmed text from left to right.
 class Cursor {
 public:
-    Cursor(std::string_view text, char point)
-        : text_(text), point_(point), otherPoint_(point == ',' ? '.' : ',') {}
+    // With `eitherPoint`, a number may be written with '.' as well as ','.
+    Cursor(std::string_view text, char point, bool eitherPoint)
+        : text_(text),
+          point_(point),
+          otherPoint_(point == ',' ? '.' : ','),
+          eitherPoint_(eitherPoint) {}
 
     bool AtEnd() const { return at_ == text_.size(); }
     std::string_view Rest() const { return text_.substr(at_); }
@@ -216,9 +273,7 @@ public:
     bool AtNegativeNumber() const { return !AtEnd() && text_[at_] == '-' && NumberAt(at_ + 1); }
     // A decimal written with the point the caller does not use: "17.5" where
     // the point is ",".
-    bool AtOtherPoint() const {
-        return at_ + 1 < text_.size() && text_[at_] == otherPoint_ && IsDigit(text_[at_ + 1]);
-    }
+    bool AtOtherPoint() const { return !eitherPoint_ && OtherPointAt(at_); }
     // Digits with at most one decimal point; no sign, no exponent.
     std::optional<Number> TakeNumber() {
         if (!AtNumber()) {
@@ -226,16 +281,17 @@ public:
         }
         const std::size_t from = at_;
         SkipDigits();
-        if (Take(point_)) {
+        if (Take(point_) || (eitherPoint_ && OtherPointAt(at_) && Take(otherPoint_))) {
             SkipDigits();
         }
         const std::string_view written = text_.substr(from, at_ - from);
-        std::string digits(written);
-        std::replace(digits.begin(), digits.end(), point_, '.');
-        return Number{ScanLeadingNumber(digits).value, written};
+        return Number{ScanLeadingNumber(WithPoint(std::string(written), '.')).value, written};
     }
 
 private:
+    bool OtherPointAt(std::size_t i) const {
+        return i + 1 < text_.size() && text_[i] == otherPoint_ && IsDigit(text_[i + 1]);
+    }
     bool NumberAt(std::size_t i) const {
         return i < text_.size() &&
                (IsDigit(text_[i]) ||
@@ -250,6 +306,7 @@ private:
     std::string_view text_;
     char point_;
     char otherPoint_;
+    bool eitherPoint_;
     std::size_t at_ = 0;
 };
 
@@ -316,7 +373,8 @@ Gap ReadGap(Cursor& cursor) {
         return gap;
     }
     gap.letters = true;
-    if (letters.size() == 1 && IsConstruction(letters[0])) {
+    // "RF" marks a run-flat radial: "225/45RF17".
+    if ((letters.size() == 1 && IsConstruction(letters[0])) || Lowered(letters) == "rf") {
         gap.construction = true;
     } else if (letters.size() == 2 && IsConstruction(letters[1]) &&
                kSpeedsBeforeConstruction.find(Lower(letters[0])) != std::string_view::npos) {
@@ -342,15 +400,9 @@ bool TakeLoadIndex(std::string_view& word) {
     return digits == 2 || digits == 3;
 }
 
-// "94W", "120/116S", "(93Y)": load index, a second one for dual wheels, and
-// the speed symbol.
+// "94w", "120/116s": load index, a second one for dual wheels, and the speed
+// symbol; lower case.
 bool IsServiceDescription(std::string_view word) {
-    if (word.starts_with('(') || word.ends_with(')')) {
-        if (word.size() < 2 || !word.starts_with('(') || !word.ends_with(')')) {
-            return false;
-        }
-        word = word.substr(1, word.size() - 2);
-    }
     if (!TakeLoadIndex(word)) {
         return false;
     }
@@ -360,51 +412,135 @@ bool IsServiceDescription(std::string_view word) {
             return false;
         }
     }
-    return word.size() == 1 && kSpeedSymbols.find(word[0]) != std::string_view::npos;
+    return IsSpeedSymbol(word);
 }
 
-// What may follow the rim: "LT" or "C" right after it, then, each after a
-// blank, a service description, a load range letter, and the marks "XL",
-// "RF", "SL", "Reinforced", "Extra Load", "LT", "M+S" or "M&S"; each once.
-std::optional<Problem> ReadAfterRim(Cursor& cursor) {
-    std::vector<std::string> words;
-    if (const std::string glued = Lowered(cursor.TakeLetters()); !glued.empty()) {
-        if (glued != "lt" && glued != "c") {
-            return Problem{kAfterRim};
+// A word of the user's in a message: upper case, as sidewalls print it, and
+// cut short when long.
+std::string Shown(std::string_view word) {
+    constexpr std::size_t kLongest = 20;
+    std::string shown;
+    for (const char c : word.substr(0, kLongest)) {
+        shown += Upper(c);
+    }
+    if (word.size() > kLongest) {
+        while (!shown.empty() && (static_cast<unsigned char>(word[shown.size()]) & 0xC0) == 0x80) {
+            shown.pop_back();  // no half of a UTF-8 character
         }
-        words.push_back(glued);
+        shown += "...";
     }
-    if (!cursor.AtEnd() && !IsBlank(cursor.Rest().front())) {
-        return Problem{kAfterRim};
+    return "\"" + shown + "\"";
+}
+
+Problem NotAMarking(std::string_view word) {
+    return "after the rim, " + Shown(word) + " is no load index, speed rating or load range";
+}
+
+// The words after the rim: blanks, ",", ";" and a pair of brackets
+// separate them ("225/45ZR17, (94W) XL"). Nothing when the brackets do not
+// pair up.
+std::optional<std::vector<std::string_view>> Words(std::string& tail) {
+    int depth = 0;
+    for (char& c : tail) {
+        if (c == '(' && ++depth > 1) {
+            return std::nullopt;
+        }
+        if (c == ')' && --depth < 0) {
+            return std::nullopt;
+        }
+        if (std::string_view("(),;").find(c) != std::string_view::npos) {
+            c = ' ';
+        }
     }
-    for (std::string_view rest = cursor.Rest(); !(rest = TrimLeadingBlanks(rest)).empty();) {
+    if (depth != 0) {
+        return std::nullopt;
+    }
+    std::vector<std::string_view> words;
+    for (std::string_view rest = tail; !(rest = TrimLeadingBlanks(rest)).empty();) {
         std::size_t end = 0;
         while (end < rest.size() && !IsBlank(rest[end])) {
             ++end;
         }
-        words.push_back(Lowered(rest.substr(0, end)));
+        words.push_back(rest.substr(0, end));
         rest.remove_prefix(end);
     }
-    int services = 0;
-    int loadRanges = 0;
+    return words;
+}
+
+// What may follow the rim: "LT" or "C" right after it, then a service
+// description ("94W", "94 W", "120/116S"), a load range ("E", "LRE", "LR E",
+// "Load Range E") and marks that say nothing of the diameter ("XL", "Extra
+// Load", "RFT", "M+S", ...), each once.
+std::optional<Problem> ReadAfterRim(Cursor& cursor) {
+    const std::string_view fromRim = cursor.Rest();
+    const std::string_view typedWord =
+        fromRim.substr(0, std::min(fromRim.find(' '), fromRim.size()));
+    std::vector<std::string_view> words;
+    if (const std::string_view glued = cursor.TakeLetters(); !glued.empty()) {
+        const std::string lower = Lowered(glued);
+        if (lower != "lt" && lower != "c") {
+            return IsOneOf(lower, kMarks)
+                       ? "after the rim, put a blank before " + Shown(glued)  // "17XL"
+                       : NotAMarking(typedWord);
+        }
+        words.push_back(glued);
+    }
+    std::string tail(cursor.Rest());
+    if (!tail.empty() && std::string_view(" \t,;(").find(tail.front()) == std::string_view::npos) {
+        return NotAMarking(typedWord);
+    }
+    const auto rest = Words(tail);
+    if (!rest) {
+        return Problem{kBrackets};
+    }
+    words.insert(words.end(), rest->begin(), rest->end());
+
+    std::vector<std::string> said;  // what each marking gave
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        const auto before = words.begin() + static_cast<std::ptrdiff_t>(i);
-        if (std::find(words.begin(), before, word) != before) {
-            return Problem{kAfterRim};  // "XL XL"
+        const std::size_t from = i;
+        const auto word = [&words, i](std::size_t ahead) {
+            return i + ahead < words.size() ? Lowered(words[i + ahead]) : std::string();
+        };
+        std::string gives;
+        if (word(0) == "extra" && word(1) == "load") {
+            gives = "extra load";
+            i += 1;
+        } else if (word(0) == "load" && word(1) == "range" && IsLoadRange(word(2))) {
+            gives = "load range";
+            i += 2;
+        } else if (word(0) == "lr" && IsLoadRange(word(1))) {
+            gives = "load range";
+            i += 1;
+        } else if (IsLoadRange(word(0)) || (word(0).size() == 3 && word(0).starts_with("lr") &&
+                                            IsLoadRange(word(0).substr(2)))) {
+            gives = "load range";
+        } else if (IsServiceDescription(word(0))) {
+            gives = "service";
+        } else if (IsSpeedSymbol(word(1)) && IsServiceDescription(word(0) + word(1))) {
+            gives = "service";  // "94 W"
+            i += 1;
+        } else if (IsOneOf(word(0), kMarks)) {
+            gives = word(0);
+        } else if (IsServiceDescription(word(0) + "r")) {
+            return "after the rim, the load index " + Shown(words[i]) + " has no speed rating";
+        } else {
+            return NotAMarking(words[i]);
         }
-        if (word == "extra" && i + 1 < words.size() && words[i + 1] == "load") {
-            ++i;
-            continue;
+        if (std::find(said.begin(), said.end(), gives) != said.end()) {
+            std::string typed(words[from]);
+            for (std::size_t k = from + 1; k <= i; ++k) {
+                typed += " " + std::string(words[k]);
+            }
+            const std::string shown = Shown(typed);
+            if (gives == "service") {
+                return "after the rim, " + shown + " is a second load index and speed rating";
+            }
+            if (gives == "load range") {
+                return "after the rim, " + shown + " is a second load range";
+            }
+            return "after the rim, " + shown + " comes twice";
         }
-        const bool service = IsServiceDescription(word);
-        const bool loadRange =
-            word.size() == 1 && kLoadRanges.find(word[0]) != std::string_view::npos;
-        services += service ? 1 : 0;
-        loadRanges += loadRange ? 1 : 0;
-        if (!(service || loadRange || IsOneOf(word, kMarks)) || services > 1 || loadRanges > 1) {
-            return Problem{kAfterRim};
-        }
+        said.push_back(gives);
     }
     return std::nullopt;
 }
@@ -422,7 +558,12 @@ bool IsLetterSize(std::string_view typed) {
            (at + 2 == typed.size() || !IsDigit(typed[at + 2]));
 }
 
-Reading ReadInches(std::string_view typed, const Number& number, std::string_view unit) {
+Reading ReadInches(std::string_view typed, const Number& number, std::string_view unit,
+                   char point) {
+    // Plain numbers follow the user's decimal point strictly, as every box does.
+    if (number.written.find(point == ',' ? '.' : ',') != std::string_view::npos) {
+        return Refusal{DecimalsMessage(point), UnreadTire::NotASize};
+    }
     if (!std::isfinite(number.value)) {
         return Refusal{std::string(kTooLarge), UnreadTire::NotASize};
     }
@@ -465,6 +606,10 @@ Reading ReadFlotation(Cursor& cursor, std::string_view typed, const Number& diam
     if (diameter.value < width.value) {
         return Refusal{std::string(kInchWidth), UnreadTire::NoDiameter};  // "7.00x15"
     }
+    if (diameter.value > kLargestTire && width.value >= kLowestAspect &&
+        width.value <= kHighestAspect) {
+        return Refusal{std::string(kMetricWithSlash), UnreadTire::NoDiameter};  // "225x45R17"
+    }
     const Gap gap = ReadGap(cursor);
     if (gap.letters && !gap.construction) {
         return refuse(kConstruction);
@@ -485,7 +630,7 @@ Reading ReadFlotation(Cursor& cursor, std::string_view typed, const Number& diam
     if (!InRange(diameter.value)) {
         return refuse(RangeMessage(diameter.value, point));
     }
-    std::string readsAs = std::string(diameter.written) + " in (flotation";
+    std::string readsAs = WithPoint(std::string(diameter.written), point) + " in (flotation";
     if (gap.speed != 0) {
         readsAs += std::string(", speed rating ") + gap.speed;
     }
@@ -498,10 +643,13 @@ Reading ReadFlotation(Cursor& cursor, std::string_view typed, const Number& diam
 Reading ReadMetric(Cursor& cursor, std::string_view typed, const Number& width, bool prefixed,
                    char point) {
     const Gap first = ReadGap(cursor);
-    const bool isSize =
-        prefixed || first.separator || first.construction || (first.blanks && cursor.AtNumber());
+    // Numbers held apart by blanks alone are a size only from a metric width
+    // ("225 45 17"): "2 4" is no inch-width size, but two numbers.
+    const bool blankSeparated =
+        first.blanks && cursor.AtNumber() && width.value >= kWidestInchWidth;
+    const bool isSize = prefixed || first.separator || first.construction || blankSeparated;
     if (!isSize) {
-        return Refusal{std::string(kNotATire), UnreadTire::NotASize};  // "24abc"
+        return Refusal{std::string(kNotATire), UnreadTire::NotASize};  // "24abc", "2 4"
     }
     // Whatever is wrong, its first number is a width, not a diameter.
     const auto refuse = [](std::string_view message) {
@@ -531,6 +679,12 @@ Reading ReadMetric(Cursor& cursor, std::string_view typed, const Number& width, 
         if (written.value < kLowestAspect && width.value <= kLargestTire) {
             return refuse(kFlotationWithX);
         }
+        const std::size_t afterWritten = cursor.Position();
+        cursor.SkipBlanks();
+        if (written.value < kLowestAspect && cursor.AtEnd()) {
+            return refuse(kAspectMissing);  // "165-15": width and rim
+        }
+        cursor.Restore(afterWritten);
         if (written.value < kLowestAspect || written.value > kHighestAspect) {
             return refuse(kAspectRange);
         }
@@ -568,43 +722,72 @@ Reading ReadMetric(Cursor& cursor, std::string_view typed, const Number& width, 
                 Spoken(typed) + " = " + readsAs, readsAs};
 }
 
-Reading Read(std::string_view text, char decimalPoint) {
-    const char point = decimalPoint == ',' ? ',' : '.';
-    const std::string_view typed = TrimBlanks(text);
+// What a box should make of a text as `reading` reads it.
+UnreadTire KindOf(const Reading& reading) {
+    if (const auto* refusal = std::get_if<Refusal>(&reading)) {
+        return refusal->kind;
+    }
+    switch (std::get<Tire>(reading).form) {
+        case TireForm::Inches:
+            return UnreadTire::NotASize;
+        case TireForm::Flotation:
+            return UnreadTire::DiameterFirst;
+        default:
+            return UnreadTire::NoDiameter;
+    }
+}
+
+// "818 rev", "818 rev./mi", "818 revs/km", "818 tr/mi": meant as revolutions
+// per mile, whatever the spelling; the number is none of the tire's sizes.
+bool MeansRevolutions(std::string_view unit) {
+    const bool begun =
+        unit.size() >= 2 &&
+        std::any_of(kRevolutionUnits.begin(), kRevolutionUnits.end(),
+                    [unit](std::string_view whole) { return whole.starts_with(unit); });
+    return begun || unit.starts_with("r/") || unit.starts_with("rev") ||
+           unit.find("/mi") != std::string_view::npos ||
+           unit.find("permile") != std::string_view::npos;
+}
+
+// With `eitherPoint`, a size's numbers may be written with '.' or ',':
+// sidewalls print '.' wherever the user lives.
+Reading Read(std::string_view text, char point, bool eitherPoint) {
+    const std::string plain = Plain(text);
+    const std::string_view typed = WithoutEndMark(TrimBlanks(plain));
     if (typed.empty()) {
         return Refusal{std::string(kNothing), UnreadTire::NotASize};
     }
     if (IsLetterSize(typed)) {
         return Refusal{std::string(kLetterSize), UnreadTire::NoDiameter};
     }
-    Cursor cursor(typed, point);
+    Cursor cursor(typed, point, eitherPoint);
     const bool prefixed = cursor.TakePrefix();
     const UnreadTire kind = prefixed ? UnreadTire::NoDiameter : UnreadTire::NotASize;
     if (cursor.AtNegativeNumber()) {
-        return Refusal{std::string(kNegative), kind};
+        // "-818 rev/mi": what it would be without the sign.
+        return Refusal{std::string(kNegative),
+                       prefixed ? kind : KindOf(Read(typed.substr(1), point, eitherPoint))};
     }
     const std::optional<Number> first = cursor.TakeNumber();
     if (!first) {
         return Refusal{std::string(prefixed && cursor.AtEnd() ? kWidthMissing : kNotATire), kind};
     }
     if (cursor.AtOtherPoint()) {
-        return Refusal{DecimalsMessage(point), kind};
+        // "818,5 rev/mi" where the point is '.': what it would be with either.
+        return Refusal{DecimalsMessage(point), prefixed ? kind : KindOf(Read(typed, point, true))};
     }
     if (!prefixed) {
         const std::string unit = Squeezed(cursor.Rest());
         if (IsOneOf(unit, kInchUnits)) {
-            return ReadInches(typed, *first, unit);
+            return ReadInches(typed, *first, unit, point);
         }
         if (IsOneOf(unit, kRevolutionUnits)) {
             return ReadRevolutions(typed, *first, point);
         }
-        // "818 rev", "818 revs/m": on the way to revolutions per mile. One
-        // letter is not enough: "165 R" is a size being typed.
-        const bool revolutionsBegun =
-            unit.size() >= 2 &&
-            std::any_of(kRevolutionUnits.begin(), kRevolutionUnits.end(),
-                        [&unit](std::string_view whole) { return whole.starts_with(unit); });
-        if (revolutionsBegun) {
+        if (unit == "rpm" || unit == "r.p.m" || unit == "r/min") {
+            return Refusal{std::string(kEngineSpeed), UnreadTire::NoDiameter};
+        }
+        if (MeansRevolutions(unit)) {
             return Refusal{std::string(kRevolutionUnit), UnreadTire::NoDiameter};
         }
     }
@@ -615,6 +798,11 @@ Reading Read(std::string_view text, char decimalPoint) {
     }
     cursor.Restore(afterFirst);
     return ReadMetric(cursor, typed, *first, prefixed, point);
+}
+
+Reading Read(std::string_view text, char decimalPoint) {
+    const char point = decimalPoint == ',' ? ',' : '.';
+    return Read(text, point, point == ',');
 }
 
 }  // namespace

@@ -37,25 +37,29 @@ struct Tire {
 };
 
 // The tire `text` describes, or why it describes none, in the user's terms
-// and without quoting the text: "the rim diameter is missing", "there is no
-// width", "there is no width and rim", "an inch-width size: type the tire's
-// diameter, or its revolutions per mile from the tire's data". Decimals
-// inside the text (a rim of 17.5, a width of 12.50, a plain 25.5) are written
-// with `decimalPoint`, '.' or ',', and only with it: a size printed "17.5"
-// typed where the point is ',' is refused with a message that says so.
+// and without quoting the text (save a word after the rim it cannot read):
+// "the rim diameter is missing", "the width is 0", "there is no width and
+// rim", "an inch-width size: type the tire's diameter, or its revolutions per
+// mile from the tire's data". Blanks pasted from elsewhere (no-break spaces,
+// tabs, line breaks) and the curly inch marks read as plain ones; a full stop
+// or comma ending a size is left out. A plain number of inches ("25.5") is
+// written with `decimalPoint`, '.' or ',', and only with it; where it is ','
+// a size may also be written with '.' ("235/75R17.5", "818.5 rev/mi"), as
+// sidewalls print it. Where it is '.', a ',' inside a size is refused.
 Outcome<Tire> ReadTire(std::string_view text, char decimalPoint = '.');
 
 // For a text ReadTire refuses: what a box that reads plain numbers its own
 // way should make of it. A text ReadTire reads gives NotASize.
 enum class UnreadTire {
-    NotASize,       // no tire size at all ("abc", "24abc", "1e5"): the box's own
-                    // reading
+    NotASize,       // no tire size at all ("abc", "24abc", "1e5", "-24"): the box's
+                    // own reading
     DiameterFirst,  // a flotation size, unfinished ("33x", "33x12.50"), out of
                     // range or with a fault: it starts with the diameter
     NoDiameter,     // a metric code, finished or not ("225/45R", "P215/"), out of
                     // range or with a fault; an inch-width ("6.50-13", "7.00x15")
                     // or letter size ("E78-14"); a revolutions-per-mile text that
-                    // gives no tire: the number it starts with is no diameter
+                    // gives no tire ("818 rev/km", "-818 rev/mi", "818 rpm"): the
+                    // number it starts with is no diameter
 };
 UnreadTire ClassifyUnreadTire(std::string_view text, char decimalPoint = '.');
 

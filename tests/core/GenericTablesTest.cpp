@@ -328,11 +328,13 @@ TEST(TireBoxes, EachPlaceReadsOwnersSizesItsOwnWay) {
         }
     }
 
-    // Decimals inside a size follow the box's own: the user's in the
-    // generic box and the comparison, "." in the stock box.
+    // Decimals inside a size: the user's point in the generic box and the
+    // comparison, and "." too, as sidewalls print it; only "." in the stock
+    // box. A plain number keeps the box's own point.
     const CommaNumbers comma;
     EXPECT_NEAR(*ReadTireField("235/75R17,5", comma), 31.3780, 1e-4);
-    EXPECT_FALSE(ReadTireField("235/75R17.5", comma));
+    EXPECT_NEAR(*ReadTireField("235/75R17.5", comma), 31.3780, 1e-4);
+    EXPECT_FALSE(ReadTireField("25.5", comma));
     EXPECT_NEAR(
         StockInputsOf("235/75R17.5", "Early Car (1961-1964)", "1961-1963", "3.27")->tireDiameter,
         31.3780, 1e-4);

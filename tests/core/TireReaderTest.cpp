@@ -58,6 +58,39 @@ TEST(TireReader, ReadsEverySpellingOfEachFamily) {
         {"265/75R16LT", 31.65, Metric},
         {"205/65R15 C 102/100R", 25.49, Metric},
         {"205/65R15C", 25.49, Metric},
+        {"225/45R17 94 W", 24.97, Metric},
+        {"225/45R17 (94 W) XL", 24.97, Metric},
+        {"225/45ZR17, 94W", 24.97, Metric},
+        {"225/45ZR17; 94W SL", 24.97, Metric},
+        {"LT265/75R16 LRE", 31.65, Metric},
+        {"LT265/75R16 LR E", 31.65, Metric},
+        {"LT265/75R16 Load Range E 120/116 S", 31.65, Metric},
+        // Run-flat, tube, sidewall and winter marks.
+        {"225/45RF17", 24.97, Metric},
+        {"225/45R17 94W RFT", 24.97, Metric},
+        {"225/45R17 SSR Reinforced", 24.97, Metric},
+        {"225/45R17 ZP RF", 24.97, Metric},
+        {"225/45R17 TL BSW", 24.97, Metric},
+        {"225/45R17 TT OWL", 24.97, Metric},
+        {"225/45R17 RWL WSW", 24.97, Metric},
+        {"225/45R17 M&S 3PMSF", 24.97, Metric},
+        {"225/45R17 MS", 24.97, Metric},
+        // A full stop or comma ending a sentence.
+        {"225/45R17.", 24.97, Metric},
+        {"225/45R17,", 24.97, Metric},
+        {"33x12.50R15.", 33, Flotation},
+        {"818 rev/mi.", 24.655, RevolutionsPerMile},
+        {"818 rev/mi,", 24.655, RevolutionsPerMile},
+        // Blanks and inch marks pasted from web pages and spreadsheets.
+        {"818 rev/mi\n", 24.655, RevolutionsPerMile},
+        {"225/45ZR17\r\n", 24.97, Metric},
+        {"225/45R17\xC2\xA0"
+         "94W",
+         24.97, Metric},
+        {"\t225/45\xE2\x80\xAFR17", 24.97, Metric},
+        {"24\xC2\xA0in", 24, Inches},
+        {"33\xE2\x80\x9D", 33, Inches},
+        {"33\xE2\x80\xB3", 33, Inches},
         // No aspect ratio: the 82 series.
         {"165R15", 25.65, MetricNoAspect},
         {"165SR15", 25.65, MetricNoAspect},
@@ -90,6 +123,7 @@ TEST(TireReader, ReadsEverySpellingOfEachFamily) {
         {"818 r/mi", 24.655, RevolutionsPerMile},
         {"818 rev per mile", 24.655, RevolutionsPerMile},
         {"818REV/MI", 24.655, RevolutionsPerMile},
+        {"818 revs per mile", 24.655, RevolutionsPerMile},
     };
     for (const Spelling& c : spellings) {
         ExpectRead(c);
@@ -108,6 +142,9 @@ TEST(TireReader, NotesSayWhatWasReadAndHow) {
          "165SR15 = 25.65 in (metric, no aspect ratio: read as 82-series; speed rating S)"},
         {"33x12.50R15", "33x12.50R15 = 33 in (flotation)"},
         {"818 rev/mi", "818 rev/mi = 24.66 in"},
+        {"818 rev/mi.", "818 rev/mi = 24.66 in"},
+        {"24\xC2\xA0in", "24 in"},
+        {"33\xE2\x80\x9D", "33\" = 33 in"},
         {"33\"", "33\" = 33 in"},
         {"24 in", "24 in"},
         {"25.5", "25.5 in"},
@@ -122,8 +159,8 @@ TEST(TireReader, NotesSayWhatWasReadAndHow) {
 TEST(TireReader, RefusesWithTheReasonAndNoGuess) {
     const std::string nines(400, '9');
     const char* const notATire = "not a diameter, a size code or revolutions per mile";
-    const char* const afterRim =
-        "after the rim comes something other than a load index, speed rating or load range";
+    const char* const revolutions =
+        "write revolutions per mile as a plain number and rev/mi, such as 818 rev/mi";
     const char* const inchWidth =
         "an inch-width size: type the tire's diameter, or its revolutions per mile from the "
         "tire's data";
@@ -138,37 +175,53 @@ TEST(TireReader, RefusesWithTheReasonAndNoGuess) {
         {"abc", notATire},
         {"24abc", notATire},
         {"1e5", notATire},
-        {"818 rpm", notATire},
-        {"818 rev", "write revolutions per mile as rev/mi"},
+        {"818 rpm",
+         "RPM is an engine speed: write the tire's revolutions per mile as rev/mi, such as 818 "
+         "rev/mi"},
+        {"818 rev", revolutions},
+        {"818 rev/mile (loaded)", revolutions},
+        {"818 rev./mi", revolutions},
+        {"818 rev/km", revolutions},
+        {"1e5 rev/mi", revolutions},
+        {"818 tr/mi", revolutions},
+        {"818,5 rev/mi", "decimals are written with '.'"},
         {"-24", "a tire's numbers are never negative"},
+        {"-818 rev/mi", "a tire's numbers are never negative"},
         {"225/-45R17", "a tire's numbers are never negative"},
         {"P", "the width is missing"},
         {"225/", "the aspect ratio is missing"},
         {"P215/", "the aspect ratio is missing"},
         {"225/45", "the rim diameter is missing"},
         {"225/45R", "the rim diameter is missing"},
-        {"0/45R17", "there is no width"},
-        {"225/0R17", "there is no aspect ratio"},
-        {"225/45R0", "there is no rim diameter"},
+        {"0/45R17", "the width is 0"},
+        {"225/0R17", "the aspect ratio is 0"},
+        {"225/45R0", "the rim diameter is 0"},
+        {"165-15", "the aspect ratio is missing"},
         {"0 rev/mi", "the revolutions per mile are 0"},
         {"33x", "there is no width and rim"},
-        {"0x12.50R15", "there is no diameter"},
-        {"33x0R15", "there is no width"},
+        {"0x12.50R15", "the diameter is 0"},
+        {"33x0R15", "the width is 0"},
         {"33x12.50", "the rim diameter is missing"},
         {"33x12.50R40", "the rim diameter is not below the tire's diameter"},
         {"31/10.50R15", "a flotation size is written with an x: diameter x width, then the rim"},
+        {"225x45R17", "a metric size is written with a slash: width/aspect, then the rim"},
         {"225/450R17", "the aspect ratio is not between 20 and 120"},
         {"225/15R17", "the aspect ratio is not between 20 and 120"},
         {"225/45X17", "the construction letter is not R, D or B"},
         {"225/45RR17", "the construction letter is not R, D or B"},
         {"235/75R17,5", "decimals are written with '.'"},
         // Only a service description, load range or mark may follow the rim, each once.
-        {"225/45R17 junk", afterRim},
-        {"225/45R17 94", afterRim},
-        {"225/45R17 Extra", afterRim},
-        {"225/45R17XL", afterRim},
-        {"225/45R17 XL XL", afterRim},
-        {"225/45R17 94W 95W", afterRim},
+        {"225/45R17 junk", "after the rim, \"JUNK\" is no load index, speed rating or load range"},
+        {"225/45R17 94W Extra",
+         "after the rim, \"EXTRA\" is no load index, speed rating or load range"},
+        {"225/45R17-foo", "after the rim, \"-FOO\" is no load index, speed rating or load range"},
+        {"225/45R17 94", "after the rim, the load index \"94\" has no speed rating"},
+        {"225/45R17XL", "after the rim, put a blank before \"XL\""},
+        {"225/45R17 XL XL", "after the rim, \"XL\" comes twice"},
+        {"225/45R17 94W 95 W", "after the rim, \"95 W\" is a second load index and speed rating"},
+        {"LT265/75R16 E LR F", "after the rim, \"LR F\" is a second load range"},
+        {"225/45R17 (94W", "after the rim, the brackets do not pair up"},
+        {"225/45R17 94W) (XL", "after the rim, the brackets do not pair up"},
         // Sizes that carry no diameter.
         {"6.50-13", inchWidth},
         {"7.00x15", inchWidth},
@@ -204,18 +257,26 @@ TEST(TireReader, TheTireRangeIsInclusive) {
     }
 }
 
-TEST(TireReader, ACommaDecimalPointIsTheOnlyOneRead) {
+// Sidewalls print '.' wherever the tire is sold, so with a ',' point a size
+// reads with either; a plain number follows the point strictly.
+TEST(TireReader, ACommaPointReadsSizesWithEitherPointAndPlainInchesOnlyWithComma) {
     for (const Spelling& c :
          {Spelling{"235/75R17,5", 31.38, Metric}, Spelling{"33x12,50R15", 33, Flotation},
-          Spelling{"25,5", 25.5, Inches}, Spelling{"818,5 rev/mi", 24.64, RevolutionsPerMile}}) {
+          Spelling{"25,5", 25.5, Inches}, Spelling{"818,5 rev/mi", 24.64, RevolutionsPerMile},
+          Spelling{"235/75R17.5", 31.38, Metric}, Spelling{"33x12.50R15", 33, Flotation},
+          Spelling{"818.5 rev/mi", 24.64, RevolutionsPerMile},
+          Spelling{"225/45ZR17, 94W", 24.97, Metric}}) {
         ExpectRead(c, ',');
     }
     EXPECT_EQ(ReadTire("225/45ZR17", ',')->note, "225/45ZR17 = 24,97 in (metric, speed rating Z)");
     EXPECT_EQ(ReadTire("33x12,50R15", ',')->note, "33x12,50R15 = 33 in (flotation)");
+    EXPECT_EQ(ReadTire("33.5x12.50R15", ',')->note, "33.5x12.50R15 = 33,5 in (flotation)");
+    EXPECT_EQ(ReadTire("818.5 rev/mi", ',')->note, "818.5 rev/mi = 24,64 in");
     EXPECT_EQ(ReadTire("25,5", ',')->note, "25,5 in");
-    for (const char* printed : {"235/75R17.5", "33x12.50R15", "25.5"}) {
-        EXPECT_EQ(ReadTire(printed, ',').message(), "decimals are written with ','") << printed;
+    for (const char* plain : {"25.5", "25.5 in", "25.5\""}) {
+        EXPECT_EQ(ReadTire(plain, ',').message(), "decimals are written with ','") << plain;
     }
+    EXPECT_EQ(ReadTire("33x12,50R15").message(), "decimals are written with '.'");
     EXPECT_EQ(ReadTire("4100 rev/mi", ',').message(),
               "the size gives 4,92 in; type a size from 5 to 100 in");
 }
@@ -231,7 +292,10 @@ TEST(TireReader, ClassifiesWhetherAnUnreadTextStartsWithTheDiameter) {
         {"", NotASize},
         {"1e5", NotASize},
         {"-24", NotASize},
-        {"818 rpm", NotASize},
+        {"818 rpm", NoDiameter},
+        {"24 rads", NotASize},
+        {"24abc.", NotASize},
+        {"2\n4", NotASize},
         {"24", NotASize},  // read: nothing to classify
         {"33x", DiameterFirst},
         {"26.25x", DiameterFirst},
@@ -253,12 +317,25 @@ TEST(TireReader, ClassifiesWhetherAnUnreadTextStartsWithTheDiameter) {
         {"E78-14", NoDiameter},
         {"818 rev", NoDiameter},
         {"100 rev/mi", NoDiameter},
+        {"818 rev/mile (loaded)", NoDiameter},
+        {"818 rev./mi", NoDiameter},
+        {"818 rev/km", NoDiameter},
+        {"-818 rev/mi", NoDiameter},
+        {"1e5 rev/mi", NoDiameter},
+        {"8e2 rev/mi", NoDiameter},
+        {"2e1 rev/mi", NoDiameter},
+        {"818,5 rev/mi", NoDiameter},
+        {"818 tr/mi", NoDiameter},
+        {"-225/45R17", NoDiameter},
+        {"-33x12.50R15", DiameterFirst},
+        {"225x45R17", NoDiameter},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ClassifyUnreadTire(c.text), c.kind) << '"' << c.text << '"';
     }
     EXPECT_EQ(ClassifyUnreadTire("33x12.50", ','), DiameterFirst);
-    EXPECT_EQ(ClassifyUnreadTire("235/75R17.5", ','), NoDiameter);
+    EXPECT_EQ(ClassifyUnreadTire("25.5", ','), NotASize);
+    EXPECT_EQ(ClassifyUnreadTire("235/75R17,5"), NoDiameter);
 }
 
 }  // namespace
