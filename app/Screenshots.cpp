@@ -4,7 +4,10 @@
 // - compare.png, the comparison opened from the stock page's table with a
 //   3.55 axle and 185/80R13 tires planned, sized to fit that screen less a
 //   40 px panel;
-// - compare-printed.png, that comparison as "Print Comparison…" prints it.
+// - compare-printed.png, that comparison as "Print Comparison…" prints it;
+// - questions.png, the gearing questions opened from the stock page's table
+//   at the size they open on that screen, with 185/80R13 tires planned for
+//   the speedometer.
 //
 //   tachoria_screenshots DIR           writes them into DIR
 //   tachoria_screenshots --check DIR   renders the main window's two pages
@@ -22,6 +25,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTemporaryFile>
@@ -34,6 +38,7 @@
 #include "ui/CompareWindow.h"
 #include "ui/ControlLook.h"
 #include "ui/MainForm.h"
+#include "ui/QuestionsWindow.h"
 
 namespace {
 
@@ -126,6 +131,19 @@ Shot ShootPrintedComparison(const tachoria::CompareWindow& compare) {
     return {QStringLiteral("compare-printed.png"), page};
 }
 
+// The gearing questions opened from the stock page's table, as they open
+// on the laptop's screen less its panel; the speedometer's question asks
+// what 185/80R13 tires do to it.
+Shot ShootQuestions(tachoria::MainForm& window) {
+    window.Stock().List().findChild<QAction*>(QStringLiteral("gearingQuestions"))->trigger();
+    tachoria::QuestionsWindow& questions = *window.Questions();
+    questions.resize(questions.size().boundedTo(QSize(kScreenWidth, kScreenHeight - kPanelHeight)));
+    questions.findChild<QRadioButton*>(QStringLiteral("fromChange"))->setChecked(true);
+    questions.findChild<QLineEdit*>(QStringLiteral("bTire"))->setText(QStringLiteral("185/80R13"));
+    QApplication::processEvents();
+    return {QStringLiteral("questions.png"), questions.grab().toImage()};
+}
+
 // The pixels that differ, counting every pixel that only one of the two
 // images has; `where` gets the smallest rectangle holding them.
 qint64 DifferingPixels(const QImage& rendered, const QImage& committed, QRect& where) {
@@ -214,5 +232,6 @@ int main(int argc, char* argv[]) {
     }
     shots.push_back(ShootComparison(window));
     shots.push_back(ShootPrintedComparison(*window.Compare()));
+    shots.push_back(ShootQuestions(window));
     return Write(dir, shots);
 }

@@ -10,6 +10,7 @@
 #include "ui/ControlLook.h"
 #include "ui/LocaleNumbers.h"
 #include "ui/MainForm.h"
+#include "ui/QuestionsWindow.h"
 
 namespace {
 
@@ -77,6 +78,9 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption compare(QStringLiteral("compare"),
                                      QStringLiteral("Open the Compare Gearing window as well."));
     parser.addOption(compare);
+    const QCommandLineOption questions(
+        QStringLiteral("questions"), QStringLiteral("Open the Gearing Questions window as well."));
+    parser.addOption(questions);
     if (AsksForText(argc, argv)) {
         // Prints the text and ends the program. Options of Qt's own that
         // only a QApplication takes (-platform) are left to it.
@@ -111,6 +115,10 @@ int main(int argc, char* argv[]) {
     window.show();
     if (parser.isSet(compare)) {
         window.OpenCompare(tachoria::DefaultSetupTexts(tachoria::LocaleNumbers()));
+    }
+    if (parser.isSet(questions)) {
+        // From the stock page, as the window opens on it: the early car.
+        window.OpenQuestions(window.Stock().QuestionsTexts());
     }
     return QApplication::exec();
 }

@@ -101,4 +101,11 @@ std::string FixedText(double value, int decimals) {
     return std::string(TrimBlanks(Num2String(value, decimals, 0)));
 }
 
+std::string SignedText(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    const double rounded = std::round(value * scale) / scale + 0.0;
+    const std::string text = FixedText(rounded, decimals);
+    return rounded > 0 ? "+" + text : text;
+}
+
 }  // namespace tachoria

@@ -24,4 +24,8 @@ std::string Num2String(double value, int decimals, int width);
 // results read in a sentence or a cell: "32.9", "0.2", "-3.5", "3541".
 std::string FixedText(double value, int decimals);
 
+// `value` rounded half away from zero to `decimals` places, with its sign
+// when it is not zero: "+4.2", "-3.5", "0.0".
+std::string SignedText(double value, int decimals);
+
 }  // namespace tachoria

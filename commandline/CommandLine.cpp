@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <sstream>
 #include <tuple>
 
@@ -13,6 +14,7 @@
 #include "commandline/CatalogueText.h"
 #include "commandline/CompareCommand.h"
 #include "commandline/OptionReading.h"
+#include "commandline/SolveCommand.h"
 #include "commandline/Utf8Text.h"
 #include "comparison/Comparison.h"
 #include "tables/FailureMessage.h"
@@ -29,8 +31,9 @@
 namespace tachoria {
 namespace {
 
-constexpr std::array<std::string_view, 4> kSubcommands = {"generic", "stock", "compare",
-                                                          "catalogue"};
+constexpr std::array<std::string_view, 5> kSubcommands = {"generic", "stock", "compare",
+                                                          "catalogue", "solve"};
+constexpr std::array<std::string_view, 4> kQuestions = {"axle", "tire", "identify", "speedometer"};
 
 struct FormatRequest {
     std::string format = "text";
@@ -53,6 +56,10 @@ struct StockRequest : TableRequest {
     std::string tire;
 };
 
+struct SolveRequest : FormatRequest {
+    SolveOptions options;
+};
+
 // A reason on one line, whatever characters the user's text held.
 std::string OneLine(std::string message) {
     std::replace_if(
@@ -61,19 +68,17 @@ std::string OneLine(std::string message) {
     return message;
 }
 
-std::string QuotedList(const auto& texts) {
-    std::string list;
-    for (const std::string_view text : texts) {
-        list += (list.empty() ? "" : ", ") + Quote(text);
-    }
-    return list;
-}
-
 void AddFormatOption(CLI::App& command, FormatRequest& request) {
     command
         .add_option("--format", request.format,
                     "text (aligned, as the window shows it), tsv, csv or json; default text")
         ->transform(CLI::IsMember({"text", "tsv", "csv", "json"}, CLI::ignore_case));
+}
+
+void AddUnitOption(CLI::App& command, std::string& unit, std::string_view what) {
+    unit = "mph";
+    command.add_option("--unit", unit, "mph or kmh; default mph" + std::string(what))
+        ->transform(CLI::IsMember({"mph", "kmh"}, CLI::ignore_case));
 }
 
 void AddTableOptions(CLI::App& command, TableRequest& request) {
@@ -127,18 +132,11 @@ Outcome<Table> GenericTable(const GenericRequest& request) {
 }
 
 Outcome<Table> StockTable(const StockRequest& request) {
-    const auto models = ModelTexts();
-    if (std::find(models.begin(), models.end(), request.model) == models.end()) {
-        return Failure{"--model " + Quote(request.model) +
-                       " is not a model of the catalogue; the models are " + QuotedList(models) +
-                       "."};
+    const Outcome<GearboxCode> code = ReadGearboxOptions(request.model, request.years);
+    if (!code) {
+        return Failure{code.message()};
     }
-    const auto years = YearRangeTexts(request.model);
-    if (std::find(years.begin(), years.end(), request.years) == years.end()) {
-        return Failure{"--years " + Quote(request.years) + " is not a year range of " +
-                       Quote(request.model) + "; it has " + QuotedList(years) + "."};
-    }
-    const auto axles = AxleRatioTexts(GearboxCodeOf(request.model, request.years));
+    const auto axles = AxleRatioTexts(*code);
     if (std::find(axles.begin(), axles.end(), request.axle) == axles.end()) {
         return Failure{"--axle " + Quote(request.axle) + " is not offered with " +
                        Quote(request.model) + ", " + Quote(request.years) + "; it has " +
@@ -156,21 +154,32 @@ Outcome<Table> StockTable(const StockRequest& request) {
     return TableOrFailure(ComputeStockTable(ModeOf(request), *inputs, "--tire"));
 }
 
-// A first word that is no subcommand: CLI11 would only say that one is
-// required.
-std::optional<std::string> UnknownSubcommand(const std::vector<std::string>& args) {
-    if (args.size() < 2 || args[1].starts_with('-') ||
-        std::find(kSubcommands.begin(), kSubcommands.end(), args[1]) != kSubcommands.end()) {
-        return std::nullopt;
-    }
+// "a, b and c".
+std::string Listed(std::span<const std::string_view> words) {
     std::string list;
-    for (std::size_t i = 0; i < kSubcommands.size(); ++i) {
-        list += (i == 0                         ? ""
-                 : i + 1 == kSubcommands.size() ? " and "
-                                                : ", ") +
-                std::string(kSubcommands[i]);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        list += (i == 0 ? "" : i + 1 == words.size() ? " and " : ", ") + std::string(words[i]);
     }
-    return Quote(args[1]) + " is not a subcommand; the subcommands are " + list + ".";
+    return list;
+}
+
+// A first word that is no subcommand, or a word after "solve" that is no
+// question: CLI11 would only say that one is required, or that the word
+// was not expected.
+std::optional<std::string> UnknownSubcommand(const std::vector<std::string>& args) {
+    const auto unknown = [&args](std::size_t at, std::span<const std::string_view> words) {
+        return args.size() > at && !args[at].starts_with('-') &&
+               std::find(words.begin(), words.end(), args[at]) == words.end();
+    };
+    if (unknown(1, kSubcommands)) {
+        return Quote(args[1]) + " is not a subcommand; the subcommands are " +
+               Listed(kSubcommands) + ".";
+    }
+    if (args.size() > 1 && args[1] == "solve" && unknown(2, kQuestions)) {
+        return Quote(args[2]) + " is not a question of solve; the questions are " +
+               Listed(kQuestions) + ".";
+    }
+    return std::nullopt;
 }
 
 constexpr std::string_view kTireExamples = "185/80R13, 33x12.50R15 or 818 rev/mi";
@@ -190,13 +199,18 @@ struct Requests {
     CompareOptions compare;
     FormatRequest compareFormat;
     FormatRequest catalogue;
+    SolveRequest solve;
 };
+
+// The questions of solve, in the order of kQuestions.
+using SolveCommands = std::array<CLI::App*, kQuestions.size()>;
 
 struct Subcommands {
     CLI::App* generic;
     CLI::App* stock;
     CLI::App* compare;
     CLI::App* catalogue;
+    SolveCommands solve;
 };
 
 CLI::App* AddGenericCommand(CLI::App& app, GenericRequest& generic) {
@@ -235,7 +249,6 @@ CLI::App* AddStockCommand(CLI::App& app, StockRequest& stock) {
 
 CLI::App* AddCompareCommand(CLI::App& app, CompareOptions& compare, FormatRequest& format) {
     compare.redline = PlainNumberConverter().ToText(kDefaultRedline);
-    compare.unit = "mph";
     CLI::App* command = app.add_subcommand(
         "compare",
         "Two gearings side by side, A (now) and B (planned), as the Compare Gearing "
@@ -263,10 +276,152 @@ CLI::App* AddCompareCommand(CLI::App& app, CompareOptions& compare, FormatReques
     command->add_option("--redline", compare.redline,
                         "engine speed to shift up at, " + Bounds(kRedlineRange) + " RPM; " +
                             Default(kDefaultRedline));
-    command->add_option("--unit", compare.unit, "mph or kmh; default mph")
-        ->transform(CLI::IsMember({"mph", "kmh"}, CLI::ignore_case));
+    AddUnitOption(*command, compare.unit, "");
+    command
+        ->add_option("--driven-from", compare.drivenFrom,
+                     "what drives A's speedometer: transmission (it follows the tire and the "
+                     "axle ratio) or wheel (a front wheel: only the tires count); default "
+                     "transmission")
+        ->transform(CLI::IsMember({"transmission", "wheel"}, CLI::ignore_case));
     AddFormatOption(*command, format);
     return command;
+}
+
+// --rpm and --speed, which every question but the speedometer's starts from.
+void AddTargetOptions(CLI::App& command, SolveOptions& options, std::string_view rpm,
+                      std::string_view speed) {
+    command
+        .add_option("--rpm", options.rpm, std::string(rpm) + ", " + Bounds(kRedlineRange) + " RPM")
+        ->required();
+    command
+        .add_option("--speed", options.speed,
+                    std::string(speed) + ", " + Bounds(kSpeedRange) + " MPH or km/h (--unit)")
+        ->required();
+}
+
+std::string TireHelp(std::string_view whose) {
+    return std::string(whose) + ": a diameter, " + Bounds(kTireRange) + " in, or a size (" +
+           std::string(kTireExamples) + ")";
+}
+
+CLI::App* AddAxleQuestion(CLI::App& solve, SolveOptions& options) {
+    CLI::App* command = solve.add_subcommand(
+        "axle",
+        "The axle ratio that gives an engine speed at a road speed in one gear, and the two "
+        "factory ratios nearest to it.");
+    AddTargetOptions(*command, options, "engine speed wanted", "road speed it is wanted at");
+    command->add_option("--tire", options.tire, TireHelp("tire"))->required();
+    command->add_option("--gear", options.gear, "transmission gear ratio, " + Bounds(kRatioRange))
+        ->required();
+    return command;
+}
+
+CLI::App* AddTireQuestion(CLI::App& solve, SolveOptions& options) {
+    CLI::App* command = solve.add_subcommand(
+        "tire",
+        "The tire diameter that gives an engine speed at a road speed in one gear, and the "
+        "ten metric sizes nearest to it.");
+    AddTargetOptions(*command, options, "engine speed wanted", "road speed it is wanted at");
+    command->add_option("--axle", options.axle, "axle ratio, " + Bounds(kRatioRange))->required();
+    command->add_option("--gear", options.gear, "transmission gear ratio, " + Bounds(kRatioRange))
+        ->required();
+    return command;
+}
+
+CLI::App* AddIdentifyQuestion(CLI::App& solve, SolveOptions& options) {
+    CLI::App* command = solve.add_subcommand(
+        "identify",
+        "The axle ratio a car has, by its tachometer's reading at a true road speed: each "
+        "factory axle ratio checked against the reading, best first.");
+    AddTargetOptions(*command, options, "the tachometer's reading",
+                     "the true road speed at that reading (by GPS or mile posts)");
+    command->add_option("--tire", options.tire, TireHelp("tire"))->required();
+    CLI::Option* gears = command->add_option(
+        "--gears", options.gears,
+        "the gear ratios, first gear first, separated by commas: one to six, each " +
+            Bounds(kRatioRange) + "; every factory axle ratio is checked");
+    CLI::Option* model = command->add_option(
+        "--model", options.model,
+        "instead of --gears: a model line as the catalogue lists it, with --years; its "
+        "gearbox's ratios and axle ratios are used");
+    CLI::Option* years =
+        command->add_option("--years", options.years, "year range, as the catalogue lists it");
+    gears->excludes(model)->excludes(years);
+    model->needs(years);
+    years->needs(model);
+    command
+        ->add_option("--in-gear", options.inGear,
+                     "the gear the car was in, 1 to the number of gears (4 for --model)")
+        ->required();
+    command->callback([&options] {
+        if (!options.gears && !options.model) {
+            throw CLI::RequiredError("--gears, or --model with --years,");
+        }
+    });
+    return command;
+}
+
+CLI::App* AddSpeedometerQuestion(CLI::App& solve, SolveOptions& options) {
+    CLI::App* command = solve.add_subcommand(
+        "speedometer",
+        "The teeth of the speedometer's driven gear that make it read true, from the error it "
+        "reads with or from a change of tire or axle ratio.");
+    command
+        ->add_option("--teeth", options.teeth,
+                     "teeth of the driven gear fitted now, a whole number, " + Bounds(kTeethRange))
+        ->required();
+    CLI::Option* error =
+        command->add_option("--error", options.error,
+                            "how far the speedometer reads off now, " + Bounds(kErrorRange) +
+                                " %: + when it reads high (63 at a true 60 is +5), - when low");
+    CLI::Option* drivenFrom =
+        command
+            ->add_option("--driven-from", options.drivenFrom,
+                         "instead of --error: what drives the speedometer, transmission (it "
+                         "follows the tire and the axle ratio) or wheel (a front wheel: only the "
+                         "tires count, and the axles may be left out); default transmission")
+            ->transform(CLI::IsMember({"transmission", "wheel"}, CLI::ignore_case));
+    error->excludes(drivenFrom);
+    for (const auto& [letter, setup, tire, axle] :
+         {std::tuple{"a", "the speedometer is true with (A)", &options.aTire, &options.aAxle},
+          std::tuple{"b", "fitted now (B)", &options.bTire, &options.bAxle}}) {
+        const std::string option = std::string("--") + letter;
+        error->excludes(command->add_option(
+            option + "-tire", *tire,
+            "instead of --error: " + TireHelp("the tire " + std::string(setup))));
+        error->excludes(command->add_option(option + "-axle", *axle,
+                                            "instead of --error: the axle ratio " +
+                                                std::string(setup) + ", " + Bounds(kRatioRange) +
+                                                "; not needed with --driven-from wheel"));
+    }
+    command->callback([&options] {
+        const bool wheel = options.drivenFrom == "wheel";
+        if (!options.error &&
+            (!options.aTire || !options.bTire || (!wheel && (!options.aAxle || !options.bAxle)))) {
+            throw CLI::RequiredError(
+                wheel ? "--error, or --a-tire and --b-tire,"
+                      : "--error, or --a-tire, --a-axle, --b-tire and --b-axle,");
+        }
+    });
+    return command;
+}
+
+SolveCommands AddSolveCommand(CLI::App& app, SolveRequest& request) {
+    CLI::App* solve = app.add_subcommand(
+        "solve",
+        "Reverse questions: the axle ratio or the tire for an engine speed at a road speed, "
+        "the axle ratio a car has by its tachometer, the speedometer gear that makes it true.");
+    solve->require_subcommand(1);
+    const SolveCommands questions = {AddAxleQuestion(*solve, request.options),
+                                     AddTireQuestion(*solve, request.options),
+                                     AddIdentifyQuestion(*solve, request.options),
+                                     AddSpeedometerQuestion(*solve, request.options)};
+    for (CLI::App* question : questions) {
+        AddUnitOption(*question, request.options.unit,
+                      question == questions.back() ? " (the teeth and % do not depend on it)" : "");
+        AddFormatOption(*question, request);
+    }
+    return questions;
 }
 
 Subcommands AddSubcommands(CLI::App& app, Requests& requests) {
@@ -277,6 +432,7 @@ Subcommands AddSubcommands(CLI::App& app, Requests& requests) {
     commands.catalogue = app.add_subcommand(
         "catalogue", "Lists the models, their year ranges, gear ratios and axle ratios.");
     AddFormatOption(*commands.catalogue, requests.catalogue);
+    commands.solve = AddSolveCommand(app, requests.solve);
     return commands;
 }
 
@@ -287,6 +443,14 @@ Outcome<std::string> RunSubcommand(const Subcommands& commands, const Requests& 
     }
     if (commands.compare->parsed()) {
         return RunCompare(requests.compare, FormatOf(requests.compareFormat));
+    }
+    constexpr std::array<SolveQuestion, kQuestions.size()> kSolved = {
+        SolveQuestion::Axle, SolveQuestion::Tire, SolveQuestion::Identify,
+        SolveQuestion::Speedometer};
+    for (std::size_t i = 0; i < kSolved.size(); ++i) {
+        if (commands.solve[i]->parsed()) {
+            return RunSolve(kSolved[i], requests.solve.options, FormatOf(requests.solve));
+        }
     }
     const bool isGeneric = commands.generic->parsed();
     const Outcome<Table> table =

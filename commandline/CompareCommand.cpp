@@ -22,31 +22,11 @@ Outcome<Gearing> ReadSetup(char letter, const std::string& tire, const std::stri
     if (!axleReading) {
         return Failure{OptionProblem(prefix + "axle", axle, axleReading.message())};
     }
-    std::vector<std::string_view> ratios;
-    for (std::string_view rest = gears;;) {
-        const std::size_t comma = rest.find(',');
-        ratios.push_back(rest.substr(0, comma));
-        if (comma == std::string_view::npos) {
-            break;
-        }
-        rest.remove_prefix(comma + 1);
+    const Outcome<std::vector<double>> gearReadings = ReadGearsOption(gears);
+    if (!gearReadings) {
+        return Failure{OptionProblem(prefix + "gears", gears, gearReadings.message())};
     }
-    if (ratios.size() > kMostGears) {
-        return Failure{OptionProblem(prefix + "gears", gears,
-                                     std::to_string(ratios.size()) + " gears: give 1 to " +
-                                         std::to_string(kMostGears) +
-                                         " ratios, separated by commas.")};
-    }
-    std::vector<Outcome<double>> gearReadings;
-    for (std::size_t i = 0; i < ratios.size(); ++i) {
-        gearReadings.push_back(ReadOption(ratios[i], ReadRatioField, kRatioRange));
-        if (!gearReadings.back()) {
-            return Failure{OptionProblem(
-                prefix + "gears", gears,
-                "gear " + std::to_string(i + 1) + ": " + gearReadings.back().message())};
-        }
-    }
-    return *GearingOf(tireReading, axleReading, gearReadings);
+    return Gearing{*tireReading, *axleReading, *gearReadings};
 }
 
 std::string SetupJson(const std::string& tire, const Gearing& gearing) {
@@ -134,11 +114,13 @@ Outcome<std::string> RunCompare(const CompareOptions& options, TextFormat format
 
     // Every gear row of both setups, as the window shows them.
     const Comparison comparison =
-        Compare(*a, *b, *redline, unit, std::max(a->gears.size(), b->gears.size()));
-    const std::string inputs = "{\"a\": " + SetupJson(options.aTire, *a) +
-                               ", \"b\": " + SetupJson(options.bTire, *b) +
-                               ", \"redline\": " + JsonNumber(*redline) +
-                               ", \"unit\": " + JsonString(UnitName(unit)) + "}";
+        Compare(*a, *b, *redline, unit, std::max(a->gears.size(), b->gears.size()),
+                options.drivenFrom == "wheel" ? SpeedometerDrive::FrontWheel
+                                              : SpeedometerDrive::Transmission);
+    const std::string inputs =
+        "{\"a\": " + SetupJson(options.aTire, *a) + ", \"b\": " + SetupJson(options.bTire, *b) +
+        ", \"redline\": " + JsonNumber(*redline) + ", \"unit\": " + JsonString(UnitName(unit)) +
+        ", \"drivenFrom\": " + JsonString(options.drivenFrom) + "}";
     const std::array<Captioned, 3> tables = {{
         {"cruise", kCruiseCaption, CruiseTable(comparison)},
         {"gears", kGearsCaption, GearTable(comparison)},

@@ -19,7 +19,8 @@ struct CompareOptions {
     std::string bAxle;
     std::string bGears;
     std::string redline;
-    std::string unit;  // "mph" or "kmh"
+    std::string unit;                         // "mph" or "kmh"
+    std::string drivenFrom = "transmission";  // or "wheel": what drives A's speedometer
 };
 
 // What the subcommand prints, or one line naming the option and the reason

@@ -26,13 +26,7 @@ std::string Text(const std::optional<double>& value, int decimals) {
 // Rounded half away from zero to `decimals` places, with its sign: "+4.2",
 // "-3.5", "0.0".
 std::string Signed(const std::optional<double>& value, int decimals) {
-    if (!value) {
-        return std::string(kNoValue);
-    }
-    const double scale = std::pow(10.0, decimals);
-    const double rounded = std::round(*value * scale) / scale + 0.0;
-    const std::string text = Text(rounded, decimals);
-    return rounded > 0 ? "+" + text : text;
+    return value ? SignedText(*value, decimals) : std::string(kNoValue);
 }
 
 std::optional<double> Percent(double part, double whole) {
@@ -91,12 +85,16 @@ std::optional<double> RoundedToTenths(const std::optional<double>& value) {
     return std::round(*value * 10) / 10;
 }
 
-Speedometer SpeedometerOf(const std::optional<Gearing>& a, const std::optional<Gearing>& b,
-                          SpeedUnit unit) {
+Speedometer SpeedometerOf(const std::optional<Gearing>& a, std::optional<Gearing> b, SpeedUnit unit,
+                          SpeedometerDrive drive) {
     Speedometer speedometer;
     speedometer.reference = unit == SpeedUnit::MPH ? 60 : 100;
     if (!a || !b) {
         return speedometer;
+    }
+    // A front wheel turns with its tire alone: B's axle changes nothing.
+    if (drive == SpeedometerDrive::FrontWheel) {
+        b->axleRatio = a->axleRatio;
     }
     const std::optional<double> reads = Shown(speedometer.reference, unit, *b, *a);
     speedometer.readsAtTrue = RoundedToTenths(reads);
@@ -131,7 +129,8 @@ std::optional<double> RpmAfterUpshift(double rpm, double fromGear, double toGear
 }
 
 Comparison Compare(const std::optional<Gearing>& a, const std::optional<Gearing>& b,
-                   std::optional<double> redline, SpeedUnit unit, std::size_t gearFields) {
+                   std::optional<double> redline, SpeedUnit unit, std::size_t gearFields,
+                   SpeedometerDrive drive) {
     Comparison comparison;
     comparison.unit = unit;
     comparison.redline = redline;
@@ -157,7 +156,8 @@ Comparison Compare(const std::optional<Gearing>& a, const std::optional<Gearing>
         AtRedline(b, redline, unit, i, row.bSpeed, row.bAfterShift);
         comparison.gears.push_back(row);
     }
-    comparison.speedometer = SpeedometerOf(a, b, unit);
+    comparison.drive = drive;
+    comparison.speedometer = SpeedometerOf(a, b, unit, drive);
     return comparison;
 }
 

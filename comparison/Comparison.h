@@ -15,6 +15,17 @@ namespace tachoria {
 
 inline constexpr double kDefaultRedline = 5500;
 
+// What drives the speedometer: the transmission's output (it follows the
+// tire and the axle ratio) or a front wheel (it follows that wheel's tire
+// only). The catalogue's cars drive it from the left front wheel.
+enum class SpeedometerDrive { Transmission, FrontWheel };
+
+// What each drive means, for the speedometer's footnote.
+inline constexpr std::string_view kSpeedometerDriveNote =
+    "A speedometer driven from the transmission follows the tire and the axle ratio; one "
+    "driven from a front wheel follows only that wheel's tire (A's and B's tires are taken as "
+    "the front tires).";
+
 // The note on a cruise cell whose engine speed lies past the redline, and
 // the sign that stands beside such a cell where no colour shows it.
 inline constexpr std::string_view kOverRedline = "over the redline";
@@ -51,8 +62,8 @@ struct GearRow {
     std::optional<double> bAfterShift;
 };
 
-// A's speedometer (driven from the transmission output, true with A's tire
-// and axle) after the change to B's.
+// A's speedometer (true with A's tire and, from the transmission, A's axle)
+// after the change to B's.
 struct Speedometer {
     double reference = 60;                // 60 MPH or 100 km/h
     std::optional<double> readsAtTrue;    // what it shows at a true `reference`
@@ -67,6 +78,7 @@ struct Comparison {
     std::vector<GearRow> gears;
     std::size_t aGears = 0;  // forward gears of A, 0 when A has a bad field
     std::size_t bGears = 0;
+    SpeedometerDrive drive = SpeedometerDrive::Transmission;
     Speedometer speedometer;
 };
 
@@ -74,7 +86,8 @@ struct Comparison {
 // the gears of the setup with more of them, and at least `gearFields` (the
 // gear fields on show), so that an unusable setup still shows its rows.
 Comparison Compare(const std::optional<Gearing>& a, const std::optional<Gearing>& b,
-                   std::optional<double> redline, SpeedUnit unit, std::size_t gearFields = 0);
+                   std::optional<double> redline, SpeedUnit unit, std::size_t gearFields = 0,
+                   SpeedometerDrive drive = SpeedometerDrive::Transmission);
 
 // The engine speed after shifting from `fromGear` up to `toGear` at `rpm`:
 // the road speed stays, so it is rpm × toGear ÷ fromGear, truncated to

@@ -91,7 +91,14 @@ std::string FileNamePart(std::string_view text) {
 
 std::string TableBaseName(const Table& table) {
     if (!table.inputs) {
-        return table.kind == TableKind::Catalogue ? "catalogue" : "comparison";
+        switch (table.kind) {
+            case TableKind::Catalogue:
+                return "catalogue";
+            case TableKind::Question:
+                return "questions";
+            default:
+                return "comparison";
+        }
     }
     const TableInputs& inputs = *table.inputs;
     const std::string kind = table.kind == TableKind::GetRPM ? "rpm" : "mph";

@@ -22,6 +22,9 @@ struct InputRange {
 inline constexpr InputRange kTireRange{.least = kSmallestTire, .most = kLargestTire, .unit = "in"};
 inline constexpr InputRange kRatioRange{.least = 0.05, .most = 50, .unit = ""};
 inline constexpr InputRange kRedlineRange{.least = 100, .most = 30000, .unit = "RPM"};
+// A road speed in the unit it is given in, MPH or km/h (so no unit here):
+// the same numbers in both, beyond any road car's top speed in either.
+inline constexpr InputRange kSpeedRange{.least = 1, .most = 500, .unit = ""};
 
 // "from 5 to 100 in", numbers written by `numbers` ("0,05" in a comma
 // locale).

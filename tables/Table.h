@@ -20,6 +20,7 @@ enum class TableKind {
     GetMPH,      // a page's road speeds, one row per engine speed
     Comparison,  // one of the results of comparing two gearings
     Catalogue,   // the factory gearings, one per row
+    Question,    // the answer to one of the gearing questions
 };
 
 // A result that cannot be given (a setup with a bad field) is shown so;

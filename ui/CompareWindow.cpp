@@ -108,7 +108,9 @@ QWidget* CompareWindow::BuildContent() {
     auto* layout = new QVBoxLayout(content);
     layout->addWidget(BuildInputs());
     layout->addWidget(BuildResults(), 1);
-    footnote_ = new QLabel(ToQString(WithDecimalPoint(kRoundingNote, decimalPoint_)), content);
+    footnote_ = new QLabel(ToQString(WithDecimalPoint(kRoundingNote, decimalPoint_)) +
+                               QLatin1Char(' ') + ToQString(kSpeedometerDriveNote),
+                           content);
     footnote_->setObjectName(QStringLiteral("footnote"));
     footnote_->setWordWrap(true);
     footnote_->setFocusPolicy(Qt::TabFocus);  // so that a keyboard reaches it and scrolls to it
@@ -135,6 +137,7 @@ void CompareWindow::ConnectLiveUpdates() {
     }
     connect(redline_, &QLineEdit::textChanged, this, &CompareWindow::Recompute);
     connect(unit_, &QComboBox::currentIndexChanged, this, &CompareWindow::Recompute);
+    connect(speedometerDrive_, &QComboBox::currentIndexChanged, this, &CompareWindow::Recompute);
 }
 
 QWidget* CompareWindow::BuildInputs() {
@@ -197,6 +200,18 @@ QWidget* CompareWindow::BuildResults() {
     auto* right = new QVBoxLayout;
     right->addWidget(chart_, 1);
     right->addWidget(Heading(ToQString(kSpeedometerCaption), speedometerList_, results));
+    speedometerDrive_ = new QComboBox(results);
+    speedometerDrive_->setObjectName(QStringLiteral("speedometerDrive"));
+    Describe(*speedometerDrive_, QStringLiteral("Speedometer driven from"));
+    speedometerDrive_->addItem(QStringLiteral("transmission"));
+    speedometerDrive_->addItem(QStringLiteral("a front wheel"));
+    auto* drive = new QHBoxLayout;
+    auto* driveLabel = new QLabel(QStringLiteral("&Driven from:"), results);
+    driveLabel->setBuddy(speedometerDrive_);
+    drive->addWidget(driveLabel);
+    drive->addWidget(speedometerDrive_);
+    drive->addStretch(1);
+    right->addLayout(drive);
     right->addWidget(speedometerList_, 0, Qt::AlignLeft);
     auto* row = new QHBoxLayout(results);
     row->setContentsMargins(0, 0, 0, 0);
@@ -265,8 +280,10 @@ ComparisonPrintout CompareWindow::Printout() const {
     };
     printout.aInputs = inputs(*a_);
     printout.bInputs = inputs(*b_);
-    printout.shared = {QStringLiteral("Redline: ") + redline_->text() + QStringLiteral(" RPM"),
-                       QStringLiteral("Unit: ") + unit_->currentText()};
+    printout.shared = {
+        QStringLiteral("Redline: ") + redline_->text() + QStringLiteral(" RPM"),
+        QStringLiteral("Unit: ") + unit_->currentText(),
+        QStringLiteral("Speedometer driven from: ") + speedometerDrive_->currentText()};
     printout.tables = {{ToQString(kCruiseCaption), WithNoteSigns(cruise_)},
                        {ToQString(kGearsCaption), WithNoteSigns(gears_)},
                        {ToQString(kSpeedometerCaption), speedometer_}};
@@ -416,9 +433,19 @@ void CompareWindow::Recompute() {
     redlineProblem_->setVisible(!problem.isEmpty());
     MarkProblem(*redline_, !redline);
     const SpeedUnit unit = unit_->currentIndex() == 0 ? SpeedUnit::MPH : SpeedUnit::KMH;
+    // Gears picked from the catalogue: the factory cars drive the
+    // speedometer from the left front wheel.
+    if (const bool stock = a_->IsStock(); stock != aWasStock_) {
+        aWasStock_ = stock;
+        const QSignalBlocker quiet(speedometerDrive_);
+        speedometerDrive_->setCurrentIndex(stock ? 1 : 0);
+    }
+    const SpeedometerDrive drive = speedometerDrive_->currentIndex() == 0
+                                       ? SpeedometerDrive::Transmission
+                                       : SpeedometerDrive::FrontWheel;
 
-    const Comparison comparison =
-        Compare(a, b, redline.ToOptional(), unit, std::max(a_->GearFields(), b_->GearFields()));
+    const Comparison comparison = Compare(a, b, redline.ToOptional(), unit,
+                                          std::max(a_->GearFields(), b_->GearFields()), drive);
     cruise_ = CruiseTable(comparison);
     gears_ = GearTable(comparison);
     speedometer_ = SpeedometerTable(comparison);

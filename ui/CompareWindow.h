@@ -88,6 +88,10 @@ private:
     QLineEdit* redline_ = nullptr;
     QLabel* redlineProblem_ = nullptr;
     QComboBox* unit_ = nullptr;
+    // What drives A's speedometer; it starts from where A's gears came from
+    // (the catalogue's cars: a front wheel) and then stays as chosen.
+    QComboBox* speedometerDrive_ = nullptr;
+    bool aWasStock_ = false;
     QTreeWidget* cruiseList_ = nullptr;
     QTreeWidget* gearList_ = nullptr;
     QTreeWidget* speedometerList_ = nullptr;

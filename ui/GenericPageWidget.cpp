@@ -12,11 +12,12 @@
 #include "ui/CommandButton.h"
 #include "ui/ControlLook.h"
 #include "ui/PageControls.h"
+#include "ui/QuestionsWindow.h"
 
 namespace tachoria {
 
 GenericPageWidget::GenericPageWidget(QWidget& tabs, FailureSink& failures,
-                                     const CompareOpener& compare)
+                                     const CompareOpener& compare, const QuestionsOpener& questions)
     : TwipPage(tabs),
       Label1_(Place(Named(new QLabel, "Label1"), {840, 960, 2535, 375})),
       TireBox_(Place(Named(new QLineEdit, "TireBox"), {3480, 960, 1575, 390})),
@@ -61,6 +62,7 @@ GenericPageWidget::GenericPageWidget(QWidget& tabs, FailureSink& failures,
         {.shown = [this] { return ShownTable(); },
          .failures = failures,
          .compare = [this, compare] { compare(CompareTexts()); },
+         .questions = [this, questions] { questions(QuestionsTexts()); },
          .tireReading =
              [this](std::string_view text) { return GenericTireReading(text, numbers_); }});
 
@@ -86,6 +88,10 @@ SetupTexts GenericPageWidget::CompareTexts() const {
     return {text(TireBox_, kDefaultTireDiameter),
             text(DiffBox_, kDefaultDiffRatio),
             {text(TransBox_, kDefaultTransRatio)}};
+}
+
+QuestionsStart GenericPageWidget::QuestionsTexts() const {
+    return {.setup = CompareTexts(), .model = {}, .yearRange = {}, .stockPage = false};
 }
 
 std::vector<QWidget*> GenericPageWidget::FocusOrder() const {

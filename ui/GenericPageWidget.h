@@ -17,6 +17,8 @@ class QTreeWidget;
 
 namespace tachoria {
 
+struct QuestionsStart;
+
 // The "Generic Vehicle" page: three boxes, two buttons and a result list.
 // It owns its controls (as their Qt parent), their adapters and the page
 // logic that works on them.
@@ -24,10 +26,14 @@ class GenericPageWidget final : public TwipPage {
 public:
     // Opens the comparison window with a setup's fields.
     using CompareOpener = std::function<void(const SetupTexts&)>;
+    // Opens the gearing questions with the page's inputs.
+    using QuestionsOpener = std::function<void(const QuestionsStart&)>;
 
     // `tabs` is the tab control the page sits in; failures go to `failures`;
-    // "Compare Gearing…" calls `compare` with the page's inputs.
-    GenericPageWidget(QWidget& tabs, FailureSink& failures, const CompareOpener& compare);
+    // "Compare Gearing…" calls `compare` and "Gearing Questions…" `questions`
+    // with the page's inputs.
+    GenericPageWidget(QWidget& tabs, FailureSink& failures, const CompareOpener& compare,
+                      const QuestionsOpener& questions);
 
     // The handlers, named after their control and event.
     void Gen_GetMPHButton_Click();
@@ -35,6 +41,8 @@ public:
 
     // The page's inputs as a gearing to compare.
     [[nodiscard]] SetupTexts CompareTexts() const;
+    // The page's inputs for the gearing questions.
+    [[nodiscard]] QuestionsStart QuestionsTexts() const;
 
     // The controls that take the focus, in keyboard order, without the list.
     [[nodiscard]] std::vector<QWidget*> FocusOrder() const;

@@ -15,10 +15,12 @@ MainForm::MainForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       StockTab_(*Named(new QTabWidget(this), "StockTab")),
-      genericPage_(*new GenericPageWidget(StockTab_, *this,
-                                          [this](const SetupTexts& now) { OpenCompare(now); })),
-      stockPage_(*new StockPageWidget(StockTab_, *this,
-                                      [this](const SetupTexts& now) { OpenCompare(now); })),
+      genericPage_(*new GenericPageWidget(
+          StockTab_, *this, [this](const SetupTexts& now) { OpenCompare(now); },
+          [this](const QuestionsStart& start) { OpenQuestions(start); })),
+      stockPage_(*new StockPageWidget(
+          StockTab_, *this, [this](const SetupTexts& now) { OpenCompare(now); },
+          [this](const QuestionsStart& start) { OpenQuestions(start); })),
       presentWarning_(ShowWarning) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tachoria"));
@@ -81,6 +83,19 @@ void MainForm::OpenCompare(const SetupTexts& now) {
     }
     compare_->Fill(now, open);
     compare_->Present();
+}
+
+void MainForm::OpenQuestions(const QuestionsStart& start) {
+    // Open, it keeps what is typed in it; closed, it starts over from the
+    // page.
+    const bool open = questions_ != nullptr && questions_->isVisible();
+    if (questions_ == nullptr) {
+        questions_ = new QuestionsWindow(this);
+    }
+    if (!open) {
+        questions_->Fill(start);
+    }
+    questions_->Present();
 }
 
 }  // namespace tachoria

@@ -6,6 +6,7 @@
 #include "tables/Controls.h"
 #include "ui/CompareWindow.h"
 #include "ui/GenericPageWidget.h"
+#include "ui/QuestionsWindow.h"
 #include "ui/StockPageWidget.h"
 
 class QTabWidget;
@@ -44,6 +45,13 @@ public:
     // The comparison window, or null before it is first opened.
     [[nodiscard]] CompareWindow* Compare() const { return compare_; }
 
+    // Opens "Gearing Questions" with the page's inputs, or, while it is open
+    // (shown or minimized), brings it to the front as it is. There is never
+    // more than one.
+    void OpenQuestions(const QuestionsStart& start);
+    // The questions window, or null before it is first opened.
+    [[nodiscard]] QuestionsWindow* Questions() const { return questions_; }
+
     [[nodiscard]] GenericPageWidget& Generic() const { return genericPage_; }
     [[nodiscard]] StockPageWidget& Stock() const { return stockPage_; }
 
@@ -58,7 +66,8 @@ private:
     GenericPageWidget& genericPage_;
     StockPageWidget& stockPage_;
     WarningPresenter presentWarning_;
-    CompareWindow* compare_ = nullptr;  // made when first opened; a child window of this one
+    CompareWindow* compare_ = nullptr;      // made when first opened; a child window of this one
+    QuestionsWindow* questions_ = nullptr;  // the same
 };
 
 }  // namespace tachoria

@@ -22,6 +22,7 @@ void SetUpPageControls(const PageControls& controls, const PageCommands& command
     AddResultListMenu(controls.list, {.shown = commands.shown,
                                       .failures = &commands.failures,
                                       .compare = commands.compare,
+                                      .questions = commands.questions,
                                       .title = {},
                                       .fileName = {}});
 

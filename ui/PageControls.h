@@ -31,6 +31,7 @@ struct PageCommands {
     std::function<const Table*()> shown;  // the table the list shows, or null
     FailureSink& failures;                // a failed save or print of the list
     std::function<void()> compare;        // "Compare Gearing…" from the page's inputs
+    std::function<void()> questions;      // "Gearing Questions…" from the page's inputs
     // What the tire box's text reads as.
     std::function<std::string(std::string_view text)> tireReading;
 };

@@ -127,11 +127,21 @@ void AddResultListMenu(QTreeWidget& list, const ResultListCommands& commands) {
         }
     });
 
-    if (commands.compare) {
+    if (commands.compare || commands.questions) {
         Separator(list);
+    }
+    if (commands.compare) {
         QAction* compare = NewAction(list, QStringLiteral("Compare Gearing\u2026"),
                                      "compareGearing", QKeySequence(Qt::CTRL | Qt::Key_G));
         QObject::connect(compare, &QAction::triggered, &list, commands.compare);
+    }
+    if (commands.questions) {
+        // Ctrl+Shift+G: beside the comparison's key, and kept by no text box
+        // (Qt's text fields take Ctrl+Shift+Z, not G).
+        QAction* questions =
+            NewAction(list, QStringLiteral("Gearing Questions\u2026"), "gearingQuestions",
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+        QObject::connect(questions, &QAction::triggered, &list, commands.questions);
     }
     if (!commands.extra.empty()) {
         Separator(list);

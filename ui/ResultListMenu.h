@@ -21,6 +21,9 @@ struct ResultListCommands {
     // Opens the comparison of gearings from the page's inputs; no menu item
     // when empty.
     std::function<void()> compare = {};
+    // Opens the gearing questions from the page's inputs; no menu item when
+    // empty.
+    std::function<void()> questions = {};
     // The printed title; by default it comes from the table's inputs.
     std::function<QString(const Table&)> title = {};
     // The name offered for a saved (".csv") or printed (".pdf") file,
@@ -44,7 +47,7 @@ struct ResultListCommands {
 // - "Copy" (Ctrl+C, while the list has the focus): the selected rows;
 // - "Copy Table": every row, both as tab-separated text;
 // - "Save Table As…" (Ctrl+S) as CSV and "Print Table…" (Ctrl+P);
-// - "Compare Gearing…" (Ctrl+G);
+// - "Compare Gearing…" (Ctrl+G) and "Gearing Questions…" (Ctrl+Shift+G);
 // - then the extra actions.
 // The shortcuts other than Ctrl+C work anywhere in the window while the
 // list's page is shown (Save and Print only in the list, unless

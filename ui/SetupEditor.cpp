@@ -49,8 +49,10 @@ SetupEditor::SetupEditor(const QString& letter, const QString& title,
     Describe(gearCount_, letter + QStringLiteral(" forward gears"));
     Describe(tireNote_, letter + QStringLiteral(" tire diameter reads as"));
     Describe(problems_, letter + QStringLiteral(" problems"));
-    // One line, always there, so that the form below never moves.
+    // One line, always there, so that the form below never moves; a long
+    // reading never widens the window (its whole text is the tooltip).
     tireNote_.setFixedHeight(tireNote_.fontMetrics().height());
+    tireNote_.setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     tireNote_.setTextFormat(Qt::PlainText);
     problems_.setWordWrap(true);
     problems_.setTextFormat(Qt::PlainText);
@@ -145,6 +147,8 @@ std::size_t SetupEditor::GearFields() const { return static_cast<std::size_t>(ge
 
 QString SetupEditor::GearboxText() const { return picker_.currentText(); }
 
+bool SetupEditor::IsStock() const { return picker_.currentIndex() > 0; }  // 0: "Custom gears"
+
 std::optional<Gearing> SetupEditor::Reading() {
     QStringList problems;
     const auto note = [&problems](const QString& field, const Outcome<double>& reading) {
@@ -157,6 +161,7 @@ std::optional<Gearing> SetupEditor::Reading() {
         tire ? ToQString(TireDescription(tire_.text().toStdString(), *tire, numbers_)) : QString();
     Mark(tire_, tire, reads);
     tireNote_.setText(reads);
+    tireNote_.setToolTip(reads);
     tireNote_.setAccessibleDescription(reads);  // the name says which field
     note(QStringLiteral("Tire"), tire);
     const Outcome<double> axle = ReadRatioField(axle_.text().toStdString(), numbers_);

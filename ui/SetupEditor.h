@@ -36,6 +36,8 @@ public:
     [[nodiscard]] std::size_t GearFields() const;
     // The stock gearbox the ratios are, or "Custom gears".
     [[nodiscard]] QString GearboxText() const;
+    // Whether the ratios are a stock gearbox's.
+    [[nodiscard]] bool IsStock() const;
 
 signals:
     void Changed();

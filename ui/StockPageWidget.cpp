@@ -13,10 +13,12 @@
 #include "ui/ControlLook.h"
 #include "ui/LocaleNumbers.h"
 #include "ui/PageControls.h"
+#include "ui/QuestionsWindow.h"
 
 namespace tachoria {
 
-StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures, const CompareOpener& compare)
+StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures, const CompareOpener& compare,
+                                 const QuestionsOpener& questions)
     : TwipPage(tabs),
       Label6_(Place(Named(new QLabel, "Label6"), {1800, 840, 1575, 375})),
       StockTire_(Place(Named(new QLineEdit, "StockTire"), {3480, 840, 1815, 390})),
@@ -51,6 +53,7 @@ StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures, const Com
                       {.shown = [this] { return ShownTable(); },
                        .failures = failures,
                        .compare = [this, compare] { compare(CompareTexts()); },
+                       .questions = [this, questions] { questions(QuestionsTexts()); },
                        .tireReading = &StockTireReading});
 
     // Screen readers announce a control by these.
@@ -83,6 +86,13 @@ SetupTexts StockPageWidget::CompareTexts() const {
     return StockSetupTexts(
         StockModel_.currentText().toStdString(), StockYear_.currentText().toStdString(),
         StockDiff_.currentText().toStdString(), StockTire_.text().toStdString(), LocaleNumbers());
+}
+
+QuestionsStart StockPageWidget::QuestionsTexts() const {
+    return {.setup = CompareTexts(),
+            .model = StockModel_.currentText().toStdString(),
+            .yearRange = StockYear_.currentText().toStdString(),
+            .stockPage = true};
 }
 
 std::vector<QWidget*> StockPageWidget::FocusOrder() const {

@@ -17,6 +17,8 @@ class QTreeWidget;
 
 namespace tachoria {
 
+struct QuestionsStart;
+
 // The "Stock Corvair Gearing" page: the tire box, the cascade of model,
 // year range and differential lists, two buttons and a result list. It owns
 // its controls (as their Qt parent), their adapters and the page logic.
@@ -24,10 +26,14 @@ class StockPageWidget final : public TwipPage {
 public:
     // Opens the comparison window with a setup's fields.
     using CompareOpener = std::function<void(const SetupTexts&)>;
+    // Opens the gearing questions with the page's inputs.
+    using QuestionsOpener = std::function<void(const QuestionsStart&)>;
 
     // `tabs` is the tab control the page sits in; failures go to `failures`;
-    // "Compare Gearing…" calls `compare` with the page's inputs.
-    StockPageWidget(QWidget& tabs, FailureSink& failures, const CompareOpener& compare);
+    // "Compare Gearing…" calls `compare` and "Gearing Questions…" `questions`
+    // with the page's inputs.
+    StockPageWidget(QWidget& tabs, FailureSink& failures, const CompareOpener& compare,
+                    const QuestionsOpener& questions);
 
     // The handlers, named after their control and event. Form_Load is the
     // window's, and prepares this page's lists.
@@ -40,6 +46,8 @@ public:
 
     // The page's inputs as a gearing to compare.
     [[nodiscard]] SetupTexts CompareTexts() const;
+    // The page's inputs for the gearing questions.
+    [[nodiscard]] QuestionsStart QuestionsTexts() const;
 
     // The controls that take the focus, in keyboard order, without the list.
     [[nodiscard]] std::vector<QWidget*> FocusOrder() const;

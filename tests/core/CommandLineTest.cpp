@@ -307,7 +307,7 @@ TEST(CommandLine, NamesAMistypedSubcommandAndTheValidOnes) {
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(run.err.starts_with("tachoria-cli: \"" + AsUtf8(word) +
                                         "\" is not a subcommand; the subcommands are generic, "
-                                        "stock, compare and catalogue.\n"))
+                                        "stock, compare, catalogue and solve.\n"))
             << run.err;
     }
 }
@@ -315,7 +315,7 @@ TEST(CommandLine, NamesAMistypedSubcommandAndTheValidOnes) {
 TEST(CommandLine, AnswersHelpAndVersion) {
     const Outcome help = RunWith({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* subcommand : {"generic", "stock", "compare", "catalogue"}) {
+    for (const char* subcommand : {"generic", "stock", "compare", "catalogue", "solve"}) {
         EXPECT_NE(help.out.find(subcommand), std::string::npos) << subcommand;
     }
     const Outcome version = RunWith({"--version"});
@@ -439,7 +439,7 @@ TEST(CommandLine, ComparesTwoSetupsInEachFormat) {
                             "\"axleRatio\": 3.27, \"gearRatios\": [3.65, 2.35, 1.44, 1]}, \"b\": "
                             "{\"tire\": \"24\", \"tireDiameter\": 24, \"axleRatio\": 3.55, "
                             "\"gearRatios\": [3.65, 2.35, 1.44, 1]}, \"redline\": 5500, "
-                            "\"unit\": \"MPH\"}"),
+                            "\"unit\": \"MPH\", \"drivenFrom\": \"transmission\"}"),
               std::string::npos);
 }
 

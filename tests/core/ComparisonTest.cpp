@@ -140,6 +140,11 @@ TEST(Comparison, SpeedometerAfterTheChange) {
     const Table same = SpeedometerTable(Compare(kNow, kNow, 5500, SpeedUnit::MPH));
     EXPECT_EQ(same.rows.at(0).cells.at(0), "60.0");
     EXPECT_EQ(same.rows.at(2).cells.at(0), "exact");
+    // From a front wheel only the tires count: 60 × 24 ÷ 24.6535 = 58.4.
+    const Table wheel = SpeedometerTable(
+        Compare(kNow, kPlanned, 5500, SpeedUnit::MPH, 0, SpeedometerDrive::FrontWheel));
+    EXPECT_EQ(Cells(wheel, 0), (Row{"shows at a true 60 MPH", "58.4"}));
+    EXPECT_EQ(Cells(wheel, 2), (Row{"reads", "2.7 % low"}));
 }
 
 // Cruising past the redline is marked, for A and B separately.

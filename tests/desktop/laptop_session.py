@@ -32,10 +32,15 @@ GEAR_NAMES = ("1st", "2nd", "3rd", "4th", "5th", "6th")
 
 
 def footnote_text(header):
-    """The footnote, from the string literals of kRoundingNote."""
+    """The footnote, from the string literals of kRoundingNote and
+    kSpeedometerDriveNote."""
     text = open(header, encoding="utf-8").read()
-    literals = re.search(r'kRoundingNote\s*=\s*((?:"(?:[^"\\]|\\.)*"\s*)+);', text).group(1)
-    return "".join(re.findall(r'"((?:[^"\\]|\\.)*)"', literals))
+
+    def constant(name):
+        literals = re.search(name + r'\s*=\s*((?:"(?:[^"\\]|\\.)*"\s*)+);', text).group(1)
+        return "".join(re.findall(r'"((?:[^"\\]|\\.)*)"', literals))
+
+    return constant("kRoundingNote") + " " + constant("kSpeedometerDriveNote")
 
 
 class Rect:

@@ -1,5 +1,6 @@
 // tachoria-cli prints, cell for cell, the tables the windows show for the
 // same inputs.
+#include <QComboBox>
 #include <QProcess>
 
 #include "WindowTestBase.h"
@@ -183,6 +184,9 @@ private slots:
             qobject_cast<QComboBox*>(field("unit"))
                 ->setCurrentIndex(c.unit == std::string("mph") ? 0 : 1);
 
+            // The window starts a stock setup's speedometer on a front wheel.
+            const auto* drive = window.findChild<QComboBox*>(QStringLiteral("speedometerDrive"));
+            QVERIFY(drive != nullptr);
             const auto texts = [](const SetupTexts& setup) {
                 return Strings(setup.gears).join(',');
             };
@@ -202,7 +206,9 @@ private slots:
                                       "--redline",
                                       c.redline,
                                       "--unit",
-                                      c.unit};
+                                      c.unit,
+                                      "--driven-from",
+                                      drive->currentIndex() == 0 ? "transmission" : "wheel"};
             const QList<QStringList> cli = CliTables(args);
             const QString what = args.join(' ') + ": " + cli.first().join(" | ");
             if (c.badField != nullptr) {

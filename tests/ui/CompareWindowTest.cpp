@@ -91,6 +91,13 @@ private slots:
 
         QCOMPARE(CompareRow("cruise", 2), QStringList({"60", "2747", "2904", "+157", "+5.7"}));
         QCOMPARE(CompareRow("gears", 0), QStringList({"1", "32.9", "3541", "31.1", "3541"}));
+        // The factory cars drive the speedometer from a front wheel: only
+        // the tire counts. From the transmission, the axle counts too.
+        auto& drive = InCompare<QComboBox>("speedometerDrive");
+        QCOMPARE(drive.currentText(), QStringLiteral("a front wheel"));
+        QCOMPARE(CompareRow("speedometer", 0), QStringList({"shows at a true 60 MPH", "58.4"}));
+        QCOMPARE(CompareRow("speedometer", 2), QStringList({"reads", "2.7 % low"}));
+        drive.setCurrentIndex(0);
         QCOMPARE(CompareRow("speedometer", 0), QStringList({"shows at a true 60 MPH", "63.4"}));
         QCOMPARE(CompareRow("speedometer", 2), QStringList({"reads", "5.7 % high"}));
         QVERIFY(InCompare<QLabel>("footnote").text().startsWith("RPM truncated to whole"));
@@ -383,7 +390,7 @@ private slots:
                 ++named;
             }
         }
-        QCOMPARE(named, 2 * (1 + 1 + 1 + 1 + 6) + 2 + 3 + 1);
+        QCOMPARE(named, 2 * (1 + 1 + 1 + 1 + 6) + 2 + 3 + 1 + 1);  // and the speedometer's drive
     }
 
     // The main window is as it was: the same controls, no menu bar, its size.

@@ -15,7 +15,7 @@
 
 namespace {
 
-enum class Scene { GenericPage, StockPage, Comparison };
+enum class Scene { GenericPage, StockPage, Comparison, Questions };
 
 QString Describe(const QWidget& widget) {
     if (!widget.objectName().isEmpty()) {
@@ -214,6 +214,13 @@ class ShortcutsTest : public WindowTestBase {
         if (scene == Scene::StockPage) {
             return *form_;
         }
+        if (scene == Scene::Questions) {
+            form_->Stock()
+                .List()
+                .findChild<QAction*>(QStringLiteral("gearingQuestions"))
+                ->trigger();
+            return *form_->Questions();
+        }
         form_->Stock().List().findChild<QAction*>(QStringLiteral("compareGearing"))->trigger();
         return *form_->Compare();
     }
@@ -244,6 +251,7 @@ private slots:
         QTest::newRow("main window, generic page") << Scene::GenericPage;
         QTest::newRow("main window, stock page") << Scene::StockPage;
         QTest::newRow("comparison window") << Scene::Comparison;
+        QTest::newRow("questions window") << Scene::Questions;
     }
 
     void eachShortcutTriggersOneAction() {

@@ -1,0 +1,345 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "StrictJson.h"
+#include "commandline/CommandLine.h"
+#include "questions/GearingQuestions.h"
+
+namespace tachoria {
+namespace {
+
+struct Ran {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Ran Solve(std::vector<std::string> args) {
+    args.insert(args.begin(), {"tachoria-cli", "solve"});
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCommandLine(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// `args` with the values of `options` (pairs of an option and its value)
+// given: replacing those `args` has, after those it does not.
+std::vector<std::string> With(std::vector<std::string> args,
+                              const std::vector<std::string>& options) {
+    for (std::size_t i = 0; i + 1 < options.size(); i += 2) {
+        const auto at = std::find(args.begin(), args.end(), options[i]);
+        if (at == args.end()) {
+            args.insert(args.end(), {options[i], options[i + 1]});
+        } else {
+            *(at + 1) = options[i + 1];
+        }
+    }
+    return args;
+}
+
+// The lines of tab-separated output after the header, each cut at its tabs.
+std::vector<std::vector<std::string>> TsvRows(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line)) {
+        std::vector<std::string>& row = rows.emplace_back();
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');) {
+            row.push_back(cell);
+        }
+    }
+    return rows;
+}
+
+const std::vector<std::string> kAxle = {"axle",   "--rpm", "2800",   "--speed", "70",
+                                        "--tire", "24",    "--gear", "1"};
+const std::vector<std::string> kIdentify = {"identify", "--model",   "Early Car (1961-1964)",
+                                            "--years",  "1961-1963", "--in-gear",
+                                            "4",        "--tire",    "185/80R13",
+                                            "--rpm",    "2900",      "--speed",
+                                            "60"};
+const std::vector<std::string> kSpeedometer = {"speedometer", "--teeth", "18", "--error", "5.7"};
+const std::vector<std::string> kTire = {"tire",   "--rpm", "3000",   "--speed", "60",
+                                        "--axle", "3.55",  "--gear", "1"};
+
+// A row of tab-separated cells as JSON writes it: numbers as numbers
+// (without a "+"), other cells as strings.
+std::string JsonRow(const std::vector<std::string>& cells) {
+    std::string row = "[";
+    for (const std::string& cell : cells) {
+        row += row.size() == 1 ? "" : ", ";
+        if (cell == "\u2014") {
+            row += "null";  // no value
+        } else if (cell.find_first_not_of("+-.0123456789") != std::string::npos) {
+            row += "\"" + cell + "\"";
+        } else {
+            row += cell.starts_with('+') ? cell.substr(1) : cell;
+        }
+    }
+    return row + "]";
+}
+
+// Worked by hand: the ratio is rpm × tire ÷ (speed × 336.135 × gear), the
+// diameter speed × 336.135 × axle × gear ÷ rpm, and the driven gear's teeth
+// grow with the error: 18 × 1.057 = 19.03.
+TEST(SolveCommand, AnswersEachQuestionInTextTableAndJson) {
+    const struct {
+        std::vector<std::string> args;
+        const char* question;
+        std::string summary;
+        std::vector<std::vector<std::string>> firstRows;
+        std::string inputs;
+    } cases[] = {
+        {kAxle,
+         "axle",
+         "2800 RPM at 70 MPH takes an axle ratio of 2.86.",
+         {{"Needed", "2.86", "2803", "+0.1"},
+          {"Factory", "3.08", "3019", "+7.8"},
+          {"Factory", "3.27", "3205", "+14.5"}},
+         R"j({"rpm": 2800, "speed": 70, "unit": "MPH", "tire": "24", "tireDiameter": 24, )j"
+         R"j("gearRatio": 1})j"},
+        // 60 × 336.135 × 3.55 ÷ 3000 = 23.866 in; 225/50R15 is 15 + 225 ÷ 25.4 = 23.858.
+        {kTire,
+         "tire",
+         "3000 RPM at 60 MPH takes a tire of 23.87 in (845 revolutions per mile).",
+         {{"Needed", "\u2014", "23.87", "845", "0.0"},
+          {"Size", "225/50R15", "23.86", "845", "0.0"}},
+         R"j({"rpm": 3000, "speed": 60, "unit": "MPH", "axleRatio": 3.55, "gearRatio": 1})j"},
+        // 100 km/h is 62.137 MPH: 62.137 × 336.135 × 3.27 ÷ 2500 = 27.32 in.
+        {{"tire", "--rpm", "2500", "--speed", "100", "--unit", "KMH", "--axle", "3.27", "--gear",
+          "1"},
+         "tire",
+         "2500 RPM at 100 km/h takes a tire of 27.32 in (738 revolutions per mile).",
+         {{"Needed", "\u2014", "27.32", "738", "0.0"}},
+         R"j({"rpm": 2500, "speed": 100, "unit": "km/h", "axleRatio": 3.27, "gearRatio": 1})j"},
+        {kIdentify,
+         "identify",
+         "The reading implies an axle ratio of 3.54; the best factory fit is 3.55, which gives "
+         "2904 RPM (+0.1 %).",
+         {{"Reading", "3.54", "2900", "0.0", "24.65", "818"},
+          {"Factory", "3.55", "2904", "+0.1", "24.69", "817"}},
+         R"j({"rpm": 2900, "speed": 60, "unit": "MPH", "tire": "185/80R13", )j"
+         R"j("tireDiameter": 24.6535433070866, "model": "Early Car (1961-1964)", )j"
+         R"j("yearRange": "1961-1963", "gearRatios": [3.65, 2.35, 1.44, 1], "inGear": 4})j"},
+        {kSpeedometer,
+         "speedometer",
+         "The speedometer reads 5.7 % high; 19.03 teeth on the driven gear make it true: 19 teeth "
+         "leave +0.1 %, 20 "
+         "teeth leave -4.9 %.",
+         {{"Now", "18", "+5.7"},
+          {"True", "19.03", "0.0"},
+          {"Nearest", "19", "+0.1"},
+          {"Nearest", "20", "-4.9"}},
+         R"j({"teeth": 18, "errorPercent": 5.7})j"},
+        // 24 ÷ 3.27 against 24.654 ÷ 3.55 (185/80R13): reads 5.68 % high.
+        {{"speedometer", "--teeth", "18", "--a-tire", "24", "--a-axle", "3.27", "--b-tire",
+          "185/80R13", "--b-axle", "3.55"},
+         "speedometer",
+         "The speedometer reads 5.7 % high; 19.02 teeth on the driven gear make it true: 19 teeth "
+         "leave +0.1 %, 20 "
+         "teeth leave -4.9 %.",
+         {{"Now", "18", "+5.7"}, {"True", "19.02", "0.0"}},
+         R"j({"teeth": 18, "drivenFrom": "transmission", "a": {"tire": "24", "tireDiameter": 24, )j"
+         R"j("axleRatio": 3.27}, "b": {"tire": "185/80R13", "tireDiameter": 24.6535433070866, )j"
+         R"j("axleRatio": 3.55}, "errorPercent": 5.6847916221039})j"},
+        // From a wheel only the tires count: 24 against 24.654 reads 2.65 % low.
+        {{"speedometer", "--teeth", "18", "--driven-from", "Wheel", "--a-tire", "24", "--b-tire",
+          "185/80R13"},
+         "speedometer",
+         "The speedometer reads 2.7 % low; 17.52 teeth on the driven gear make it true: 17 teeth "
+         "leave +3.1 %, 18 "
+         "teeth leave -2.7 %.",
+         {{"Now", "18", "-2.7"}, {"True", "17.52", "0.0"}},
+         R"j({"teeth": 18, "drivenFrom": "wheel", "a": {"tire": "24", "tireDiameter": 24, )j"
+         R"j("axleRatio": null}, "b": {"tire": "185/80R13", "tireDiameter": 24.6535433070866, )j"
+         R"j("axleRatio": null}, "errorPercent": -2.65091025231556})j"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.summary);
+        const Ran text = Solve(c.args);
+        EXPECT_EQ(text.status, 0) << text.err;
+        EXPECT_EQ(text.err, "");
+        EXPECT_TRUE(text.out.starts_with(c.summary + "\n\n")) << text.out;
+        // The notes after an empty line, each on its own.
+        std::string notes = "\n\n";
+        for (const std::string_view note : {kQuestionsRoundingNote, kRollingTireNote}) {
+            if (note == kQuestionsRoundingNote || std::string(c.question) == "identify") {
+                notes += note;
+                notes += "\n";
+            }
+        }
+        EXPECT_TRUE(text.out.ends_with(notes)) << text.out;
+
+        const Ran tsv = Solve(With(c.args, {"--format", "tsv"}));
+        const auto rows = TsvRows(tsv.out);
+        ASSERT_GE(rows.size(), c.firstRows.size()) << tsv.out;
+        EXPECT_EQ(std::vector(rows.begin(),
+                              rows.begin() + static_cast<std::ptrdiff_t>(c.firstRows.size())),
+                  c.firstRows);
+        EXPECT_EQ(tsv.out.find(c.summary), std::string::npos) << "the table only";
+
+        const Ran json = Solve(With(c.args, {"--format", "json"}));
+        EXPECT_TRUE(testing::StrictJson::Parses(json.out)) << json.out;
+        EXPECT_TRUE(json.out.starts_with("{\n  \"question\": \"" + std::string(c.question) +
+                                         "\",\n  \"summary\": \"" + c.summary +
+                                         "\",\n  \"inputs\": " + c.inputs + ",\n  \"headers\": ["))
+            << json.out;
+        std::string jsonRows = "\"rows\": [";
+        for (const auto& row : c.firstRows) {
+            jsonRows += "\n    " + JsonRow(row) + ",";
+        }
+        jsonRows.pop_back();
+        EXPECT_NE(json.out.find(jsonRows), std::string::npos) << jsonRows << "\n" << json.out;
+    }
+}
+
+// Driven from a wheel, axle ratios change nothing, so they may be left out.
+TEST(SolveCommand, IgnoresAxlesForASpeedometerDrivenFromAWheel) {
+    const std::vector<std::string> tires = {"speedometer", "--teeth",  "18", "--driven-from",
+                                            "wheel",       "--a-tire", "24", "--b-tire",
+                                            "185/80R13"};
+    const Ran without = Solve(tires);
+    const Ran with = Solve(With(tires, {"--a-axle", "3.27", "--b-axle", "3.89"}));
+    EXPECT_EQ(without.status, 0) << without.err;
+    EXPECT_EQ(with.out, without.out);
+    // Given, they are still read: a mistyped one is no answer.
+    EXPECT_EQ(Solve(With(tires, {"--a-axle", "x", "--b-axle", "3.89"})).status, 1);
+}
+
+// The typed gears and the catalogue's early car give the same ratio in
+// fourth; typed gears are checked against every factory axle ratio.
+TEST(SolveCommand, IdentifiesFromTypedGearsAsFromTheCatalogue) {
+    const Ran typed = Solve({"identify", "--gears", "3.65,2.35,1.44,1", "--in-gear", "4", "--tire",
+                             "185/80R13", "--rpm", "2900", "--speed", "60", "--format", "tsv"});
+    const Ran stock = Solve(With(kIdentify, {"--format", "tsv"}));
+    EXPECT_EQ(typed.status, 0) << typed.err;
+    EXPECT_EQ(TsvRows(typed.out).at(1), TsvRows(stock.out).at(1));
+    EXPECT_EQ(TsvRows(typed.out).size(), 1 + CatalogueAxleRatios(kNoGearbox).size());
+}
+
+// No answer: status 1, one line naming the option, quoting its text and
+// saying why, with the range that works.
+TEST(SolveCommand, NamesTheOptionOfEveryBadNumber) {
+    const std::vector<std::string> axle = {"axle", "--tire", "24", "--gear", "1"};
+    const std::vector<std::string> setups = {"speedometer", "--teeth",  "18", "--a-tire",
+                                             "24",          "--b-tire", "24"};
+    const struct {
+        std::vector<std::string> args;
+        std::string named;
+        const char* reason;
+    } cases[] = {
+        {With(axle, {"--rpm", "abc", "--speed", "70"}), "--rpm \"abc\"",
+         "Not a number: type a number from 100 to 30000 RPM."},
+        {With(axle, {"--rpm", "2800", "--speed", "0"}), "--speed \"0\"",
+         "Must be greater than 0: type a number from 1 to 500 MPH."},
+        {With(axle, {"--rpm", "2800", "--speed", "1e-400"}), "--speed \"1e-400\"", "Too small"},
+        {With(axle, {"--rpm", "2800", "--speed", "501", "--unit", "kmh"}), "--speed \"501\"",
+         "Too large: type a number from 1 to 500 km/h."},
+        {With(kAxle, {"--tire", "6.50-13"}), "--tire \"6.50-13\"", "inch-width"},
+        {With(kAxle, {"--gear", "0"}), "--gear \"0\"", "from 0.05 to 50"},
+        {With(kTire, {"--axle", "51"}), "--axle \"51\"", "Too large"},
+        {{"identify", "--gears", "3.65,,1", "--in-gear", "1", "--tire", "24", "--rpm", "2900",
+          "--speed", "60"},
+         "--gears \"3.65,,1\"",
+         "gear 2: Empty"},
+        {With(kIdentify, {"--in-gear", "5"}), "--in-gear \"5\"",
+         "Too large: type a whole number from 1 to 4."},
+        {With(kIdentify, {"--in-gear", "2.5"}), "--in-gear \"2.5\"", "Not a whole number"},
+        {With(kSpeedometer, {"--teeth", "18.5"}), "--teeth \"18.5\"",
+         "Not a whole number: type a whole number from 1 to 100."},
+        {With(kSpeedometer, {"--error", "-50.1"}), "--error \"-50.1\"",
+         "Too small: type a number from -50 to 50 %."},
+        {With(setups, {"--a-axle", "0", "--b-axle", "3.55"}), "--a-axle \"0\"",
+         "Must be greater than 0"},
+        {With(setups, {"--a-axle", "3.27", "--b-axle", "3,55"}), "--b-axle \"3,55\"",
+         "Not a number"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.named);
+        const Ran run = Solve(c.args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with("tachoria-cli: " + c.named + ": ")) << run.err;
+        EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+// What the catalogue does not have, and targets no gearing in range meets.
+TEST(SolveCommand, ExplainsInputsThatGiveNoAnswer) {
+    const struct {
+        std::vector<std::string> args;
+        const char* start;
+    } cases[] = {
+        {With(kIdentify, {"--years", "1965"}),
+         "--years \"1965\" is not a year range of \"Early Car (1961-1964)\"; it has"},
+        // 500 MPH at 100 RPM would take a tire of 5966 in.
+        {{"tire", "--rpm", "100", "--speed", "500", "--axle", "3.55", "--gear", "1"},
+         "solve tire: "},
+        {{"axle", "--rpm", "30000", "--speed", "1", "--tire", "100", "--gear", "0.05"},
+         "solve axle: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.start);
+        const Ran run = Solve(c.args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with(std::string("tachoria-cli: ") + c.start)) << run.err;
+        EXPECT_TRUE(run.err.ends_with(".\n")) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+TEST(SolveCommand, RefusesUsageErrorsWithStatusTwo) {
+    const std::vector<std::string> identify = {"identify", "--tire",  "24", "--rpm",
+                                               "2900",     "--speed", "60"};
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        With(identify, {"--gears", "1", "--model", "Early Car (1961-1964)", "--years", "1961-1963",
+                        "--in-gear", "1"}),
+        With(identify, {"--gears", "3.65,2.35,1.44,1"}),
+        With(identify, {"--in-gear", "1"}),
+        With(identify, {"--model", "Early Car (1961-1964)", "--in-gear", "1"}),
+        {"speedometer", "--teeth", "18"},
+        {"speedometer", "--teeth", "18", "--a-tire", "24", "--b-tire", "24"},
+        With(kSpeedometer, {"--a-tire", "24"}),
+        With(kSpeedometer, {"--driven-from", "wheel"}),
+        {"speedometer", "--teeth", "18", "--driven-from", "cable", "--a-tire", "24", "--b-tire",
+         "24"},
+        {"axle", "--rpm", "2800", "--speed", "70", "--tire", "24"},
+        With(kTire, {"--format", "xml"}),
+    };
+    for (const auto& args : cases) {
+        std::string line;
+        for (const std::string& arg : args) {
+            line += arg + " ";
+        }
+        SCOPED_TRACE(line);
+        const Ran run = Solve(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with("tachoria-cli: ")) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    EXPECT_EQ(Solve({"axel"}).err,
+              "tachoria-cli: \"axel\" is not a question of solve; the questions are axle, tire, "
+              "identify and speedometer.\n");
+}
+
+TEST(SolveCommand, HelpListsTheFourQuestions) {
+    const Ran help = Solve({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* question : {"\n  axle ", "\n  tire ", "\n  identify ", "\n  speedometer "}) {
+        EXPECT_NE(help.out.find(question), std::string::npos) << question << help.out;
+    }
+}
+
+}  // namespace
+}  // namespace tachoria
