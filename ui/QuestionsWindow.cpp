@@ -653,6 +653,7 @@ void QuestionsWindow::Show(Answer& answer, const QStringList& problems, const Ta
     const QString sentence =
         problems.isEmpty() ? ForReading(summary, decimalPoint_) : ToQString(kNoValue);
     answer.summary->setText(sentence);
+    answer.summary->setAccessibleDescription(sentence);  // its name says which answer
     // Read with the list, so that a screen reader on the list hears it too.
     answer.list->setAccessibleDescription(sentence);
     ShowIn(*answer.list, answer.table, decimalPoint_);

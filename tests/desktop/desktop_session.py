@@ -68,9 +68,14 @@ class Desktop:
             self.alive()
             return self._find_app()
         self.app = wait_for("the program on the accessibility bus", started, 60)
-        window = self.x("search", "--sync", "--onlyvisible", "--name", "^Tachoria$").split()[0]
-        self.x("windowfocus", "--sync", window)
+        self.focus_window("^Tachoria$")
         wait_for("the window to be active", lambda: self.focused() is not None)
+
+    def focus_window(self, title):
+        """Gives the keyboard to the showing window whose title matches
+        `title`, as clicking its frame would."""
+        window = self.x("search", "--sync", "--onlyvisible", "--name", title).split()[0]
+        self.x("windowfocus", "--sync", window)
 
     def _find_app(self):
         desktop = self.atspi.Registry.getDesktop(0)
@@ -318,6 +323,37 @@ def use(desktop, golden):
     row = wait_for("the cruise table to follow B's axle", cruise_at_60)
     expect("the cruise row at 60 MPH, read through AT-SPI", row,
            ["60", "2747", "2983", "+236", "+8.6"])
+    desktop.alive()
+
+    ask_axle_question(desktop)
+
+
+def ask_axle_question(desktop):
+    """Back on the main window, Ctrl+Shift+G opens Gearing Questions; the
+    axle question's fields, found by their names and clicked, get 3000 RPM
+    at 65 MPH on 25-inch tires in a 0.9 gear. Each differs from what the
+    window starts with, and leaving any one as it was gives another answer."""
+    desktop.focus_window("^Tachoria$")
+    desktop.key("ctrl+shift+g")
+    wait_for("the Gearing Questions window", lambda: desktop.showing("Gearing Questions"))
+    for name, text in (("engine RPM", "3000"), ("road speed", "65"), ("tire", "25"),
+                       ("gear ratio", "0.9")):
+        field = wait_for(f"the axle question's {name}",
+                         lambda name=name: desktop.showing("Axle question: " + name, "text"))
+        desktop.click(field)
+        desktop.key("ctrl+a")
+        desktop.type(text)
+
+    # 3000 × 25 / (65 × 336.135 × 0.9) = 3.814
+    def needed():
+        _, rows = desktop.table_rows("Axle ratio for a target: results")
+        return rows[0] if rows and rows[0][:2] == ["Needed", "3.81"] else None
+    wait_for("the axle question's answer", needed)
+    print("ok: the axle answer's first row, read through AT-SPI")
+    # The sentence is read with the list.
+    expect("the axle answer's sentence, read through AT-SPI",
+           desktop.showing("Axle ratio for a target: results").description,
+           "3000 RPM at 65 MPH takes an axle ratio of 3.81.")
     desktop.alive()
 
 
