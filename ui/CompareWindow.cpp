@@ -9,7 +9,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QScrollArea>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -26,6 +25,7 @@
 #include "ui/ResultListMenu.h"
 #include "ui/SaveDialog.h"
 #include "ui/SetupEditor.h"
+#include "ui/WindowPlacement.h"
 
 namespace tachoria {
 namespace {
@@ -388,14 +388,7 @@ void CompareWindow::Fill(const SetupTexts& now, bool keepB) {
     Recompute();
 }
 
-void CompareWindow::Present() {
-    if (isMinimized()) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    }
-    show();
-    raise();
-    activateWindow();
-}
+void CompareWindow::Present() { BringToFront(*this); }
 
 void CompareWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -403,17 +396,7 @@ void CompareWindow::showEvent(QShowEvent* event) {
         return;
     }
     placed_ = true;
-    // Wholly on the screen's free area, less room for the window's frame.
-    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
-    const QRect free = screen->availableGeometry();
-    constexpr int kFrameRoom = 40;
-    const QSize size(std::min(width(), free.width() - 8),
-                     std::min(height(), free.height() - kFrameRoom));
-    resize(size);
-    const QPoint corner(
-        std::clamp(x(), free.left(), free.right() - size.width()),
-        std::clamp(y(), free.top(), free.bottom() - size.height() - kFrameRoom / 2));
-    move(corner);
+    FitOnScreen(*this);
 }
 
 void CompareWindow::Report(const std::string& message) {

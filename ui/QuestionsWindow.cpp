@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -30,6 +29,7 @@
 #include "ui/ControlAdapters.h"
 #include "ui/ControlLook.h"
 #include "ui/ResultListMenu.h"
+#include "ui/WindowPlacement.h"
 
 namespace tachoria {
 namespace {
@@ -882,14 +882,7 @@ void QuestionsWindow::FollowFocus(QWidget* /*old*/, QWidget* focus) {
     }
 }
 
-void QuestionsWindow::Present() {
-    if (isMinimized()) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    }
-    show();
-    raise();
-    activateWindow();
-}
+void QuestionsWindow::Present() { BringToFront(*this); }
 
 void QuestionsWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -897,17 +890,7 @@ void QuestionsWindow::showEvent(QShowEvent* event) {
         return;
     }
     placed_ = true;
-    // Wholly on the screen's free area, less room for the window's frame.
-    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
-    const QRect free = screen->availableGeometry();
-    constexpr int kFrameRoom = 40;
-    const QSize size(std::min(width(), free.width() - 8),
-                     std::min(height(), free.height() - kFrameRoom));
-    resize(size);
-    const QPoint corner(
-        std::clamp(x(), free.left(), free.right() - size.width()),
-        std::clamp(y(), free.top(), free.bottom() - size.height() - kFrameRoom / 2));
-    move(corner);
+    FitOnScreen(*this);
 }
 
 void QuestionsWindow::Report(const std::string& message) {
