@@ -295,7 +295,8 @@ void AddTargetOptions(CLI::App& command, SolveOptions& options, std::string_view
         ->required();
     command
         .add_option("--speed", options.speed,
-                    std::string(speed) + ", " + Bounds(kSpeedRange) + " MPH or km/h (--unit)")
+                    std::string(speed) + ", " + Bounds(kMphRange) + " MPH or " + Bounds(kKmhRange) +
+                        " km/h (--unit)")
         ->required();
 }
 

@@ -48,7 +48,7 @@ Target ReadTarget(Readings& readings, const SolveOptions& options) {
     target.unit = options.unit == "kmh" ? SpeedUnit::KMH : SpeedUnit::MPH;
     target.rpm = readings.Take("--rpm", options.rpm,
                                ReadOption(options.rpm, ReadRedlineField, kRedlineRange));
-    const InputRange speeds{kSpeedRange.least, kSpeedRange.most, UnitName(target.unit)};
+    const InputRange& speeds = target.unit == SpeedUnit::MPH ? kMphRange : kKmhRange;
     target.speed = readings.Take("--speed", options.speed, ReadNumberOption(options.speed, speeds));
     return target;
 }

@@ -11,13 +11,6 @@
 // for inputs given as options.
 namespace tachoria {
 
-// The speedometer's driven gear: whole teeth, and no more than a cable
-// drive's gear has.
-inline constexpr InputRange kTeethRange{.least = 1, .most = 100, .unit = ""};
-// How far a speedometer reads off: half again as fast or slower is a wrong
-// gear, not an error to correct by a tooth or two.
-inline constexpr InputRange kErrorRange{.least = -50, .most = 50, .unit = "%"};
-
 enum class SolveQuestion {
     Axle,         // the axle ratio for an engine speed at a road speed
     Tire,         // the tire for an engine speed at a road speed

@@ -49,6 +49,11 @@ double Rounded(double value, int decimals) {
 
 std::string Plain(double value) { return PlainNumberConverter().ToText(value); }
 
+// A ratio or diameter that no answer can use, as a message quotes it.
+std::string Unusable(double value) {
+    return std::fabs(value) < 0.005 ? std::string("less than 0.01") : FixedText(value, 2);
+}
+
 // "70 MPH", "112.5 km/h".
 std::string Speed(double speed, SpeedUnit unit) {
     return Plain(speed) + " " + std::string(UnitName(unit));
@@ -68,7 +73,7 @@ Outcome<AxleAnswer> AxleForTarget(double rpm, double speed, SpeedUnit unit, doub
     AxleAnswer answer;
     answer.ratio = rpm * tire / (Mph(speed, unit) * SpeedFactor * gear);
     if (OutOfRange(answer.ratio, kRatioRange, PlainNumberConverter())) {
-        return Failure{"it would take an axle ratio of " + FixedText(answer.ratio, 2) +
+        return Failure{"it would take an axle ratio of " + Unusable(answer.ratio) +
                        "; ratios work " + RangeText(kRatioRange, PlainNumberConverter())};
     }
     answer.shown = Check(Rounded(answer.ratio, 2), rpm, speed, unit, tire, gear);
@@ -123,8 +128,8 @@ Outcome<TireAnswer> TireForTarget(double rpm, double speed, SpeedUnit unit, doub
     TireAnswer answer;
     answer.diameter = Mph(speed, unit) * SpeedFactor * axle * gear / rpm;
     if (OutOfRange(answer.diameter, kTireRange, PlainNumberConverter())) {
-        return Failure{"it would take a tire of " + FixedText(answer.diameter, 2) +
-                       " in; tires work " + RangeText(kTireRange, PlainNumberConverter())};
+        return Failure{"it would take a tire of " + Unusable(answer.diameter) + " in; tires work " +
+                       RangeText(kTireRange, PlainNumberConverter())};
     }
     answer.revolutionsPerMile = Revolutions(answer.diameter);
     answer.sizes = SizesNear(answer.diameter, 10);
@@ -141,6 +146,10 @@ Outcome<IdentifyAnswer> IdentifyAxle(double rpm, double speed, SpeedUnit unit, d
     }
     IdentifyAnswer answer;
     answer.impliedRatio = rpm * tire / (Mph(speed, unit) * SpeedFactor * gear);
+    if (OutOfRange(answer.impliedRatio, kRatioRange, PlainNumberConverter())) {
+        return Failure{"the reading implies an axle ratio of " + Unusable(answer.impliedRatio) +
+                       "; ratios work " + RangeText(kRatioRange, PlainNumberConverter())};
+    }
     for (const double ratio : axles) {
         answer.checks.push_back(Check(ratio, rpm, speed, unit, tire, gear));
     }
@@ -170,11 +179,22 @@ Outcome<SpeedometerGearAnswer> SpeedometerGearFor(double teeth, double errorPerc
     if (!Positive({teeth}) || !std::isfinite(errorPercent) || errorPercent <= -100) {
         return Failure{"the teeth must be more than 0 and the error more than -100 %"};
     }
+    if (OutOfRange(errorPercent, kErrorRange, PlainNumberConverter())) {
+        return Failure{"a speedometer " + FixedText(std::fabs(errorPercent), 1) + " % " +
+                       (errorPercent > 0 ? "high" : "low") +
+                       " needs another drive, not another gear; the gear corrects " +
+                       RangeText(kErrorRange, PlainNumberConverter())};
+    }
     SpeedometerGearAnswer answer;
     answer.errorPercent = errorPercent;
     // A speedometer that reads high turns its cable too fast for the road:
     // more teeth on the driven gear slow it in proportion.
     answer.teeth = teeth * (1 + errorPercent / 100);
+    if (OutOfRange(answer.teeth, kTeethRange, PlainNumberConverter())) {
+        return Failure{"it would take " + FixedText(answer.teeth, 2) +
+                       " teeth; driven gears have " +
+                       RangeText(kTeethRange, PlainNumberConverter())};
+    }
     const double fewer = std::max(1.0, std::floor(answer.teeth));
     for (const double whole : {fewer, fewer + 1}) {
         answer.nearest.push_back({static_cast<int>(whole), Percent(answer.teeth, whole)});
@@ -282,7 +302,8 @@ std::string SpeedometerGearSummary(const SpeedometerGearAnswer& answer) {
         reads + "; " + FixedText(answer.teeth, 2) + " teeth on the driven gear make it true";
     for (std::size_t i = 0; i < answer.nearest.size(); ++i) {
         const TeethCheck& check = answer.nearest[i];
-        text += (i == 0 ? ": " : ", ") + std::to_string(check.teeth) + " teeth leave " +
+        text += (i == 0 ? ": " : ", ") + std::to_string(check.teeth) +
+                (check.teeth == 1 ? " tooth leaves " : " teeth leave ") +
                 SignedText(check.errorPercent, 1) + " %";
     }
     return text + ".";

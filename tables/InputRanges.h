@@ -22,9 +22,15 @@ struct InputRange {
 inline constexpr InputRange kTireRange{.least = kSmallestTire, .most = kLargestTire, .unit = "in"};
 inline constexpr InputRange kRatioRange{.least = 0.05, .most = 50, .unit = ""};
 inline constexpr InputRange kRedlineRange{.least = 100, .most = 30000, .unit = "RPM"};
-// A road speed in the unit it is given in, MPH or km/h (so no unit here):
-// the same numbers in both, beyond any road car's top speed in either.
-inline constexpr InputRange kSpeedRange{.least = 1, .most = 500, .unit = ""};
+// Road speeds that cars drive at, in either unit.
+inline constexpr InputRange kMphRange{.least = 1, .most = 300, .unit = "MPH"};
+inline constexpr InputRange kKmhRange{.least = 1, .most = 500, .unit = "km/h"};
+// The speedometer's driven gear: whole teeth, and no more than a cable
+// drive's gear has.
+inline constexpr InputRange kTeethRange{.least = 1, .most = 100, .unit = ""};
+// How far a speedometer reads off: half again as fast or slower is a wrong
+// gear, not an error to correct by a tooth or two.
+inline constexpr InputRange kErrorRange{.least = -50, .most = 50, .unit = "%"};
 
 // "from 5 to 100 in", numbers written by `numbers` ("0,05" in a comma
 // locale).

@@ -34,14 +34,6 @@
 namespace tachoria {
 namespace {
 
-// The values these questions take beyond the comparison's ranges: road
-// speeds that cars drive at, the teeth of a speedometer's driven gear, and
-// how far a speedometer can be off and still be corrected by its gear.
-constexpr InputRange kMphRange{.least = 1, .most = 300, .unit = "MPH"};
-constexpr InputRange kKmhRange{.least = 1, .most = 500, .unit = "km/h"};
-constexpr InputRange kTeethRange{.least = 5, .most = 60, .unit = ""};
-constexpr InputRange kErrorRange{.least = -50, .most = 50, .unit = "%"};
-
 // The targets a question starts from: a cruise the owner wants, and a
 // tachometer reading at a true 60.
 constexpr double kTargetRpm = 2800;
@@ -618,7 +610,8 @@ void QuestionsWindow::ConvertSpeeds() {
             const double converted =
                 unit == SpeedUnit::KMH ? *speed * kKilometresPerMile : *speed / kKilometresPerMile;
             const QSignalBlocker block(field);
-            field->setText(ToQString(numbers_.ToText(std::round(converted * 10) / 10)));
+            // To 0.01: a tenth of a km/h would move an engine speed by one.
+            field->setText(ToQString(numbers_.ToText(std::round(converted * 100) / 100)));
         }
     }
     const QString from = unit == SpeedUnit::KMH ? QStringLiteral("MPH") : QStringLiteral("km/h");

@@ -121,7 +121,14 @@ TEST(GearingQuestions, RefusesWhatGivesNoAnswer) {
     EXPECT_FALSE(TireForTarget(2800, 70, SpeedUnit::MPH, 50, 50));
     EXPECT_FALSE(IdentifyAxle(2900, 60, SpeedUnit::MPH, 24, 1, {}));
     EXPECT_FALSE(SpeedometerGearFor(0, 5));
-    EXPECT_FALSE(SpeedometerGearFor(18, -100));
+    // Answers past what a car can have are refused, not shown.
+    EXPECT_EQ(IdentifyAxle(100, 300, SpeedUnit::MPH, 24, 1, std::vector<double>{3.27}).message(),
+              "the reading implies an axle ratio of 0.02; ratios work from 0.05 to 50");
+    EXPECT_EQ(SpeedometerGearFor(18, 400).message(),
+              "a speedometer 400.0 % high needs another drive, not another gear; the gear "
+              "corrects from -50 to 50 %");
+    EXPECT_EQ(SpeedometerGearFor(100, 5).message(),
+              "it would take 105.00 teeth; driven gears have from 1 to 100");
 }
 
 }  // namespace

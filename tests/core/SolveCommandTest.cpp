@@ -238,7 +238,7 @@ TEST(SolveCommand, NamesTheOptionOfEveryBadNumber) {
         {With(axle, {"--rpm", "abc", "--speed", "70"}), "--rpm \"abc\"",
          "Not a number: type a number from 100 to 30000 RPM."},
         {With(axle, {"--rpm", "2800", "--speed", "0"}), "--speed \"0\"",
-         "Must be greater than 0: type a number from 1 to 500 MPH."},
+         "Must be greater than 0: type a number from 1 to 300 MPH."},
         {With(axle, {"--rpm", "2800", "--speed", "1e-400"}), "--speed \"1e-400\"", "Too small"},
         {With(axle, {"--rpm", "2800", "--speed", "501", "--unit", "kmh"}), "--speed \"501\"",
          "Too large: type a number from 1 to 500 km/h."},
@@ -281,7 +281,7 @@ TEST(SolveCommand, ExplainsInputsThatGiveNoAnswer) {
         {With(kIdentify, {"--years", "1965"}),
          "--years \"1965\" is not a year range of \"Early Car (1961-1964)\"; it has"},
         // 500 MPH at 100 RPM would take a tire of 5966 in.
-        {{"tire", "--rpm", "100", "--speed", "500", "--axle", "3.55", "--gear", "1"},
+        {{"tire", "--rpm", "100", "--speed", "300", "--axle", "3.55", "--gear", "1"},
          "solve tire: "},
         {{"axle", "--rpm", "30000", "--speed", "1", "--tire", "100", "--gear", "0.05"},
          "solve axle: "},

@@ -289,7 +289,7 @@ private slots:
                                   << ""
                                   << "speedometer"
                                   << "Driven gear teeth"
-                                  << "Empty: type a number from 5 to 60.";
+                                  << "Empty: type a number from 1 to 100.";
         QTest::newRow("error past half") << QStringList{} << "offPercent"
                                          << "-60"
                                          << "speedometer"
@@ -357,20 +357,22 @@ private slots:
         Set("axleTire", "24");
         Set("unit", "km/h");
         for (const char* speed : {"axleSpeed", "tireSpeed"}) {
-            QCOMPARE(In<QLineEdit>(speed).text(), QStringLiteral("112.7"));
+            QCOMPARE(In<QLineEdit>(speed).text(), QStringLiteral("112.65"));
         }
-        QCOMPARE(In<QLineEdit>("tachSpeed").text(), QStringLiteral("96.6"));
-        // 112.7 km/h is 70.03 MPH: 2800 × 24 ÷ (70.03 × 336.135) = 2.855.
-        QVERIFY(In<QLabel>("axleSummary").text().contains("2.85"));
-        QVERIFY(In<QLabel>("axleSummary").text().contains("2800 RPM at 112.7 km/h"));
-        QCOMPARE(Headers(In<QTreeWidget>("axleList")).at(2), QStringLiteral("RPM at 112.7 km/h"));
+        QCOMPARE(In<QLineEdit>("tachSpeed").text(), QStringLiteral("96.56"));
+        // 112.65 km/h is 69.998 MPH: the answers stay those for 70 MPH, and
+        // the fitted axle's 3.55 still gives 2904 RPM.
+        QVERIFY(In<QLabel>("axleSummary").text().contains("2.86"));
+        QVERIFY(In<QLabel>("axleSummary").text().contains("2800 RPM at 112.65 km/h"));
+        QCOMPARE(Headers(In<QTreeWidget>("axleList")).at(2), QStringLiteral("RPM at 112.65 km/h"));
+        QVERIFY(In<QLabel>("identifySummary").text().contains("3.55, which gives 2904 RPM"));
         QCOMPARE(CaptionOf(In<QLineEdit>("axleSpeed")), QStringLiteral("Speed, km/h"));
         QCOMPARE(CaptionOf(In<QLineEdit>("tachSpeed")), QStringLiteral("True speed (GPS), km/h"));
         QVERIFY(In<QLineEdit>("axleSpeed").toolTip().isEmpty());
         Set("axleSpeed", "600");
         QCOMPARE(In<QLineEdit>("axleSpeed").toolTip(),
                  QStringLiteral("Too large: type a number from 1 to 500 km/h."));
-        Set("axleSpeed", "112.7");
+        Set("axleSpeed", "112.65");
         Set("unit", "MPH");
         QCOMPARE(In<QLineEdit>("axleSpeed").text(), QStringLiteral("70"));
         QVERIFY(In<QLabel>("axleSummary").text().contains("2.86"));
