@@ -88,11 +88,9 @@ void MainForm::OpenCompare(const SetupTexts& now) {
 void MainForm::OpenQuestions(const QuestionsStart& start) {
     // Open, it keeps what is typed in it; closed, it starts over from the
     // page.
-    const bool open = questions_ != nullptr && questions_->isVisible();
     if (questions_ == nullptr) {
-        questions_ = new QuestionsWindow(this);
-    }
-    if (!open) {
+        questions_ = new QuestionsWindow(this, start);
+    } else if (!questions_->isVisible()) {
         questions_->Fill(start);
     }
     questions_->Present();

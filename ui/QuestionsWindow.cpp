@@ -225,7 +225,7 @@ std::string Part(const QLineEdit& field) { return FileNamePart(field.text().toSt
 
 }  // namespace
 
-QuestionsWindow::QuestionsWindow(QWidget* parent)
+QuestionsWindow::QuestionsWindow(QWidget* parent, const QuestionsStart& start)
     : QWidget(parent, Qt::Window), decimalPoint_(QLocale().decimalPoint().toStdString()) {
     setObjectName(QStringLiteral("questionsWindow"));
     setWindowTitle(QStringLiteral("Gearing Questions"));
@@ -234,7 +234,7 @@ QuestionsWindow::QuestionsWindow(QWidget* parent)
     BuildScrollArea(*content);
     SetStartingTargets();
     ConnectLiveUpdates();
-    Fill({});
+    Fill(start);
     // The lists took their sizes while hidden, which the layouts around
     // them have not heard of; and word-wrapped lines make the height hinted
     // too tall: the height the content takes at its width.

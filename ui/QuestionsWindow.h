@@ -44,7 +44,8 @@ class QuestionsWindow final : public QWidget, private FailureSink {
     Q_OBJECT
 
 public:
-    explicit QuestionsWindow(QWidget* parent = nullptr);
+    // Starts from `start` (see Fill), answered once before it is shown.
+    explicit QuestionsWindow(QWidget* parent = nullptr, const QuestionsStart& start = {});
     ~QuestionsWindow() override;
 
     // Takes the page's tire, axle ratio and gears into the questions they
