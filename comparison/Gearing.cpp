@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <numbers>
 
 #include "arith/Blanks.h"
 #include "arith/Calcs.h"
@@ -16,8 +15,6 @@
 
 namespace tachoria {
 namespace {
-
-constexpr double kInchesPerMile = 63360;
 
 // A number in `range`, or why the text is not one. The range is named in
 // every reason, so that the user knows what to type.
@@ -123,7 +120,7 @@ Outcome<double> ReadRedlineField(std::string_view text, const NumberConverter& n
 std::string TireDescription(std::string_view text, double diameter,
                             const NumberConverter& numbers) {
     const std::string revolutions =
-        PlainNumberConverter().ToText(std::round(kInchesPerMile / (std::numbers::pi * diameter))) +
+        PlainNumberConverter().ToText(std::round(RevolutionsPerMile(diameter))) +
         " revolutions per mile";
     const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
     if (!tire || tire->form == TireForm::Inches) {

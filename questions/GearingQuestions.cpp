@@ -2,19 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <tuple>
 
 #include "arith/Calcs.h"
 #include "arith/Num2String.h"
 #include "arith/NumberReading.h"
 #include "tables/InputRanges.h"
+#include "tires/TireReader.h"
 
 namespace tachoria {
 namespace {
-
-constexpr double kInchesPerMile = 63360;
-constexpr double kMillimetresPerInch = 25.4;
 
 double Mph(double speed, SpeedUnit unit) {
     return unit == SpeedUnit::MPH ? speed : speed / kKilometresPerMile;
@@ -29,8 +26,6 @@ constexpr std::string_view kNotPositive = "every number must be greater than 0";
 
 double Percent(double part, double whole) { return (part - whole) / whole * 100; }
 
-double Revolutions(double diameter) { return kInchesPerMile / (std::numbers::pi * diameter); }
-
 // What `ratio` gives at `speed` in `gear` on `tire`, against `rpm`.
 AxleCheck Check(double ratio, double rpm, double speed, SpeedUnit unit, double tire, double gear) {
     AxleCheck check;
@@ -38,7 +33,7 @@ AxleCheck Check(double ratio, double rpm, double speed, SpeedUnit unit, double t
     check.rpm = EngineSpeed(speed, unit, Gearing{tire, ratio, {gear}}, gear).value_or(0);
     check.offPercent = Percent(check.rpm, rpm);
     check.impliedTire = Mph(speed, unit) * SpeedFactor * ratio * gear / rpm;
-    check.impliedRevolutions = Revolutions(check.impliedTire);
+    check.impliedRevolutions = RevolutionsPerMile(check.impliedTire);
     return check;
 }
 
@@ -96,9 +91,7 @@ std::vector<SizeCheck> SizesNear(double diameter, std::size_t count) {
     for (int width = 145; width <= 315; width += 10) {
         for (int aspect = 35; aspect <= 85; aspect += 5) {
             for (int rim = 13; rim <= 20; ++rim) {
-                // The product first, so that equal sidewalls give equal doubles.
-                const double sidewalls = 2.0 * width * aspect / 100 / kMillimetresPerInch;
-                all.push_back({width, aspect, rim, rim + sidewalls});
+                all.push_back({width, aspect, rim, MetricDiameter(width, aspect, rim)});
             }
         }
     }
@@ -131,7 +124,7 @@ Outcome<TireAnswer> TireForTarget(double rpm, double speed, SpeedUnit unit, doub
         return Failure{"it would take a tire of " + Unusable(answer.diameter) + " in; tires work " +
                        RangeText(kTireRange, PlainNumberConverter())};
     }
-    answer.revolutionsPerMile = Revolutions(answer.diameter);
+    answer.revolutionsPerMile = RevolutionsPerMile(answer.diameter);
     answer.sizes = SizesNear(answer.diameter, 10);
     return answer;
 }
@@ -233,8 +226,8 @@ Table TireTable(const TireAnswer& answer) {
     for (const SizeCheck& size : answer.sizes) {
         table.rows.push_back(
             {"Size",
-             {size.size, FixedText(size.diameter, 2), FixedText(Revolutions(size.diameter), 0),
-              SignedText(size.offPercent, 1)}});
+             {size.size, FixedText(size.diameter, 2),
+              FixedText(RevolutionsPerMile(size.diameter), 0), SignedText(size.offPercent, 1)}});
     }
     return table;
 }
@@ -245,7 +238,7 @@ Table IdentifyTable(const IdentifyAnswer& answer, double rpm, double speed, Spee
                           "Tire it implies (in)", "Rev/mi"});
     table.rows.push_back({"Reading",
                           {FixedText(answer.impliedRatio, 2), FixedText(rpm, 0), SignedText(0, 1),
-                           FixedText(tire, 2), FixedText(Revolutions(tire), 0)}});
+                           FixedText(tire, 2), FixedText(RevolutionsPerMile(tire), 0)}});
     for (const AxleCheck& check : answer.checks) {
         table.rows.push_back(
             {"Factory",

@@ -19,8 +19,6 @@
 namespace tachoria {
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
-constexpr double kInchesPerMile = 63360;
 // A metric size that writes no aspect ratio ("165R15") is of the 82 series.
 constexpr double kUnwrittenAspect = 82;
 // Metric widths are millimetres, far above this even on a moped; a first
@@ -577,7 +575,7 @@ Reading ReadRevolutions(std::string_view typed, const Number& revolutions, char 
     if (revolutions.value == 0) {
         return Refusal{std::string(kNoRevolutions), UnreadTire::NoDiameter};
     }
-    const double diameter = kInchesPerMile / (std::numbers::pi * revolutions.value);
+    const double diameter = RevolutionsPerMile(revolutions.value);
     if (!InRange(diameter)) {
         return Refusal{RangeMessage(diameter, point), UnreadTire::NoDiameter};
     }
@@ -705,7 +703,7 @@ Reading ReadMetric(Cursor& cursor, std::string_view typed, const Number& width, 
     if (const auto problem = ReadAfterRim(cursor)) {
         return refuse(*problem);
     }
-    const double diameter = rim.value + 2 * width.value * aspect / 100 / kMillimetresPerInch;
+    const double diameter = MetricDiameter(width.value, aspect, rim.value);
     if (!InRange(diameter)) {
         return refuse(RangeMessage(diameter, point));
     }
@@ -806,6 +804,16 @@ Reading Read(std::string_view text, char decimalPoint) {
 }
 
 }  // namespace
+
+double RevolutionsPerMile(double diameter) {
+    constexpr double kInchesPerMile = 63360;
+    return kInchesPerMile / (std::numbers::pi * diameter);
+}
+
+double MetricDiameter(double width, double aspect, double rim) {
+    constexpr double kMillimetresPerInch = 25.4;
+    return rim + 2 * width * aspect / 100 / kMillimetresPerInch;
+}
 
 Outcome<Tire> ReadTire(std::string_view text, char decimalPoint) {
     Reading reading = Read(text, decimalPoint);

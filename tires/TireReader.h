@@ -15,6 +15,16 @@ namespace tachoria {
 inline constexpr double kSmallestTire = 5;
 inline constexpr double kLargestTire = 100;
 
+// The revolutions per mile of a tire `diameter` inches across, or the
+// diameter of one that turns `revolutions` times a mile: 63360 ÷ (π × the
+// other).
+double RevolutionsPerMile(double diameter);
+
+// The overall diameter in inches of a metric size: rim + 2 × width (mm) ×
+// aspect ÷ 100 ÷ 25.4. Whole widths and aspects whose products are equal
+// give equal diameters.
+double MetricDiameter(double width, double aspect, double rim);
+
 enum class TireForm {
     Inches,              // "24", "25.5", "33\"", "24 in", "24in"
     Metric,              // "225/45ZR17", "P185/80R13", "LT265/75R16 120/116S E"

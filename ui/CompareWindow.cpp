@@ -119,16 +119,7 @@ QWidget* CompareWindow::BuildContent() {
 }
 
 void CompareWindow::BuildScrollArea(QWidget& content) {
-    // On a small screen the window scrolls rather than running off it.
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("scroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(&content);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
-    scroll_ = scroll;
+    scroll_ = &ScrollingContent(*this, content);
 }
 
 void CompareWindow::ConnectLiveUpdates() {

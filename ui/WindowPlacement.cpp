@@ -1,6 +1,8 @@
 #include "ui/WindowPlacement.h"
 
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
 
@@ -27,6 +29,18 @@ void FitOnScreen(QWidget& window) {
         std::clamp(window.x(), free.left(), free.right() - size.width()),
         std::clamp(window.y(), free.top(), free.bottom() - size.height() - kFrameRoom / 2));
     window.move(corner);
+}
+
+QScrollArea& ScrollingContent(QWidget& window, QWidget& content) {
+    auto* scroll = new QScrollArea(&window);
+    scroll->setObjectName(QStringLiteral("scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(&content);
+    auto* outer = new QVBoxLayout(&window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    return *scroll;
 }
 
 }  // namespace tachoria
