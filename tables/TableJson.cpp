@@ -28,8 +28,11 @@ Json JsonRows(const Table& table, Row row) {
 
 // `value` to 15 significant digits, through the tables' own text, so that
 // JSON gives the digits a table shows. A finite number read back from that
-// text cannot fail.
+// text cannot fail. A zero keeps its sign: a cell may show "-0.0".
 double Rounded(double value) {
+    if (value == 0.0) {
+        return value;
+    }
     const PlainNumberConverter numbers;
     return numbers.ToNumber(numbers.ToText(value)).value_or(value);
 }
