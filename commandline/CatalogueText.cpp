@@ -1,11 +1,13 @@
 #include "commandline/CatalogueText.h"
 
 #include <string_view>
+#include <utility>
 
 #include "arith/NumberReading.h"
 #include "catalogue/StockCatalogue.h"
 #include "tables/Captions.h"
 #include "tables/Table.h"
+#include "tables/TableJson.h"
 
 namespace tachoria {
 namespace {
@@ -62,25 +64,30 @@ Table Selections() {
     return table;
 }
 
-std::string Json() {
-    const auto json = [](double ratio) { return JsonNumber(ratio); };
-    std::string text = "{\n  \"gearboxes\": [";
-    bool first = true;
+std::string CatalogueJson() {
+    Json gearboxes = Json::array();
     for (const std::string_view model : ModelTexts()) {
         for (const std::string_view years : YearRangeTexts(model)) {
             const GearboxCode code = GearboxCodeOf(model, years);
-            text += first ? "\n" : ",\n";
-            first = false;
-            text += "    {\"model\": " + JsonString(model) +
-                    ", \"yearRange\": " + JsonString(years) + ", \"gearRatios\": [" +
-                    GearList(code, json) + "], \"axleRatios\": [";
-            for (const std::string_view axle : AxleRatioTexts(code)) {
-                text += (axle == AxleRatioTexts(code).front() ? "" : ", ") + JsonCell(axle);
+            Json gearbox = Json::object();
+            gearbox["model"] = model;
+            gearbox["yearRange"] = years;
+            Json gears = Json::array();
+            for (const Gear gear : kForwardGears) {
+                gears.push_back(JsonNumber(RatioSetOf(code).Of(gear)));
             }
-            text += "]}";
+            gearbox["gearRatios"] = std::move(gears);
+            Json axles = Json::array();
+            for (const std::string_view axle : AxleRatioTexts(code)) {
+                axles.push_back(JsonCell(axle));
+            }
+            gearbox["axleRatios"] = std::move(axles);
+            gearboxes.push_back(std::move(gearbox));
         }
     }
-    return text + "\n  ]\n}\n";
+    Json json = Json::object();
+    json["gearboxes"] = std::move(gearboxes);
+    return JsonDocument(json);
 }
 
 }  // namespace
@@ -92,7 +99,7 @@ std::string CatalogueText(TextFormat format) {
         case TextFormat::Csv:
             return CommaSeparatedText(Selections());
         case TextFormat::Json:
-            return Json();
+            return CatalogueJson();
         case TextFormat::Text:
             break;
     }

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "commandline/OptionReading.h"
 #include "comparison/Comparison.h"
+#include "tables/TableJson.h"
 
 namespace tachoria {
 namespace {
@@ -29,14 +32,25 @@ Outcome<Gearing> ReadSetup(char letter, const std::string& tire, const std::stri
     return Gearing{*tireReading, *axleReading, *gearReadings};
 }
 
-std::string SetupJson(const std::string& tire, const Gearing& gearing) {
-    std::string json = "{\"tire\": " + JsonString(tire) +
-                       ", \"tireDiameter\": " + JsonNumber(gearing.tireDiameter) +
-                       ", \"axleRatio\": " + JsonNumber(gearing.axleRatio) + ", \"gearRatios\": [";
-    for (std::size_t i = 0; i < gearing.gears.size(); ++i) {
-        json += (i == 0 ? "" : ", ") + JsonNumber(gearing.gears[i]);
-    }
-    return json + "]}";
+Json SetupJson(const std::string& tire, const Gearing& gearing) {
+    Json json = Json::object();
+    json["tire"] = tire;
+    json["tireDiameter"] = JsonNumber(gearing.tireDiameter);
+    json["axleRatio"] = JsonNumber(gearing.axleRatio);
+    json["gearRatios"] = JsonNumbers(gearing.gears);
+    return json;
+}
+
+// What the tables were computed from, as the JSON's "inputs".
+Json InputsJson(const CompareOptions& options, const Gearing& a, const Gearing& b, double redline,
+                SpeedUnit unit) {
+    Json json = Json::object();
+    json["a"] = SetupJson(options.aTire, a);
+    json["b"] = SetupJson(options.bTire, b);
+    json["redline"] = JsonNumber(redline);
+    json["unit"] = UnitName(unit);
+    json["drivenFrom"] = options.drivenFrom;
+    return json;
 }
 
 // Adds the notes of `table` not yet in `notes`, for a footnote.
@@ -56,19 +70,19 @@ struct Captioned {
     Table table;
 };
 
-std::string Written(const std::array<Captioned, 3>& tables, TextFormat format,
-                    const std::string& inputs) {
-    std::string text;
+std::string Written(const std::array<Captioned, 3>& tables, TextFormat format, const Json& inputs) {
     if (format == TextFormat::Json) {
-        text = "{";
+        Json json = Json::object();
         for (const Captioned& t : tables) {
-            const JsonMember members[] = {
-                {"page", "\"compare\""}, {"caption", JsonString(t.caption)}, {"inputs", inputs}};
-            text += (text.size() == 1 ? "\n  " : ",\n  ") + JsonString(t.key) + ": " +
-                    JsonTable(t.table, members, "  ");
+            Json members = Json::object();
+            members["page"] = "compare";
+            members["caption"] = t.caption;
+            members["inputs"] = inputs;
+            json[std::string(t.key)] = JsonTable(t.table, std::move(members));
         }
-        return text + "\n}\n";
+        return JsonDocument(json);
     }
+    std::string text;
     std::vector<std::string> notes;
     for (const Captioned& t : tables) {
         // An empty line between tables, ended as the format ends its lines.
@@ -117,10 +131,7 @@ Outcome<std::string> RunCompare(const CompareOptions& options, TextFormat format
         Compare(*a, *b, *redline, unit, std::max(a->gears.size(), b->gears.size()),
                 options.drivenFrom == "wheel" ? SpeedometerDrive::FrontWheel
                                               : SpeedometerDrive::Transmission);
-    const std::string inputs =
-        "{\"a\": " + SetupJson(options.aTire, *a) + ", \"b\": " + SetupJson(options.bTire, *b) +
-        ", \"redline\": " + JsonNumber(*redline) + ", \"unit\": " + JsonString(UnitName(unit)) +
-        ", \"drivenFrom\": " + JsonString(options.drivenFrom) + "}";
+    const Json inputs = InputsJson(options, *a, *b, *redline, unit);
     const std::array<Captioned, 3> tables = {{
         {"cruise", kCruiseCaption, CruiseTable(comparison)},
         {"gears", kGearsCaption, GearTable(comparison)},

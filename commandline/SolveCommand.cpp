@@ -3,12 +3,14 @@
 #include <optional>
 #include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "catalogue/StockCatalogue.h"
 #include "commandline/OptionReading.h"
 #include "comparison/Gearing.h"
 #include "questions/GearingQuestions.h"
+#include "tables/TableJson.h"
 
 namespace tachoria {
 namespace {
@@ -53,20 +55,16 @@ Target ReadTarget(Readings& readings, const SolveOptions& options) {
     return target;
 }
 
-// A JSON object written member by member, in order. (Appended piece by
-// piece: GCC 12 warns falsely about a chain of "+".)
+// A JSON object written member by member, in order.
 class JsonObject {
 public:
-    JsonObject& Add(std::string_view name, std::string_view value) {
-        text_ += text_.empty() ? "{" : ", ";
-        text_ += JsonString(name);
-        text_ += ": ";
-        text_ += value;
+    JsonObject& Add(std::string_view name, Json value) {
+        json_[std::string(name)] = std::move(value);
         return *this;
     }
     JsonObject& Add(std::string_view name, double value) { return Add(name, JsonNumber(value)); }
     JsonObject& AddText(std::string_view name, std::string_view text) {
-        return Add(name, JsonString(text));
+        return Add(name, Json(text));
     }
     JsonObject& AddTarget(const Target& target) {
         return Add("rpm", target.rpm)
@@ -77,32 +75,18 @@ public:
         return AddText("tire", text).Add("tireDiameter", diameter);
     }
 
-    [[nodiscard]] std::string Text() const {
-        std::string text = text_.empty() ? "{" : text_;
-        text += "}";
-        return text;
-    }
+    [[nodiscard]] Json Value() const { return json_; }
 
 private:
-    std::string text_;
+    Json json_ = Json::object();
 };
-
-std::string JsonNumbers(const std::vector<double>& values) {
-    std::string json = "[";
-    for (const double value : values) {
-        json += json.size() == 1 ? "" : ", ";
-        json += JsonNumber(value);
-    }
-    json += "]";
-    return json;
-}
 
 // A question answered, in every form it is written in.
 struct Answered {
     std::string_view question;
     std::string summary;
     Table table;
-    std::string inputs;  // a JSON object
+    Json inputs;  // an object
     std::vector<std::string_view> notes;
 };
 
@@ -132,7 +116,7 @@ Outcome<Answered> SolveAxle(const SolveOptions& options) {
         "axle",
         AxleSummary(*answer, target.rpm, target.speed, target.unit),
         AxleTable(*answer, target.speed, target.unit),
-        JsonObject().AddTarget(target).AddTire(options.tire, tire).Add("gearRatio", gear).Text(),
+        JsonObject().AddTarget(target).AddTire(options.tire, tire).Add("gearRatio", gear).Value(),
         {kQuestionsRoundingNote}};
 }
 
@@ -153,7 +137,7 @@ Outcome<Answered> SolveTire(const SolveOptions& options) {
         "tire",
         TireSummary(*answer, target.rpm, target.speed, target.unit),
         TireTable(*answer),
-        JsonObject().AddTarget(target).Add("axleRatio", axle).Add("gearRatio", gear).Text(),
+        JsonObject().AddTarget(target).Add("axleRatio", axle).Add("gearRatio", gear).Value(),
         {kQuestionsRoundingNote}};
 }
 
@@ -220,7 +204,7 @@ Outcome<Answered> SolveIdentify(const SolveOptions& options) {
     return Answered{"identify",
                     IdentifySummary(*answer),
                     IdentifyTable(*answer, target.rpm, target.speed, target.unit, tire),
-                    inputs.Text(),
+                    inputs.Value(),
                     {kQuestionsRoundingNote, kRollingTireNote}};
 }
 
@@ -233,12 +217,12 @@ struct Setups {
 };
 
 // A setup in the inputs: an axle ratio not given is null.
-std::string SetupJson(const std::optional<std::string>& tire, const Gearing& gearing,
-                      const std::optional<std::string>& axle) {
+Json SetupJson(const std::optional<std::string>& tire, const Gearing& gearing,
+               const std::optional<std::string>& axle) {
     return JsonObject()
         .AddTire(tire.value_or(""), gearing.tireDiameter)
-        .Add("axleRatio", axle ? JsonNumber(gearing.axleRatio) : "null")
-        .Text();
+        .Add("axleRatio", axle ? JsonNumber(gearing.axleRatio) : Json())
+        .Value();
 }
 
 Outcome<Setups> ReadSetups(const SolveOptions& options, SpeedometerDrive drive) {
@@ -303,16 +287,18 @@ Outcome<Answered> SolveSpeedometer(const SolveOptions& options) {
     return Answered{"speedometer",
                     SpeedometerGearSummary(*answer),
                     SpeedometerGearTable(*answer, teeth),
-                    inputs.Text(),
+                    inputs.Value(),
                     {kQuestionsRoundingNote}};
 }
 
 std::string Written(const Answered& answered, TextFormat format) {
     if (format == TextFormat::Json) {
-        const JsonMember members[] = {{"question", JsonString(answered.question)},
-                                      {"summary", JsonString(answered.summary)},
-                                      {"inputs", answered.inputs}};
-        return JsonTable(answered.table, members, "") + "\n";
+        const Json members = JsonObject()
+                                 .AddText("question", answered.question)
+                                 .AddText("summary", answered.summary)
+                                 .Add("inputs", answered.inputs)
+                                 .Value();
+        return JsonDocument(JsonTable(answered.table, members));
     }
     if (format != TextFormat::Text) {
         return FormattedText(answered.table, format);

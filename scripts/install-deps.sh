@@ -11,6 +11,7 @@ run_packages=(
     qt6-base-dev            # Qt 6 Widgets, Print Support and Qt Test
     libqt6svg6              # draws the SVG window icon
     libcli11-dev            # tachoria-cli's argument parsing
+    nlohmann-json3-dev      # writes tachoria-cli's JSON output
     fonts-liberation2       # Arial's metrics, so the fixed layout fits its texts
 )
 test_packages=(

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <span>
 #include <string>
-#include <string_view>
 
 #include "tables/Table.h"
 
@@ -34,35 +33,12 @@ std::string CommaSeparatedText(const Table& table);
 std::string AlignedText(const Table& table);
 
 // One JSON object: "page", "inputs" (the numbers used and the texts they
-// came from), "headers", and "rows" as arrays of cells (see JsonCell).
+// came from), "headers", and "rows" as arrays of cells (see JsonCell in
+// tables/TableJson.h).
 std::string JsonText(const Table& table);
 
 // The table in `format`: AlignedText, TabSeparatedText, CommaSeparatedText
 // or JsonText.
 std::string FormattedText(const Table& table, TextFormat format);
-
-// A JSON member whose value is already written as JSON.
-struct JsonMember {
-    std::string_view name;
-    std::string value;
-};
-
-// One JSON object: `members` first, then "headers", "rows" and, when a cell
-// is marked, "notes" (one array per row, null where a cell is unmarked).
-// Each line after the first starts with `indent`, so that the object can
-// stand inside another; no line end after the closing brace.
-std::string JsonTable(const Table& table, std::span<const JsonMember> members,
-                      std::string_view indent);
-
-// `text` as a JSON string: quotes, backslashes and control characters
-// escaped. The text must be UTF-8.
-std::string JsonString(std::string_view text);
-
-// A cell as JSON: a number as a number ("  457", "+4.2" and " .5" are 457,
-// 4.2 and 0.5), a blank cell or kNoValue null, any other text a string.
-std::string JsonCell(std::string_view cell);
-
-// A finite number as JSON, null for any other.
-std::string JsonNumber(double value);
 
 }  // namespace tachoria

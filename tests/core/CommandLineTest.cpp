@@ -9,14 +9,19 @@
 #include <string>
 #include <vector>
 
-#include "StrictJson.h"
+#include "ReadJson.h"
 #include "arith/NumberReading.h"
 #include "commandline/Utf8Text.h"
+#include "comparison/Comparison.h"
 #include "tables/InputRanges.h"
+#include "tables/TableJson.h"
 #include "tests/golden/EarlyCarTables.h"
 
 namespace tachoria {
 namespace {
+
+using testing::Keys;
+using testing::ReadJson;
 
 struct Outcome {
     int status;
@@ -333,6 +338,22 @@ TEST(CommandLine, ListsTheCatalogueInEachFormat) {
               std::string::npos);
     EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 3 + 7);
 
+    // One object per gearbox, in the text's order.
+    const Outcome json = RunWith({"catalogue", "--format", "json"});
+    EXPECT_EQ(json.status, 0);
+    Json catalogue = ReadJson(json.out);
+    ASSERT_FALSE(catalogue.is_discarded()) << json.out;
+    EXPECT_EQ(Keys(catalogue), std::vector<std::string>{"gearboxes"});
+    Json& gearboxes = catalogue["gearboxes"];
+    ASSERT_EQ(gearboxes.size(), 7U) << json.out;
+    for (const Json& gearbox : gearboxes) {
+        EXPECT_EQ(Keys(gearbox),
+                  (std::vector<std::string>{"model", "yearRange", "gearRatios", "axleRatios"}));
+    }
+    EXPECT_EQ(gearboxes[2],
+              Json::parse(R"j({"model": "Forward Control", "yearRange": "1961 (early)",
+        "gearRatios": [4.26, 2.55, 1.68, 1], "axleRatios": [3.27]})j"));
+
     const Outcome tsv = RunWith({"catalogue", "--format", "tsv"});
     std::istringstream lines(tsv.out);
     std::string line;
@@ -350,9 +371,17 @@ TEST(CommandLine, ListsTheCatalogueInEachFormat) {
             RunWith({"stock", "--model", cells[0], "--years", cells[1], "--axle", cells[2],
                      "--tire", "24", "--get", "mph", "--format", "json"});
         EXPECT_EQ(stock.status, 0) << line << stock.err;
-        EXPECT_NE(stock.out.find("\"gearRatios\": [" + cells[3] + ", " + cells[4] + ", " +
-                                 cells[5] + ", " + cells[6] + "]"),
-                  std::string::npos)
+        const Json gears =
+            Json::parse("[" + cells[3] + ", " + cells[4] + ", " + cells[5] + ", " + cells[6] + "]");
+        EXPECT_EQ(ReadJson(stock.out)["inputs"]["gearRatios"], gears) << line;
+        // The same gearbox in the catalogue's JSON, with this axle ratio.
+        const auto listed = std::find_if(gearboxes.begin(), gearboxes.end(), [&cells](Json& g) {
+            return g["model"] == cells[0] && g["yearRange"] == cells[1];
+        });
+        ASSERT_NE(listed, gearboxes.end()) << line;
+        EXPECT_EQ((*listed)["gearRatios"], gears) << line;
+        const Json& axles = (*listed)["axleRatios"];
+        EXPECT_NE(std::find(axles.begin(), axles.end(), Json::parse(cells[2])), axles.end())
             << line;
         ++selections;
     }
@@ -361,13 +390,6 @@ TEST(CommandLine, ListsTheCatalogueInEachFormat) {
     const Outcome csv = RunWith({"catalogue", "--format", "csv"});
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 18);
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\r'), 18);
-    const Outcome json = RunWith({"catalogue", "--format", "json"});
-    EXPECT_EQ(json.status, 0);
-    EXPECT_TRUE(testing::StrictJson::Parses(json.out)) << json.out;
-    EXPECT_NE(json.out.find("{\"model\": \"Forward Control\", \"yearRange\": \"1961 (early)\", "
-                            "\"gearRatios\": [4.26, 2.55, 1.68, 1], \"axleRatios\": [3.27]}"),
-              std::string::npos)
-        << json.out;
 }
 
 // The tables of one run of compare, split at the empty lines between them.
@@ -427,20 +449,40 @@ TEST(CommandLine, ComparesTwoSetupsInEachFormat) {
     const Outcome kmh = RunWith(Compare("--unit", "kmh"));
     EXPECT_TRUE(kmh.out.starts_with("Cruise: engine RPM in top gear\nkm/h")) << kmh.out;
 
+    // One object of the three tables, each with the inputs of both setups.
     const Outcome json = RunWith(Compare("--format", "json"));
-    EXPECT_TRUE(testing::StrictJson::Parses(json.out)) << json.out;
-    at = 0;
-    for (const char* key : {"{\n  \"cruise\": {\n    \"page\": \"compare\"", "\n  \"gears\": {",
-                            "\n  \"speedometer\": {"}) {
-        at = json.out.find(key, at);
-        EXPECT_NE(at, std::string::npos) << key << "\n" << json.out;
+    Json compared = ReadJson(json.out);
+    ASSERT_FALSE(compared.is_discarded()) << json.out;
+    EXPECT_EQ(Keys(compared), (std::vector<std::string>{"cruise", "gears", "speedometer"}));
+    const Json inputs = Json::parse(R"j({
+        "a": {"tire": "24", "tireDiameter": 24, "axleRatio": 3.27,
+              "gearRatios": [3.65, 2.35, 1.44, 1]},
+        "b": {"tire": "24", "tireDiameter": 24, "axleRatio": 3.55,
+              "gearRatios": [3.65, 2.35, 1.44, 1]},
+        "redline": 5500, "unit": "MPH", "drivenFrom": "transmission"})j");
+    for (const auto& [key, caption] :
+         {std::pair{"cruise", kCruiseCaption}, std::pair{"gears", kGearsCaption},
+          std::pair{"speedometer", kSpeedometerCaption}}) {
+        SCOPED_TRACE(key);
+        Json& table = compared[key];
+        std::vector<std::string> keys = {"page", "caption", "inputs", "headers", "rows"};
+        if (table.contains("notes")) {
+            keys.emplace_back("notes");
+        }
+        EXPECT_EQ(Keys(table), keys);
+        EXPECT_EQ(table["page"], "compare");
+        EXPECT_EQ(table["caption"], caption);
+        EXPECT_EQ(table["inputs"], inputs);
     }
-    EXPECT_NE(json.out.find("\"inputs\": {\"a\": {\"tire\": \"24\", \"tireDiameter\": 24, "
-                            "\"axleRatio\": 3.27, \"gearRatios\": [3.65, 2.35, 1.44, 1]}, \"b\": "
-                            "{\"tire\": \"24\", \"tireDiameter\": 24, \"axleRatio\": 3.55, "
-                            "\"gearRatios\": [3.65, 2.35, 1.44, 1]}, \"redline\": 5500, "
-                            "\"unit\": \"MPH\", \"drivenFrom\": \"transmission\"}"),
-              std::string::npos);
+    // The cruise table's rows are the TSV's cells, numbers as numbers.
+    const Cells cruiseCells = TsvCells(tables[0]);
+    ASSERT_EQ(compared["cruise"]["rows"].size() + 1, cruiseCells.size());
+    for (std::size_t row = 1; row < cruiseCells.size(); ++row) {
+        for (std::size_t cell = 0; cell < cruiseCells[row].size(); ++cell) {
+            EXPECT_EQ(compared["cruise"]["rows"][row - 1][cell], JsonCell(cruiseCells[row][cell]))
+                << row << " " << cell;
+        }
+    }
 }
 
 // Arguments are bytes; whatever they hold, what is written is UTF-8 and
@@ -469,7 +511,7 @@ TEST(CommandLine, KeepsEveryOutputUtf8) {
         EXPECT_TRUE(IsUtf8(run.err));
         EXPECT_EQ(run.err.empty(), c.status == 0);
         if (c.status == 0) {
-            EXPECT_TRUE(testing::StrictJson::Parses(run.out)) << run.out;
+            EXPECT_FALSE(ReadJson(run.out).is_discarded()) << run.out;
             EXPECT_NE(run.out.find("\xef\xbf\xbd"), std::string::npos);
         }
     }

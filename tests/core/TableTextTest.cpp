@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <limits>
+#include <string>
+#include <vector>
 
-#include "StrictJson.h"
+#include "ReadJson.h"
+#include "tables/GenericPage.h"
 #include "tables/ReadForm.h"
 #include "tables/ToolsWriteData.h"
 
@@ -77,55 +81,52 @@ TEST(AlignedText, RightAlignsEachColumnUnderItsHeader) {
 }
 
 TEST(JsonText, GivesInputsHeadersAndNumericRows) {
-    const std::string forward = JsonText(ComputeStockTable(
-        TableMode::GetMPH, *StockInputsOf("24", "Forward Control", "1961 (early)", "3.27")));
-    EXPECT_TRUE(forward.starts_with(
-        "{\n"
-        "  \"page\": \"stock\",\n"
-        "  \"inputs\": {\"model\": \"Forward Control\", \"yearRange\": \"1961 (early)\", "
-        "\"tire\": \"24\", \"tireDiameter\": 24, \"axleRatio\": 3.27, \"gearRatios\": [4.26, "
-        "2.55, 1.68, 1]},\n"
-        "  \"headers\": [\"RPM\", \"1st Gear\", \"2nd Gear\", \"3rd Gear\", \"4th Gear\"],\n"
-        "  \"rows\": [\n"
-        "    [500, 2, 4, 6, 10],\n"))
-        << forward;
-    const std::string json = JsonText(EarlyCarRPM());
-    EXPECT_NE(json.find("    [10, 1671, 1076, 659, 457],\n"), std::string::npos);
-    EXPECT_NE(json.find("    [150, null, null, 9892, 6869]\n  ]\n}\n"), std::string::npos);
-    Table odd{.headers = {"a\"b\\c\x01"}, .inputs = TableInputs{}};
+    using testing::Json;
+    Json forward = testing::ReadJson(JsonText(ComputeStockTable(
+        TableMode::GetMPH, *StockInputsOf("24", "Forward Control", "1961 (early)", "3.27"))));
+    EXPECT_EQ(testing::Keys(forward),
+              (std::vector<std::string>{"page", "inputs", "headers", "rows"}));
+    EXPECT_EQ(forward["page"], "stock");
+    EXPECT_EQ(forward["inputs"], Json::parse(R"j({"model": "Forward Control",
+        "yearRange": "1961 (early)", "tire": "24", "tireDiameter": 24, "axleRatio": 3.27,
+        "gearRatios": [4.26, 2.55, 1.68, 1]})j"));
+    EXPECT_EQ(forward["headers"],
+              Json::parse(R"j(["RPM", "1st Gear", "2nd Gear", "3rd Gear", "4th Gear"])j"));
+    EXPECT_EQ(forward["rows"][0], Json::parse("[500, 2, 4, 6, 10]"));
+
+    const std::array<GivenText, 3> texts = {{{"tire", "185R13"}, {"axle", "3.55"}, {"gear", "1"}}};
+    Json generic = testing::ReadJson(
+        JsonText(ComputeGenericTable(TableMode::GetRPM, texts, PlainNumberConverter())));
+    EXPECT_EQ(generic["page"], "generic");
+    EXPECT_EQ(generic["inputs"], Json::parse(R"j({"tire": "185R13",
+        "tireReadsAs": "24.94 in (metric, no aspect ratio: read as 82-series)",
+        "tireDiameter": 24.9448818897638, "axleRatio": 3.55, "gearRatios": [1]})j"));
+
+    Json early = testing::ReadJson(JsonText(EarlyCarRPM()));
+    ASSERT_EQ(early["rows"].size(), 15U);
+    EXPECT_EQ(early["rows"][0], Json::parse("[10, 1671, 1076, 659, 457]"));
+    EXPECT_EQ(early["rows"][14], Json::parse("[150, null, null, 9892, 6869]"));
+    EXPECT_FALSE(early.contains("notes"));
+
+    // A table without inputs has only its cells; a number that is not
+    // finite is null.
+    Table odd{.headers = {"a\"b\\c\x01"}};
+    EXPECT_EQ(testing::Keys(testing::ReadJson(JsonText(odd))),
+              (std::vector<std::string>{"headers", "rows"}));
+    odd.inputs = TableInputs{};
     odd.inputs->tireDiameter = std::numeric_limits<double>::infinity();
-    EXPECT_NE(JsonText(odd).find("[\"a\\\"b\\\\c\\u0001\"]"), std::string::npos);
-    EXPECT_NE(JsonText(odd).find("\"tireDiameter\": null"), std::string::npos);
+    Json oddJson = testing::ReadJson(JsonText(odd));
+    EXPECT_EQ(oddJson["headers"][0], "a\"b\\c\x01");
+    EXPECT_TRUE(oddJson["inputs"]["tireDiameter"].is_null());
 }
 
-// Programs read the JSON: a cell that is a number is one, in JSON's form;
-// a blank or missing value is null; any other text is a string.
-TEST(JsonText, WritesCellsAsNumbersNullsOrStringsAndAlwaysParses) {
-    const struct {
-        const char* cell;
-        const char* json;
-    } cases[] = {
-        {"  457", "457"},       {"+4.2", "4.2"},
-        {" .5", "0.5"},         {"-.57", "-0.57"},
-        {"007", "7"},           {"120.", "120"},
-        {"1e-5", "1e-5"},       {"-0", "-0"},
-        {"", "null"},           {"   ", "null"},
-        {"\u2014", "null"},     {"1e", "\"1e\""},
-        {"inf", "\"inf\""},     {"+", "\"+\""},
-        {".", "\".\""},         {"3.8 % high", "\"3.8 % high\""},
-        {"1.2.3", "\"1.2.3\""}, {"--1", "\"--1\""},
-    };
-    Table table{{"label", "cell"}, {}, {}, {}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.cell);
-        EXPECT_EQ(JsonCell(c.cell), c.json);
-        table.rows.push_back({c.cell, {c.cell}, {}});
-    }
-    table.rows.back().notes = {"over the redline"};
-    const std::string json = JsonText(table);
-    EXPECT_TRUE(testing::StrictJson::Parses(json)) << json;
-    EXPECT_NE(json.find("\"notes\": [\n    [null, null],"), std::string::npos) << json;
-    EXPECT_NE(json.find("[null, \"over the redline\"]\n  ]\n}\n"), std::string::npos) << json;
+TEST(JsonText, GivesOneArrayOfNotesPerRowWhenACellIsMarked) {
+    Table table{{"MPH", "RPM", "RPM"}, {{"10", {"457", "500"}, {}}, {"20", {"9000", "9892"}, {}}}};
+    table.rows[1].notes = {"", "over the redline"};
+    testing::Json json = testing::ReadJson(JsonText(table));
+    EXPECT_EQ(testing::Keys(json), (std::vector<std::string>{"headers", "rows", "notes"}));
+    EXPECT_EQ(json["notes"], testing::Json::parse(R"j([[null, null, null],
+        [null, null, "over the redline"]])j"));
 }
 
 }  // namespace
