@@ -46,7 +46,7 @@ void MarkNotedCells(QTreeWidget& list, const Table& table) {
             const QString note = ToQString(notes[c]);
             const QString number = item->text(column);
             item->setText(column, number + QLatin1Char(' ') + kOverRedlineSign);
-            item->setForeground(column, ProblemColour());
+            item->setForeground(column, ProblemColour(list));
             QFont bold = item->font(column);
             bold.setBold(true);
             item->setFont(column, bold);

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QTreeWidget>
 
+#include "ui/LegibleColours.h"
+
 namespace tachoria {
 
 QFont ApplicationFont() { return {QString(kFontFamily), kFontPoints}; }
@@ -50,12 +52,12 @@ void ShowWarning(QWidget& parent, const QString& message) {
     box->open();
 }
 
-QColor ProblemColour() { return {0xa0, 0, 0}; }
+QColor ProblemColour(const QWidget& widget) { return ProblemText(widget.palette()); }
 
 void MarkProblem(QLineEdit& field, bool problem) {
     QPalette palette = field.parentWidget()->palette();
     if (problem) {
-        palette.setColor(QPalette::Base, QColor(255, 221, 221));
+        palette.setColor(QPalette::Base, ProblemBackground(palette));
     }
     field.setPalette(palette);
     field.setProperty("problem", problem);
@@ -63,7 +65,7 @@ void MarkProblem(QLineEdit& field, bool problem) {
 
 void ShowInProblemColour(QWidget& label) {
     QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, ProblemColour());
+    palette.setColor(QPalette::WindowText, ProblemText(palette));
     label.setPalette(palette);
 }
 

@@ -45,11 +45,14 @@ void SetUpResultList(QTreeWidget& list, bool alternatingRows);
 // the problem ends before it is read, and the box goes with its parent.
 void ShowWarning(QWidget& parent, const QString& message);
 
-// The colour of a problem's words and of marked results.
-QColor ProblemColour();
+// The colour of a problem's words and of marked results on `widget`, from
+// its palette: #A00000 on a light one, a lighter red on a dark one
+// (ui/LegibleColours).
+QColor ProblemColour(const QWidget& widget);
 
-// Light red behind a field whose text cannot be used, and its "problem"
-// property set for tests and tools; the field's own look otherwise.
+// A reddened background (ProblemBackground of the palette) behind a field
+// whose text cannot be used, and its "problem" property set for tests and
+// tools; the field's own look otherwise.
 void MarkProblem(QLineEdit& field, bool problem);
 
 // A line of text in the problem colour, such as why fields are marked.
