@@ -33,6 +33,9 @@ MainForm::MainForm(QWidget* parent)
     StockTab_.setCurrentIndex(kStockPage);
 
     SetTabOrder();
+    // Typing goes somewhere from the start: to the tab strip, where the
+    // keyboard order begins.
+    StockTab_.tabBar()->setFocus();
     Form_Load();
 }
 
