@@ -22,6 +22,7 @@
 #include "ui/ComparisonPrinting.h"
 #include "ui/ControlAdapters.h"
 #include "ui/ControlLook.h"
+#include "ui/QuestionsWindow.h"
 #include "ui/ResultListMenu.h"
 #include "ui/SaveDialog.h"
 #include "ui/SetupEditor.h"
@@ -88,8 +89,10 @@ QLabel* Heading(const QString& text, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
-CompareWindow::CompareWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), decimalPoint_(QLocale().decimalPoint().toStdString()) {
+CompareWindow::CompareWindow(QWidget* parent, QuestionsOpener openQuestions)
+    : QWidget(parent, Qt::Window),
+      decimalPoint_(QLocale().decimalPoint().toStdString()),
+      openQuestions_(std::move(openQuestions)) {
     setObjectName(QStringLiteral("CompareWindow"));
     setWindowTitle(QStringLiteral("Compare Gearing"));
 
@@ -221,6 +224,19 @@ void CompareWindow::BuildShortcuts() {
     for (QAction* action : {printComparison_, saveComparisonPdf_}) {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
+    }
+    if (openQuestions_) {
+        // One action for the window and every table's menu: one to a key,
+        // or Qt runs none. The questions start from setup A, as typed.
+        gearingQuestions_ = new QAction(QStringLiteral("Gearing Questions\u2026"), this);
+        gearingQuestions_->setObjectName(QStringLiteral("gearingQuestions"));
+        gearingQuestions_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+        gearingQuestions_->setShortcutContext(Qt::WindowShortcut);
+        connect(gearingQuestions_, &QAction::triggered, this, [this] {
+            openQuestions_(
+                {.setup = a_->Texts(), .model = {}, .yearRange = {}, .stockPage = false});
+        });
+        addAction(gearingQuestions_);
     }
     connect(qApp, &QApplication::focusChanged, this, &CompareWindow::FollowFocus);
 }
@@ -362,6 +378,12 @@ QTreeWidget& CompareWindow::NewResultList(const char* name, const QString& acces
                               .decimalPoint = decimalPoint_,
                               .windowShortcuts = false,
                               .extra = {printComparison_, saveComparisonPdf_}});
+    if (gearingQuestions_ != nullptr) {
+        auto* separator = new QAction(list);
+        separator->setSeparator(true);
+        list->addAction(separator);
+        list->addAction(gearingQuestions_);
+    }
     return *list;
 }
 
