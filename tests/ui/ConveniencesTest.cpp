@@ -359,6 +359,41 @@ private slots:
         QCOMPARE(list.currentItem(), list.topLevelItem(1));
     }
 
+    // Rebuilding a table with a row selected: the selection is let go of
+    // once, not moved and shrunk with each column and row taken away, each
+    // step announced to screen readers by cell numbers that no longer match
+    // the table (the last one naming a header cell).
+    void rebuildingATableLetsGoOfItsSelectionOnce_data() { EachWindow(); }
+    void rebuildingATableLetsGoOfItsSelectionOnce() {
+        QFETCH(QString, window);
+        QTreeWidget& list = FocusedListOf(window);
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(&list, Qt::Key_Down);
+        }
+        QCOMPARE(list.currentIndex().row(), 2);
+        int selectionChanges = 0;
+        QList<QModelIndex> currents;
+        connect(list.selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [&selectionChanges] { ++selectionChanges; });
+        connect(list.selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [&currents](const QModelIndex& current) { currents << current; });
+        const int rows = list.topLevelItemCount();
+        if (window == QStringLiteral("main")) {
+            Click("StockGetRPMButton");
+        } else {
+            // An edit of the window's fields recomputes its tables.
+            auto* field = list.window()->findChild<QLineEdit*>(
+                window == QStringLiteral("comparison") ? QStringLiteral("axleA")
+                                                       : QStringLiteral("axleGear"));
+            QVERIFY(field != nullptr);
+            field->insert(QStringLiteral("0"));
+        }
+        QVERIFY(list.topLevelItemCount() > 0);
+        QVERIFY2(rows >= 3, "the table had rows to take away");
+        QCOMPARE(selectionChanges, 1);
+        QCOMPARE(currents, QList<QModelIndex>{QModelIndex()});
+    }
+
     void windowHasItsIcon() { QVERIFY(!form_->windowIcon().pixmap(32).isNull()); }
 };
 
