@@ -101,6 +101,8 @@ CompareWindow::CompareWindow(QWidget* parent, QuestionsOpener openQuestions)
     BuildScrollArea(*content);
     ConnectLiveUpdates();
     FollowFocus(nullptr, QApplication::focusWidget());
+    // The over-redline cells' red is worked out from the palette.
+    FollowPaletteChanges(*this, [this] { Recompute(); });
     Recompute();
     const QSize wanted = content->sizeHint();
     resize(wanted.width() + 4, wanted.height() + 4);

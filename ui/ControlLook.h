@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,12 @@ void MarkProblem(QLineEdit& field, bool problem);
 
 // A line of text in the problem colour, such as why fields are marked.
 void ShowInProblemColour(QWidget& label);
+
+// Runs `reapply` soon after the application's palette changes (the desktop
+// switches between a light and a dark theme), while `widget` lives: for
+// colours worked out from the palette and set on widgets or items, which
+// would otherwise keep those of the old one.
+void FollowPaletteChanges(QWidget& widget, std::function<void()> reapply);
 
 // Shows what a tire box's text reads as, in its tooltip and, for screen
 // readers, its description.

@@ -195,6 +195,41 @@ private slots:
         CheckMarkedField(window, field, problems);
     }
 
+    // The desktop switches to its dark theme with the window open and a
+    // field marked: the mark, its reason and the "▲" cells follow.
+    void marksFollowASwitchToTheDarkTheme() {
+        QApplication::setPalette(light_);
+        tachoria::CompareWindow window;
+        window.Fill(tachoria::DefaultSetupTexts(tachoria::LocaleNumbers()), false);
+        window.resize(1366, 728);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto& redline = Find<QLineEdit>(window, QStringLiteral("redline"));
+        redline.selectAll();
+        QTest::keyClicks(&redline, QStringLiteral("3000"));
+        auto& axle = Find<QLineEdit>(window, QStringLiteral("axleB"));
+        axle.selectAll();
+        QTest::keyClicks(&axle, QStringLiteral("88 x"));
+        QApplication::setPalette(DarkPalette());
+        // The widgets hear of it through posted events, then reapply.
+        QTest::qWait(100);
+
+        const Ink field = Measure(axle.grab().toImage(), axle.rect().adjusted(4, 4, -4, -4));
+        QVERIFY2(field.ratio >= tachoria::kTextContrast, qPrintable(Describe(field)));
+        QVERIFY2(field.background.red() > field.background.green() + 20,
+                 qPrintable(Describe(field)));
+        auto& reason = Find<QLabel>(window, QStringLiteral("problemsB"));
+        const Ink line = Measure(reason.grab().toImage(), reason.rect());
+        QVERIFY2(line.ratio >= tachoria::kTextContrast, qPrintable(Describe(line)));
+        auto& cruise = Find<QTreeWidget>(window, QStringLiteral("cruise"));
+        const QTreeWidgetItem* last = cruise.topLevelItem(cruise.topLevelItemCount() - 1);
+        QVERIFY(last->text(1).endsWith(QStringLiteral("\u25B2")));
+        const QColor mark = last->foreground(1).color();
+        QVERIFY2(
+            ContrastRatio(mark, cruise.palette().color(QPalette::Base)) >= tachoria::kTextContrast,
+            qPrintable(mark.name()));
+    }
+
     // A low redline puts cruising speeds past it: each "▲" cell, on plain
     // and alternate rows, and the chart's redline label read on the dark
     // Base.
