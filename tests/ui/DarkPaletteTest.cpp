@@ -9,6 +9,7 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QTreeWidget>
+#include <memory>
 
 #include "comparison/Gearing.h"
 #include "ui/ChartWidget.h"
@@ -86,27 +87,66 @@ T& Find(const QWidget& window, const QString& name) {
     return *found;
 }
 
-// Types a bad text into a field and checks that it is marked, visibly, and
-// that its text reads on the mark; then the line that says why.
-void CheckMarkedField(QWidget& window, const QString& field, const QString& problems) {
+void Type(QWidget& window, const QString& field, const QString& text) {
     auto& box = Find<QLineEdit>(window, field);
     box.selectAll();
-    QTest::keyClicks(&box, QStringLiteral("88 x"));
+    QTest::keyClicks(&box, text);
+}
+
+// Text in a red that reads: the ink's red leads, at 4.5:1 or more.
+void CheckReadableRed(const Ink& ink, const QString& what) {
+    const QString shown = what + QStringLiteral(": ") + Describe(ink);
+    QVERIFY2(ink.ink.red() > ink.ink.green() + 40, qPrintable(shown));
+    QVERIFY2(ink.ratio >= tachoria::kTextContrast, qPrintable(shown));
+}
+
+// A marked field, visibly reddened, whose text reads on the mark; and the
+// line that says why.
+void CheckMarked(QWidget& window, const QString& field, const QString& problems) {
+    auto& box = Find<QLineEdit>(window, field);
     QVERIFY2(box.property("problem").toBool(), qPrintable(field));
-    QApplication::processEvents();
-    const QImage shot = box.grab().toImage();
-    const Ink ink = Measure(shot, box.rect().adjusted(4, 4, -4, -4));
+    const Ink ink = Measure(box.grab().toImage(), box.rect().adjusted(4, 4, -4, -4));
     const QString what = field + QStringLiteral(": ") + Describe(ink);
-    // Marked: reddened, not the plain Base.
     QVERIFY2(ink.background.red() > ink.background.green() + 20, qPrintable(what));
     QVERIFY2(ink.ratio >= tachoria::kTextContrast, qPrintable(what));
-
     auto& label = Find<QLabel>(window, problems);
     QVERIFY2(label.isVisible(), qPrintable(problems));
-    const Ink reason = Measure(label.grab().toImage(), label.rect());
-    QVERIFY2(reason.ink.red() > reason.ink.green() + 40, qPrintable(Describe(reason)));
-    QVERIFY2(reason.ratio >= tachoria::kTextContrast,
-             qPrintable(problems + QStringLiteral(": ") + Describe(reason)));
+    CheckReadableRed(Measure(label.grab().toImage(), label.rect()), problems);
+}
+
+// Each "▲" cell of the cruise table, on plain and alternate rows.
+void CheckOverRedlineCells(QWidget& window) {
+    auto& cruise = Find<QTreeWidget>(window, QStringLiteral("cruise"));
+    const QImage shot = cruise.viewport()->grab().toImage();
+    int marks = 0;
+    for (int r = 0; r < cruise.topLevelItemCount(); ++r) {
+        for (int c = 1; c < cruise.columnCount(); ++c) {
+            if (cruise.topLevelItem(r)->text(c).endsWith(QStringLiteral("\u25B2"))) {
+                ++marks;
+                const QRect cell = cruise.visualRect(cruise.model()->index(r, c));
+                CheckReadableRed(Measure(shot, cell.adjusted(1, 1, -1, -1)),
+                                 QStringLiteral("row %1 column %2").arg(r).arg(c));
+            }
+        }
+    }
+    QVERIFY2(marks >= 2, "a redline of 3000 should mark cruising speeds");
+}
+
+std::unique_ptr<QWidget> Open(const QString& which) {
+    std::unique_ptr<QWidget> window;
+    if (which == QStringLiteral("comparison")) {
+        auto compare = std::make_unique<tachoria::CompareWindow>();
+        compare->Fill(tachoria::DefaultSetupTexts(tachoria::LocaleNumbers()), false);
+        window = std::move(compare);
+    } else {
+        window = std::make_unique<tachoria::QuestionsWindow>();
+    }
+    window->resize(1366, 728);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) {
+        qFatal("the %s window does not show", qPrintable(which));
+    }
+    return window;
 }
 
 }  // namespace
@@ -156,116 +196,43 @@ private slots:
         QCOMPARE(tachoria::RedlineColour(light), QColor(0xcc, 0, 0));
     }
 
-    void compareWindowFieldsReadWhenMarked_data() {
+    void markedFieldsRead_data() {
+        QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("problems");
-        QTest::newRow("axle B") << "axleB"
-                                << "problemsB";
-        QTest::newRow("tire A") << "tireA"
-                                << "problemsA";
-        QTest::newRow("redline") << "redline"
-                                 << "redlineProblem";
+        QTest::newRow("comparison, axle B") << "comparison"
+                                            << "axleB"
+                                            << "problemsB";
+        QTest::newRow("comparison, tire A") << "comparison"
+                                            << "tireA"
+                                            << "problemsA";
+        QTest::newRow("comparison, redline") << "comparison"
+                                             << "redline"
+                                             << "redlineProblem";
+        QTest::newRow("questions, speed") << "questions"
+                                          << "axleSpeed"
+                                          << "axleProblems";
+        QTest::newRow("questions, axle") << "questions"
+                                         << "tireAxle"
+                                         << "tireProblems";
     }
-    void compareWindowFieldsReadWhenMarked() {
+    void markedFieldsRead() {
+        QFETCH(QString, window);
         QFETCH(QString, field);
         QFETCH(QString, problems);
-        tachoria::CompareWindow window;
-        window.Fill(tachoria::DefaultSetupTexts(tachoria::LocaleNumbers()), false);
-        window.resize(1366, 728);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        CheckMarkedField(window, field, problems);
+        const std::unique_ptr<QWidget> shown = Open(window);
+        Type(*shown, field, QStringLiteral("88 x"));
+        CheckMarked(*shown, field, problems);
     }
 
-    void questionsWindowFieldsReadWhenMarked_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("problems");
-        QTest::newRow("axle question's speed") << "axleSpeed"
-                                               << "axleProblems";
-        QTest::newRow("tire question's axle") << "tireAxle"
-                                              << "tireProblems";
-    }
-    void questionsWindowFieldsReadWhenMarked() {
-        QFETCH(QString, field);
-        QFETCH(QString, problems);
-        tachoria::QuestionsWindow window;
-        window.resize(1366, 728);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        CheckMarkedField(window, field, problems);
-    }
-
-    // The desktop switches to its dark theme with the window open and a
-    // field marked: the mark, its reason and the "▲" cells follow.
-    void marksFollowASwitchToTheDarkTheme() {
-        QApplication::setPalette(light_);
-        tachoria::CompareWindow window;
-        window.Fill(tachoria::DefaultSetupTexts(tachoria::LocaleNumbers()), false);
-        window.resize(1366, 728);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto& redline = Find<QLineEdit>(window, QStringLiteral("redline"));
-        redline.selectAll();
-        QTest::keyClicks(&redline, QStringLiteral("3000"));
-        auto& axle = Find<QLineEdit>(window, QStringLiteral("axleB"));
-        axle.selectAll();
-        QTest::keyClicks(&axle, QStringLiteral("88 x"));
-        QApplication::setPalette(DarkPalette());
-        // The widgets hear of it through posted events, then reapply.
-        QTest::qWait(100);
-
-        const Ink field = Measure(axle.grab().toImage(), axle.rect().adjusted(4, 4, -4, -4));
-        QVERIFY2(field.ratio >= tachoria::kTextContrast, qPrintable(Describe(field)));
-        QVERIFY2(field.background.red() > field.background.green() + 20,
-                 qPrintable(Describe(field)));
-        auto& reason = Find<QLabel>(window, QStringLiteral("problemsB"));
-        const Ink line = Measure(reason.grab().toImage(), reason.rect());
-        QVERIFY2(line.ratio >= tachoria::kTextContrast, qPrintable(Describe(line)));
-        auto& cruise = Find<QTreeWidget>(window, QStringLiteral("cruise"));
-        const QTreeWidgetItem* last = cruise.topLevelItem(cruise.topLevelItemCount() - 1);
-        QVERIFY(last->text(1).endsWith(QStringLiteral("\u25B2")));
-        const QColor mark = last->foreground(1).color();
-        QVERIFY2(
-            ContrastRatio(mark, cruise.palette().color(QPalette::Base)) >= tachoria::kTextContrast,
-            qPrintable(mark.name()));
-    }
-
-    // A low redline puts cruising speeds past it: each "▲" cell, on plain
-    // and alternate rows, and the chart's redline label read on the dark
-    // Base.
+    // A low redline puts cruising speeds past it: the "▲" cells and the
+    // chart's redline label read on the dark Base.
     void overRedlineMarksAndRedlineLabelRead() {
-        tachoria::CompareWindow window;
-        window.Fill(tachoria::DefaultSetupTexts(tachoria::LocaleNumbers()), false);
-        window.resize(1366, 728);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto& redline = Find<QLineEdit>(window, QStringLiteral("redline"));
-        redline.selectAll();
-        QTest::keyClicks(&redline, QStringLiteral("3000"));
-        QApplication::processEvents();
+        const std::unique_ptr<QWidget> window = Open(QStringLiteral("comparison"));
+        Type(*window, QStringLiteral("redline"), QStringLiteral("3000"));
+        CheckOverRedlineCells(*window);
 
-        auto& cruise = Find<QTreeWidget>(window, QStringLiteral("cruise"));
-        const QImage shot = cruise.viewport()->grab().toImage();
-        int marks = 0;
-        for (int r = 0; r < cruise.topLevelItemCount(); ++r) {
-            QTreeWidgetItem* item = cruise.topLevelItem(r);
-            for (int c = 1; c < cruise.columnCount(); ++c) {
-                if (!item->text(c).endsWith(QStringLiteral("\u25B2"))) {
-                    continue;
-                }
-                ++marks;
-                const QRect cell = cruise.visualRect(cruise.model()->index(r, c));
-                const Ink ink = Measure(shot, cell.adjusted(1, 1, -1, -1));
-                const QString what =
-                    QStringLiteral("row %1 column %2: ").arg(r).arg(c) + Describe(ink);
-                QVERIFY2(ink.ink.red() > ink.ink.green() + 40, qPrintable(what));
-                QVERIFY2(ink.ratio >= tachoria::kTextContrast, qPrintable(what));
-            }
-        }
-        QVERIFY2(marks >= 2, "a redline of 3000 should mark cruising speeds");
-
-        auto& chart = *window.findChild<tachoria::ChartWidget*>();
-        const QImage drawn = chart.grab().toImage();
+        auto& chart = *window->findChild<tachoria::ChartWidget*>();
         const tachoria::PlotArea area = chart.Area();
         const tachoria::Pixel at = tachoria::ToPixel(chart.Shown(), area, {0, 3000});
         // The label stands right-aligned just above the redline's line.
@@ -273,10 +240,23 @@ private slots:
         const int width = metrics.horizontalAdvance(QStringLiteral("redline 3000"));
         const QRect label(static_cast<int>(area.left + area.width) - 4 - width,
                           static_cast<int>(at.y) - metrics.height() - 1, width, metrics.height());
-        const Ink ink = Measure(drawn, label);
-        QVERIFY2(ink.ink.red() > ink.ink.green() + 40, qPrintable(Describe(ink)));
-        QVERIFY2(ink.ratio >= tachoria::kTextContrast, qPrintable(Describe(ink)));
+        const Ink ink = Measure(chart.grab().toImage(), label);
+        CheckReadableRed(ink, QStringLiteral("redline label"));
         QCOMPARE(ink.background, chart.palette().color(QPalette::Base));
+    }
+
+    // The desktop switches to its dark theme with the window open and a
+    // field marked: the mark, its reason and the "▲" cells follow.
+    void marksFollowASwitchToTheDarkTheme() {
+        QApplication::setPalette(light_);
+        const std::unique_ptr<QWidget> window = Open(QStringLiteral("comparison"));
+        Type(*window, QStringLiteral("redline"), QStringLiteral("3000"));
+        Type(*window, QStringLiteral("axleB"), QStringLiteral("88 x"));
+        QApplication::setPalette(DarkPalette());
+        // The widgets hear of it through posted events, then reapply.
+        QTest::qWait(100);
+        CheckMarked(*window, QStringLiteral("axleB"), QStringLiteral("problemsB"));
+        CheckOverRedlineCells(*window);
     }
 };
 
