@@ -7,7 +7,9 @@
 // - compare-printed.png, that comparison as "Print Comparison…" prints it;
 // - questions.png, the gearing questions opened from the stock page's table
 //   at the size they open on that screen, with 185/80R13 tires planned for
-//   the speedometer.
+//   the speedometer;
+// - compare-dark.png, the comparison under a dark desktop theme, with a
+//   redline low enough to mark cruising speeds and B's axle ratio mistyped.
 //
 //   tachoria_screenshots DIR           writes them into DIR
 //   tachoria_screenshots --check DIR   renders the main window's two pages
@@ -144,6 +146,40 @@ Shot ShootQuestions(tachoria::MainForm& window) {
     return {QStringLiteral("questions.png"), questions.grab().toImage()};
 }
 
+// A desktop's dark theme, as a user's platform theme would give it.
+QPalette DarkPalette() {
+    QPalette dark(QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::AlternateBase, QColor(0x42, 0x42, 0x42));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::ToolTipBase, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::ToolTipText, Qt::white);
+    return dark;
+}
+
+// The comparison of the stock page's setup under the dark theme, opened
+// afresh so that every colour comes from that palette: B plans 185/80R13
+// tires with its axle ratio mistyped, and a 3400 RPM redline marks the
+// cruising speeds past it.
+Shot ShootDarkComparison(tachoria::MainForm& window) {
+    QApplication::setPalette(DarkPalette());
+    tachoria::CompareWindow compare;
+    compare.Fill(window.Stock().CompareTexts(), false);
+    compare.resize(QSize(kScreenWidth, kScreenHeight - kPanelHeight));
+    compare.show();
+    compare.findChild<QLineEdit*>(QStringLiteral("tireB"))->setText(QStringLiteral("185/80R13"));
+    compare.findChild<QLineEdit*>(QStringLiteral("axleB"))->setText(QStringLiteral("3,55"));
+    compare.findChild<QLineEdit*>(QStringLiteral("redline"))->setText(QStringLiteral("3400"));
+    QApplication::processEvents();
+    return {QStringLiteral("compare-dark.png"), compare.grab().toImage()};
+}
+
 // The pixels that differ, counting every pixel that only one of the two
 // images has; `where` gets the smallest rectangle holding them.
 qint64 DifferingPixels(const QImage& rendered, const QImage& committed, QRect& where) {
@@ -233,5 +269,6 @@ int main(int argc, char* argv[]) {
     shots.push_back(ShootComparison(window));
     shots.push_back(ShootPrintedComparison(*window.Compare()));
     shots.push_back(ShootQuestions(window));
+    shots.push_back(ShootDarkComparison(window));
     return Write(dir, shots);
 }

@@ -9,6 +9,7 @@
 #include "tables/DecimalPoint.h"
 #include "tables/InputRanges.h"
 #include "ui/ControlLook.h"
+#include "ui/LegibleColours.h"
 
 namespace tachoria {
 namespace {
@@ -16,12 +17,13 @@ namespace {
 constexpr double kMargin = 8;
 constexpr double kLegendLines = 2;
 
-// One colour for each gear, the same in both setups.
-QColor GearColour(int gear) {
+// One colour for each gear, the same in both setups, lightened or darkened
+// as far as the palette's Base needs to show it.
+QColor GearColour(const QPalette& palette, int gear) {
     static const QColor kColours[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28),
                                       QColor(0x2c, 0xa0, 0x2c), QColor(0x94, 0x67, 0xbd),
                                       QColor(0xff, 0x7f, 0x0e), QColor(0x8c, 0x56, 0x4b)};
-    return kColours[(gear - 1) % 6];
+    return Legible(kColours[(gear - 1) % 6], {palette.color(QPalette::Base)}, kLineContrast);
 }
 
 // The sawtooth's pale band, in the colour of the text.
@@ -90,7 +92,7 @@ void PaintRedline(const Canvas& c) {
                                QStringLiteral("."));
         return;
     }
-    c.painter.setPen(QPen(QColor(0xcc, 0, 0), 1.5));
+    c.painter.setPen(QPen(RedlineColour(c.look.palette), 1.5));
     const QPointF left = c.At({0, *c.chart.redline});
     c.painter.drawLine(left, QPointF(c.plot.right(), left.y()));
     c.painter.drawText(QRectF(c.plot.left() + 4, left.y() - c.metrics.height() - 1,
@@ -112,8 +114,8 @@ void PaintLines(const Canvas& c) {
         c.painter.drawPath(path);
     }
     for (const ChartLine& line : c.chart.gearLines) {
-        c.painter.setPen(
-            QPen(GearColour(line.gear), 2, line.setup == Setup::A ? Qt::SolidLine : Qt::DashLine));
+        c.painter.setPen(QPen(GearColour(c.look.palette, line.gear), 2,
+                              line.setup == Setup::A ? Qt::SolidLine : Qt::DashLine));
         c.painter.drawLine(c.At(line.points.front()), c.At(line.points.back()));
     }
     c.painter.restore();
@@ -137,7 +139,7 @@ void PaintLegend(const Canvas& c, const QRectF& bounds) {
     c.painter.drawText(QPointF(x, top + c.metrics.ascent()), key);
     x += c.metrics.horizontalAdvance(key) + 10;
     for (int gear = 1; gear <= gears; ++gear) {
-        c.painter.setPen(QPen(GearColour(gear), 3));
+        c.painter.setPen(QPen(GearColour(c.look.palette, gear), 3));
         c.painter.drawLine(QPointF(x, top + h / 2), QPointF(x + 18, top + h / 2));
         c.painter.setPen(c.look.palette.text().color());
         c.painter.drawText(QPointF(x + 22, top + c.metrics.ascent()), ToQString(GearName(gear)));

@@ -22,6 +22,7 @@
 #include "ui/ComparisonPrinting.h"
 #include "ui/ControlAdapters.h"
 #include "ui/ControlLook.h"
+#include "ui/QuestionsWindow.h"
 #include "ui/ResultListMenu.h"
 #include "ui/SaveDialog.h"
 #include "ui/SetupEditor.h"
@@ -46,7 +47,7 @@ void MarkNotedCells(QTreeWidget& list, const Table& table) {
             const QString note = ToQString(notes[c]);
             const QString number = item->text(column);
             item->setText(column, number + QLatin1Char(' ') + kOverRedlineSign);
-            item->setForeground(column, ProblemColour());
+            item->setForeground(column, ProblemColour(list));
             QFont bold = item->font(column);
             bold.setBold(true);
             item->setFont(column, bold);
@@ -88,8 +89,10 @@ QLabel* Heading(const QString& text, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
-CompareWindow::CompareWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), decimalPoint_(QLocale().decimalPoint().toStdString()) {
+CompareWindow::CompareWindow(QWidget* parent, QuestionsOpener openQuestions)
+    : QWidget(parent, Qt::Window),
+      decimalPoint_(QLocale().decimalPoint().toStdString()),
+      openQuestions_(std::move(openQuestions)) {
     setObjectName(QStringLiteral("CompareWindow"));
     setWindowTitle(QStringLiteral("Compare Gearing"));
 
@@ -98,6 +101,8 @@ CompareWindow::CompareWindow(QWidget* parent)
     BuildScrollArea(*content);
     ConnectLiveUpdates();
     FollowFocus(nullptr, QApplication::focusWidget());
+    // The over-redline cells' red is worked out from the palette.
+    FollowPaletteChanges(*this, [this] { Recompute(); });
     Recompute();
     const QSize wanted = content->sizeHint();
     resize(wanted.width() + 4, wanted.height() + 4);
@@ -221,6 +226,19 @@ void CompareWindow::BuildShortcuts() {
     for (QAction* action : {printComparison_, saveComparisonPdf_}) {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
+    }
+    if (openQuestions_) {
+        // One action for the window and every table's menu: one to a key,
+        // or Qt runs none. The questions start from setup A, as typed.
+        gearingQuestions_ = new QAction(QStringLiteral("Gearing Questions\u2026"), this);
+        gearingQuestions_->setObjectName(QStringLiteral("gearingQuestions"));
+        gearingQuestions_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+        gearingQuestions_->setShortcutContext(Qt::WindowShortcut);
+        connect(gearingQuestions_, &QAction::triggered, this, [this] {
+            openQuestions_(
+                {.setup = a_->Texts(), .model = {}, .yearRange = {}, .stockPage = false});
+        });
+        addAction(gearingQuestions_);
     }
     connect(qApp, &QApplication::focusChanged, this, &CompareWindow::FollowFocus);
 }
@@ -362,6 +380,12 @@ QTreeWidget& CompareWindow::NewResultList(const char* name, const QString& acces
                               .decimalPoint = decimalPoint_,
                               .windowShortcuts = false,
                               .extra = {printComparison_, saveComparisonPdf_}});
+    if (gearingQuestions_ != nullptr) {
+        auto* separator = new QAction(list);
+        separator->setSeparator(true);
+        list->addAction(separator);
+        list->addAction(gearingQuestions_);
+    }
     return *list;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@ namespace tachoria {
 
 class ChartWidget;
 class SetupEditor;
+struct QuestionsStart;
 
 // "Compare Gearing": two gearings side by side, A ("now") and B
 // ("planned"), with a shared redline and unit, and their results: engine
@@ -33,7 +35,11 @@ class CompareWindow final : public QWidget, private FailureSink {
     Q_OBJECT
 
 public:
-    explicit CompareWindow(QWidget* parent = nullptr);
+    // Opens the gearing questions; "Gearing Questions…" (Ctrl+Shift+G)
+    // gives them setup A, and is left out when this is empty.
+    using QuestionsOpener = std::function<void(const QuestionsStart&)>;
+
+    explicit CompareWindow(QWidget* parent = nullptr, QuestionsOpener openQuestions = {});
     ~CompareWindow() override;
 
     // Fills setup A, and B too unless `keepB`; what `now` leaves empty comes
@@ -104,6 +110,8 @@ private:
     QScrollArea* scroll_ = nullptr;
     QAction* printComparison_ = nullptr;
     QAction* saveComparisonPdf_ = nullptr;
+    QuestionsOpener openQuestions_;
+    QAction* gearingQuestions_ = nullptr;  // null without an opener
     bool placed_ = false;
 };
 

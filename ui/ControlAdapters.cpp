@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -43,9 +44,21 @@ int TreeResultList::Width() const {
 
 int TreeResultList::ColumnCount() const { return tree_.columnCount(); }
 
+void TreeResultList::LetGoOfRows() {
+    // A table is rebuilt column by column and row by row. A selected or
+    // current row would be announced to screen readers at each step as
+    // deselected or moved, by numbers that no longer match the table.
+    // Letting go of it first announces one change.
+    if (QItemSelectionModel* selection = tree_.selectionModel();
+        selection->currentIndex().isValid() || selection->hasSelection()) {
+        selection->clear();
+    }
+}
+
 void TreeResultList::RemoveColumn(int column) {
     QStringList headers = Headers();
     TACHORIA_CHECK(column >= 1 && column <= headers.size(), return void());
+    LetGoOfRows();
     headers.removeAt(column - 1);
     SetHeaderTexts(headers);
 }
@@ -82,6 +95,7 @@ int TreeResultList::RowCount() const { return tree_.topLevelItemCount(); }
 
 void TreeResultList::RemoveRow(int row) {
     if (Row(row) != nullptr) {
+        LetGoOfRows();
         delete tree_.takeTopLevelItem(row - 1);
     }
 }

@@ -60,6 +60,8 @@ public:
 
 private:
     [[nodiscard]] QStringList Headers() const;
+    // Clears the selection and the current row, if any.
+    void LetGoOfRows();
     void SetHeaderTexts(const QStringList& headers);
     // The row numbered `row`, or null when there is none.
     QTreeWidgetItem* Row(int row) const;

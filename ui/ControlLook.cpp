@@ -1,13 +1,59 @@
 #include "ui/ControlLook.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTreeWidget>
 
+#include "ui/LegibleColours.h"
+
 namespace tachoria {
+namespace {
+
+class PaletteFollower final : public QObject {
+public:
+    PaletteFollower(QWidget& widget, std::function<void()> reapply)
+        : QObject(&widget), reapply_(std::move(reapply)) {
+        widget.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        // A window hears that the application's palette changed, the
+        // widgets in it that their own did. Queued, and once for a burst,
+        // so that the parents' palettes are new first; and not for the
+        // change that reapplying makes.
+        const bool changed = event->type() == QEvent::ApplicationPaletteChange ||
+                             event->type() == QEvent::PaletteChange;
+        if (changed && !queued_ && !applying_) {
+            queued_ = true;
+            QTimer::singleShot(0, this, [this] {
+                queued_ = false;
+                applying_ = true;
+                reapply_();
+                applying_ = false;
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> reapply_;
+    bool queued_ = false;
+    bool applying_ = false;
+};
+
+void PaintInProblemColour(QWidget& label) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, ProblemText(palette));
+    label.setPalette(palette);
+}
+
+}  // namespace
 
 QFont ApplicationFont() { return {QString(kFontFamily), kFontPoints}; }
 
@@ -50,21 +96,35 @@ void ShowWarning(QWidget& parent, const QString& message) {
     box->open();
 }
 
-QColor ProblemColour() { return {0xa0, 0, 0}; }
+QColor ProblemColour(const QWidget& widget) { return ProblemText(widget.palette()); }
 
 void MarkProblem(QLineEdit& field, bool problem) {
     QPalette palette = field.parentWidget()->palette();
     if (problem) {
-        palette.setColor(QPalette::Base, QColor(255, 221, 221));
+        palette.setColor(QPalette::Base, ProblemBackground(palette));
     }
     field.setPalette(palette);
     field.setProperty("problem", problem);
+    if (!field.property("followsPalette").toBool()) {
+        field.setProperty("followsPalette", true);
+        // Unmarked, the field's palette is all inherited and follows by
+        // itself; reapplying it then would undo a look set on top, such as
+        // a read-only field's.
+        FollowPaletteChanges(field, [&field] {
+            if (field.property("problem").toBool()) {
+                MarkProblem(field, true);
+            }
+        });
+    }
 }
 
 void ShowInProblemColour(QWidget& label) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, ProblemColour());
-    label.setPalette(palette);
+    PaintInProblemColour(label);
+    FollowPaletteChanges(label, [&label] { PaintInProblemColour(label); });
+}
+
+void FollowPaletteChanges(QWidget& widget, std::function<void()> reapply) {
+    new PaletteFollower(widget, std::move(reapply));
 }
 
 void ShowTireReading(QLineEdit& box, const std::string& reading) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -45,15 +46,24 @@ void SetUpResultList(QTreeWidget& list, bool alternatingRows);
 // the problem ends before it is read, and the box goes with its parent.
 void ShowWarning(QWidget& parent, const QString& message);
 
-// The colour of a problem's words and of marked results.
-QColor ProblemColour();
+// The colour of a problem's words and of marked results on `widget`, from
+// its palette: #A00000 on a light one, a lighter red on a dark one
+// (ui/LegibleColours).
+QColor ProblemColour(const QWidget& widget);
 
-// Light red behind a field whose text cannot be used, and its "problem"
-// property set for tests and tools; the field's own look otherwise.
+// A reddened background (ProblemBackground of the palette) behind a field
+// whose text cannot be used, and its "problem" property set for tests and
+// tools; the field's own look otherwise.
 void MarkProblem(QLineEdit& field, bool problem);
 
 // A line of text in the problem colour, such as why fields are marked.
 void ShowInProblemColour(QWidget& label);
+
+// Runs `reapply` soon after the application's palette changes (the desktop
+// switches between a light and a dark theme), while `widget` lives: for
+// colours worked out from the palette and set on widgets or items, which
+// would otherwise keep those of the old one.
+void FollowPaletteChanges(QWidget& widget, std::function<void()> reapply);
 
 // Shows what a tire box's text reads as, in its tooltip and, for screen
 // readers, its description.

@@ -33,6 +33,9 @@ MainForm::MainForm(QWidget* parent)
     StockTab_.setCurrentIndex(kStockPage);
 
     SetTabOrder();
+    // Typing goes somewhere from the start: to the tab strip, where the
+    // keyboard order begins.
+    StockTab_.tabBar()->setFocus();
     Form_Load();
 }
 
@@ -79,7 +82,8 @@ void MainForm::OpenCompare(const SetupTexts& now) {
     // Open, it keeps the plan in B; closed, it starts over from the page.
     const bool open = compare_ != nullptr && compare_->isVisible();
     if (compare_ == nullptr) {
-        compare_ = new CompareWindow(this);
+        compare_ =
+            new CompareWindow(this, [this](const QuestionsStart& start) { OpenQuestions(start); });
     }
     compare_->Fill(now, open);
     compare_->Present();

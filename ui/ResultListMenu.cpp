@@ -11,6 +11,7 @@
 #include "tables/FileNames.h"
 #include "tables/TableText.h"
 #include "ui/ControlLook.h"
+#include "ui/ResultListKeys.h"
 #include "ui/TablePrinting.h"
 #include "ui/TableSaving.h"
 
@@ -151,6 +152,7 @@ void AddResultListMenu(QTreeWidget& list, const ResultListCommands& commands) {
     }
 
     list.setContextMenuPolicy(Qt::ActionsContextMenu);
+    AddResultListKeys(list);
     EnableWhileRows(list, {copy, copyTable, save, print});
 }
 

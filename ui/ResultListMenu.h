@@ -49,6 +49,8 @@ struct ResultListCommands {
 // - "Save Table As…" (Ctrl+S) as CSV and "Print Table…" (Ctrl+P);
 // - "Compare Gearing…" (Ctrl+G) and "Gearing Questions…" (Ctrl+Shift+G);
 // - then the extra actions.
+// It opens on the Menu key and Shift+F10 too (ui/ResultListKeys).
+// The menu opens on the Menu key and Shift+F10 as well as by the mouse.
 // The shortcuts other than Ctrl+C work anywhere in the window while the
 // list's page is shown (Save and Print only in the list, unless
 // `windowShortcuts`). Copying, saving and printing are disabled while

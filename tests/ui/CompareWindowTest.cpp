@@ -394,6 +394,39 @@ private slots:
     }
 
     // The main window is as it was: the same controls, no menu bar, its size.
+    // Ctrl+Shift+G, from a field or a table, and each table's menu open the
+    // gearing questions with setup A as typed.
+    void gearingQuestionsOpenFromSetupA_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("from A's axle field") << "axleA";
+        QTest::newRow("from the gear table") << "gears";
+        QTest::newRow("from the speedometer table") << "speedometer";
+    }
+    void gearingQuestionsOpenFromSetupA() {
+        QFETCH(QString, focus);
+        OpenFromStockTable();
+        SetField("axleA", QStringLiteral("3.55"));
+        for (const char* name : {"cruise", "gears", "speedometer"}) {
+            QStringList menu;
+            for (const QAction* action : InCompare<QTreeWidget>(name).actions()) {
+                menu << action->text();
+            }
+            QCOMPARE(menu.last(), QStringLiteral("Gearing Questions\u2026"));
+        }
+        Compare().activateWindow();
+        QVERIFY(QTest::qWaitFor([this] { return QApplication::activeWindow() == &Compare(); }));
+        auto& target = InCompare<QWidget>(qPrintable(focus));
+        target.setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), &target);
+        QTest::keyClick(&target, Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(form_->Questions() != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(form_->Questions()));
+        auto* axle = form_->Questions()->findChild<QLineEdit*>(QStringLiteral("tireAxle"));
+        QVERIFY(axle != nullptr);
+        QCOMPARE(axle->text(), QStringLiteral("3.55"));
+        QVERIFY(warnings_.isEmpty());
+    }
+
     void mainWindowKeepsItsControlsAndSize() {
         const auto controls = [this] {
             QStringList names;

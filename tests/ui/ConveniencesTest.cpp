@@ -5,8 +5,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 
 #include "WindowTestBase.h"
 
@@ -31,6 +33,37 @@ class ConveniencesTest : public WindowTestBase {
         SelectEarlyCar();
         Type("StockTire", QStringLiteral("24"));
         Click("StockGetRPMButton");
+    }
+
+    // A result list of each window, shown with the stock page's table, its
+    // window in front and the list given the focus as Tab gives it.
+    QTreeWidget& FocusedListOf(const QString& window) {
+        FillStockTable();
+        auto& stock = Get<QTreeWidget>("ListView");
+        QTreeWidget* list = &stock;
+        if (window == QStringLiteral("comparison")) {
+            Action(stock, "compareGearing").trigger();
+            list = form_->Compare()->findChild<QTreeWidget*>(QStringLiteral("cruise"));
+        } else if (window == QStringLiteral("questions")) {
+            Action(stock, "gearingQuestions").trigger();
+            list = form_->Questions()->findChild<QTreeWidget*>(QStringLiteral("axleList"));
+        }
+        if (list == nullptr) {
+            qFatal("no result list in the %s window", qPrintable(window));
+        }
+        list->window()->activateWindow();
+        if (!QTest::qWaitFor([list] { return QApplication::activeWindow() == list->window(); })) {
+            qFatal("the %s window does not come to the front", qPrintable(window));
+        }
+        list->setFocus(Qt::TabFocusReason);
+        return *list;
+    }
+
+    static void EachWindow() {
+        QTest::addColumn<QString>("window");
+        for (const char* window : {"main", "comparison", "questions"}) {
+            QTest::newRow(window) << QString::fromLatin1(window);
+        }
     }
 
 private slots:
@@ -288,6 +321,77 @@ private slots:
         QVERIFY(header != nullptr);
         QCOMPARE(header->text(QAccessible::Name),
                  Strings(tachoria::golden::kEarlyCarRPMHeaders).value(4));
+    }
+
+    void shiftF10OpensAResultListsMenu_data() { EachWindow(); }
+    void shiftF10OpensAResultListsMenu() {
+        QFETCH(QString, window);
+        QTreeWidget& list = FocusedListOf(window);
+        QStringList shown;
+        bool looked = false;
+        // The menu runs its own event loop: it is read and closed from in there.
+        QTimer::singleShot(100, &list, [&shown, &looked] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (const QAction* action : menu->actions()) {
+                    shown << action->text();
+                }
+                menu->close();
+            }
+            looked = true;
+        });
+        QTest::keyClick(&list, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(looked);
+        QVERIFY2(shown.contains(QStringLiteral("Copy Table")), qPrintable(shown.join('|')));
+    }
+
+    // Tab makes the first row current but selects nothing; Down then
+    // selects that row, and the next Down the second.
+    void downAfterTabSelectsTheFirstRow_data() { EachWindow(); }
+    void downAfterTabSelectsTheFirstRow() {
+        QFETCH(QString, window);
+        QTreeWidget& list = FocusedListOf(window);
+        QVERIFY(list.topLevelItemCount() > 2);
+        QVERIFY(list.selectedItems().isEmpty());
+        QTest::keyClick(&list, Qt::Key_Down);
+        QCOMPARE(list.selectedItems(), QList<QTreeWidgetItem*>{list.topLevelItem(0)});
+        QTest::keyClick(&list, Qt::Key_Down);
+        QCOMPARE(list.selectedItems(), QList<QTreeWidgetItem*>{list.topLevelItem(1)});
+        QCOMPARE(list.currentItem(), list.topLevelItem(1));
+    }
+
+    // Rebuilding a table with a row selected: the selection is let go of
+    // once, not moved and shrunk with each column and row taken away, each
+    // step announced to screen readers by cell numbers that no longer match
+    // the table (the last one naming a header cell).
+    void rebuildingATableLetsGoOfItsSelectionOnce_data() { EachWindow(); }
+    void rebuildingATableLetsGoOfItsSelectionOnce() {
+        QFETCH(QString, window);
+        QTreeWidget& list = FocusedListOf(window);
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(&list, Qt::Key_Down);
+        }
+        QCOMPARE(list.currentIndex().row(), 2);
+        int selectionChanges = 0;
+        QList<QModelIndex> currents;
+        connect(list.selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [&selectionChanges] { ++selectionChanges; });
+        connect(list.selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [&currents](const QModelIndex& current) { currents << current; });
+        const int rows = list.topLevelItemCount();
+        if (window == QStringLiteral("main")) {
+            Click("StockGetRPMButton");
+        } else {
+            // An edit of the window's fields recomputes its tables.
+            auto* field = list.window()->findChild<QLineEdit*>(
+                window == QStringLiteral("comparison") ? QStringLiteral("axleA")
+                                                       : QStringLiteral("axleGear"));
+            QVERIFY(field != nullptr);
+            field->insert(QStringLiteral("0"));
+        }
+        QVERIFY(list.topLevelItemCount() > 0);
+        QVERIFY2(rows >= 3, "the table had rows to take away");
+        QCOMPARE(selectionChanges, 1);
+        QCOMPARE(currents, QList<QModelIndex>{QModelIndex()});
     }
 
     void windowHasItsIcon() { QVERIFY(!form_->windowIcon().pixmap(32).isNull()); }

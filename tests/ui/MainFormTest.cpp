@@ -230,6 +230,16 @@ private slots:
         QCOMPARE(Get<QTreeWidget>("ListView").topLevelItemCount(), 14);
     }
 
+    // Typing works from the start: the tab strip, where the keyboard order
+    // begins, has the focus, and the arrow keys turn its pages.
+    void opensWithTheTabStripFocused() {
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        auto& tabs = Get<QTabWidget>("StockTab");
+        QCOMPARE(QApplication::focusWidget(), tabs.tabBar());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(tabs.currentIndex(), int(MainForm::kGenericPage));
+    }
+
     void tabKeyFollowsThePageOrder_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<bool>("selectionMade");
