@@ -2,30 +2,25 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QScrollArea>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "comparison/ChartGeometry.h"
 #include "tables/DecimalPoint.h"
 #include "tables/FileNames.h"
-#include "tables/ToolsListView.h"
 #include "ui/ChartWidget.h"
+#include "ui/CheckedField.h"
 #include "ui/ComparisonPrinting.h"
-#include "ui/ControlAdapters.h"
 #include "ui/ControlLook.h"
 #include "ui/ResultListMenu.h"
 #include "ui/SaveDialog.h"
 #include "ui/SetupEditor.h"
-#include "ui/WindowPlacement.h"
+#include "ui/TableResultList.h"
+#include "ui/ValuePicker.h"
 
 namespace tachoria {
 namespace {
@@ -56,25 +51,11 @@ void MarkNotedCells(QTreeWidget& list, const Table& table) {
     }
 }
 
-// A list that sizes its columns to their contents, and its height to its
-// rows: these tables are read whole, not scrolled.
-void ShowIn(QTreeWidget& list, const Table& table, const std::string& decimalPoint) {
-    TreeResultList adapter(list);
-    ShowTable(adapter, WithDecimalPoint(table, decimalPoint));
-    MarkNotedCells(list, table);
+// Shows `table` in `list`, its noted cells marked.
+void ShowIn(TableResultList& list, const Table& table, const std::string& decimalPoint) {
     // A label column of words reads from the left.
-    const bool words = table.headers.size() == 2;
-    for (int r = 0; words && r < list.topLevelItemCount(); ++r) {
-        list.topLevelItem(r)->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
-    }
-    list.header()->resizeSections(QHeaderView::ResizeToContents);
-    const int rows = std::max(list.topLevelItemCount(), 1);
-    const int hinted = list.sizeHintForRow(0);
-    const int rowHeight = hinted > 0 ? hinted : list.fontMetrics().height() + 4;
-    list.setFixedHeight(list.header()->sizeHint().height() + rows * rowHeight +
-                        2 * list.frameWidth() + 2);
-    // As wide as its columns: no empty frame beside them.
-    list.setFixedWidth(list.header()->length() + 2 * list.frameWidth() + 2);
+    list.Show(table, decimalPoint, table.headers.size() == 2);
+    MarkNotedCells(list, table);
 }
 
 QLabel* Heading(const QString& text, QWidget* buddy, QWidget* parent) {
@@ -89,18 +70,13 @@ QLabel* Heading(const QString& text, QWidget* buddy, QWidget* parent) {
 }  // namespace
 
 CompareWindow::CompareWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), decimalPoint_(QLocale().decimalPoint().toStdString()) {
-    setObjectName(QStringLiteral("CompareWindow"));
-    setWindowTitle(QStringLiteral("Compare Gearing"));
-
+    : ToolWindow(parent, QStringLiteral("CompareWindow"), QStringLiteral("Compare Gearing")),
+      decimalPoint_(QLocale().decimalPoint().toStdString()) {
     BuildShortcuts();
     QWidget* content = BuildContent();
-    BuildScrollArea(*content);
     ConnectLiveUpdates();
-    FollowFocus(nullptr, QApplication::focusWidget());
     Recompute();
-    const QSize wanted = content->sizeHint();
-    resize(wanted.width() + 4, wanted.height() + 4);
+    SetContent(*content);
 }
 
 QWidget* CompareWindow::BuildContent() {
@@ -113,13 +89,8 @@ QWidget* CompareWindow::BuildContent() {
                            content);
     footnote_->setObjectName(QStringLiteral("footnote"));
     footnote_->setWordWrap(true);
-    footnote_->setFocusPolicy(Qt::TabFocus);  // so that a keyboard reaches it and scrolls to it
     layout->addWidget(footnote_);
     return content;
-}
-
-void CompareWindow::BuildScrollArea(QWidget& content) {
-    scroll_ = &ScrollingContent(*this, content);
 }
 
 void CompareWindow::ConnectLiveUpdates() {
@@ -137,19 +108,15 @@ QWidget* CompareWindow::BuildInputs() {
     b_ = new SetupEditor(QStringLiteral("B"), QStringLiteral("B: planned"), numbers_, inputs);
 
     auto* shared = new QGroupBox(QStringLiteral("Both"), inputs);
-    redline_ = new QLineEdit(ToQString(numbers_.ToText(kDefaultRedline)), shared);
+    redline_ = new CheckedField(shared);
+    redline_->setText(ToQString(numbers_.ToText(kDefaultRedline)));
     redline_->setObjectName(QStringLiteral("redline"));
     Describe(*redline_, QStringLiteral("Redline RPM"));
-    redlineProblem_ = new QLabel(shared);
+    redlineProblem_ = new ReasonLine(shared);
     redlineProblem_->setObjectName(QStringLiteral("redlineProblem"));
-    redlineProblem_->setWordWrap(true);
-    redlineProblem_->setTextFormat(Qt::PlainText);
     Describe(*redlineProblem_, QStringLiteral("Redline problems"));
-    ShowInProblemColour(*redlineProblem_);
-    unit_ = new QComboBox(shared);
+    unit_ = new UnitPicker(shared);
     unit_->setObjectName(QStringLiteral("unit"));
-    unit_->addItem(QStringLiteral("MPH"));
-    unit_->addItem(QStringLiteral("km/h"));
     Describe(*unit_, QStringLiteral("Speed unit"));
     auto* sharedForm = new QFormLayout(shared);
     sharedForm->addRow(QStringLiteral("&Redline RPM"), redline_);
@@ -166,14 +133,11 @@ QWidget* CompareWindow::BuildInputs() {
 
 QWidget* CompareWindow::BuildResults() {
     auto* results = new QWidget;
-    cruiseList_ =
-        &NewResultList("cruise", QStringLiteral("Cruise: engine RPM in top gear"),
-                       &CompareWindow::CruiseShown, QStringLiteral("Engine RPM in top gear"));
-    gearList_ =
-        &NewResultList("gears", QStringLiteral("Each gear at the redline"),
-                       &CompareWindow::GearsShown, QStringLiteral("Each gear at the redline"));
+    cruiseList_ = &NewResultList("cruise", QStringLiteral("Cruise: engine RPM in top gear"),
+                                 QStringLiteral("Engine RPM in top gear"));
+    gearList_ = &NewResultList("gears", QStringLiteral("Each gear at the redline"),
+                               QStringLiteral("Each gear at the redline"));
     speedometerList_ = &NewResultList("speedometer", QStringLiteral("Speedometer after the change"),
-                                      &CompareWindow::SpeedometerShown,
                                       QStringLiteral("Speedometer after the change"));
     overRedlineNote_ = new QLabel(kOverRedlineSign + QStringLiteral(" over the redline"), results);
     overRedlineNote_->setObjectName(QStringLiteral("overRedlineNote"));
@@ -191,11 +155,9 @@ QWidget* CompareWindow::BuildResults() {
     auto* right = new QVBoxLayout;
     right->addWidget(chart_, 1);
     right->addWidget(Heading(ToQString(kSpeedometerCaption), speedometerList_, results));
-    speedometerDrive_ = new QComboBox(results);
+    speedometerDrive_ = new DrivePicker(results);
     speedometerDrive_->setObjectName(QStringLiteral("speedometerDrive"));
     Describe(*speedometerDrive_, QStringLiteral("Speedometer driven from"));
-    speedometerDrive_->addItem(QStringLiteral("transmission"));
-    speedometerDrive_->addItem(QStringLiteral("a front wheel"));
     auto* drive = new QHBoxLayout;
     auto* driveLabel = new QLabel(QStringLiteral("&Driven from:"), results);
     driveLabel->setBuddy(speedometerDrive_);
@@ -222,19 +184,11 @@ void CompareWindow::BuildShortcuts() {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
-    connect(qApp, &QApplication::focusChanged, this, &CompareWindow::FollowFocus);
 }
 
-CompareWindow::~CompareWindow() {
-    // Focus moves while Qt takes the children down; by then this is no
-    // longer a CompareWindow to follow it.
-    disconnect(qApp, &QApplication::focusChanged, this, &CompareWindow::FollowFocus);
-}
-
-void CompareWindow::FollowFocus(QWidget* /*old*/, QWidget* focus) {
-    // Tabbing to a part off screen scrolls it into view.
-    if (focus != nullptr && scroll_ != nullptr && scroll_->widget()->isAncestorOf(focus)) {
-        scroll_->ensureWidgetVisible(focus, 0, 0);
+void CompareWindow::FocusMoved(QWidget* focus) {
+    if (printComparison_ == nullptr) {
+        return;  // not built yet
     }
     // A focused table's own Save and Print take the keys; one action to a
     // key, or Qt runs none.
@@ -275,12 +229,14 @@ ComparisonPrintout CompareWindow::Printout() const {
         QStringLiteral("Redline: ") + redline_->text() + QStringLiteral(" RPM"),
         QStringLiteral("Unit: ") + unit_->currentText(),
         QStringLiteral("Speedometer driven from: ") + speedometerDrive_->currentText()};
-    printout.tables = {{ToQString(kCruiseCaption), WithNoteSigns(cruise_)},
-                       {ToQString(kGearsCaption), WithNoteSigns(gears_)},
-                       {ToQString(kSpeedometerCaption), speedometer_}};
+    const Table& cruise = cruiseList_->Shown();
+    const Table& gears = gearList_->Shown();
+    printout.tables = {{ToQString(kCruiseCaption), WithNoteSigns(cruise)},
+                       {ToQString(kGearsCaption), WithNoteSigns(gears)},
+                       {ToQString(kSpeedometerCaption), speedometerList_->Shown()}};
     printout.decimalPoint = decimalPoint_;
     printout.footnote = footnote_->text();
-    if (HasNotes(cruise_) || HasNotes(gears_)) {
+    if (HasNotes(cruise) || HasNotes(gears)) {
         printout.footnote +=
             QStringLiteral(" ") + kOverRedlineSign + QStringLiteral(": over the redline.");
     }
@@ -338,31 +294,26 @@ void CompareWindow::SaveWholeComparisonPdf() {
                    });
 }
 
-QTreeWidget& CompareWindow::NewResultList(const char* name, const QString& accessibleName,
-                                          const Table* (CompareWindow::*shown)() const,
-                                          const QString& title) {
-    auto* list = new QTreeWidget(this);
-    list->setObjectName(QString::fromLatin1(name));
-    SetUpResultList(*list, true);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Describe(*list, accessibleName);
-    AddResultListMenu(*list, {.shown = [this, shown] { return (this->*shown)(); },
-                              .failures = this,
-                              .compare = {},
-                              // A page of one table says what was compared, as the whole
-                              // comparison's page does.
-                              .title =
-                                  [this, title](const Table&) {
-                                      return QStringLiteral("Compare Gearing: ") + title +
-                                             QStringLiteral(" (") + SetupsLine() +
-                                             QStringLiteral(")");
-                                  },
-                              .fileName = [this, name](const Table&) { return BaseName(name); },
-                              .decimalPoint = decimalPoint_,
-                              .windowShortcuts = false,
-                              .extra = {printComparison_, saveComparisonPdf_}});
-    return *list;
+TableResultList& CompareWindow::NewResultList(const char* name, const QString& accessibleName,
+                                              const QString& title) {
+    return *new TableResultList(QString::fromLatin1(name), accessibleName,
+                                {.shown = {},
+                                 .failures = this,
+                                 .compare = {},
+                                 .questions = {},
+                                 // A page of one table says what was compared, as the whole
+                                 // comparison's page does.
+                                 .title =
+                                     [this, title](const Table&) {
+                                         return QStringLiteral("Compare Gearing: ") + title +
+                                                QStringLiteral(" (") + SetupsLine() +
+                                                QStringLiteral(")");
+                                     },
+                                 .fileName = [this, name](const Table&) { return BaseName(name); },
+                                 .decimalPoint = decimalPoint_,
+                                 .windowShortcuts = false,
+                                 .extra = {printComparison_, saveComparisonPdf_}},
+                                this);
 }
 
 void CompareWindow::Fill(const SetupTexts& now, bool keepB) {
@@ -379,54 +330,33 @@ void CompareWindow::Fill(const SetupTexts& now, bool keepB) {
     Recompute();
 }
 
-void CompareWindow::Present() { BringToFront(*this); }
-
-void CompareWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (placed_) {
-        return;
-    }
-    placed_ = true;
-    FitOnScreen(*this);
-}
-
-void CompareWindow::Report(const std::string& message) {
-    ShowWarning(*this, QString::fromStdString(message));
-}
-
 void CompareWindow::Recompute() {
     const std::optional<Gearing> a = a_->Reading();
     const std::optional<Gearing> b = b_->Reading();
-    const Outcome<double> redline = ReadRedlineField(redline_->text().toStdString(), numbers_);
-    const QString problem = redline ? QString() : ToQString(redline.message());
-    redline_->setToolTip(problem);
-    redline_->setAccessibleDescription(problem);
-    const QString line = problem.isEmpty() ? problem : QStringLiteral("Redline RPM: ") + problem;
-    redlineProblem_->setText(line);
-    redlineProblem_->setAccessibleDescription(line);
-    redlineProblem_->setVisible(!problem.isEmpty());
-    MarkProblem(*redline_, !redline);
-    const SpeedUnit unit = unit_->currentIndex() == 0 ? SpeedUnit::MPH : SpeedUnit::KMH;
+    ReasonLine::Gathered reasons;
+    const Outcome<double> redline =
+        reasons.Check(*redline_, QStringLiteral("Redline RPM"),
+                      ReadRedlineField(redline_->text().toStdString(), numbers_));
+    redlineProblem_->Show(reasons.Reasons());
+    const SpeedUnit unit = unit_->Chosen();
     // Gears picked from the catalogue: the factory cars drive the
     // speedometer from the left front wheel.
     if (const bool stock = a_->IsStock(); stock != aWasStock_) {
         aWasStock_ = stock;
         const QSignalBlocker quiet(speedometerDrive_);
-        speedometerDrive_->setCurrentIndex(stock ? 1 : 0);
+        speedometerDrive_->Choose(stock ? SpeedometerDrive::FrontWheel
+                                        : SpeedometerDrive::Transmission);
     }
-    const SpeedometerDrive drive = speedometerDrive_->currentIndex() == 0
-                                       ? SpeedometerDrive::Transmission
-                                       : SpeedometerDrive::FrontWheel;
+    const SpeedometerDrive drive = speedometerDrive_->Chosen();
 
     const Comparison comparison = Compare(a, b, redline.ToOptional(), unit,
                                           std::max(a_->GearFields(), b_->GearFields()), drive);
-    cruise_ = CruiseTable(comparison);
-    gears_ = GearTable(comparison);
-    speedometer_ = SpeedometerTable(comparison);
-    ShowIn(*cruiseList_, cruise_, decimalPoint_);
-    ShowIn(*gearList_, gears_, decimalPoint_);
-    ShowIn(*speedometerList_, speedometer_, decimalPoint_);
-    overRedlineNote_->setVisible(HasNotes(cruise_) || HasNotes(gears_));
+    const Table cruise = CruiseTable(comparison);
+    const Table gears = GearTable(comparison);
+    ShowIn(*cruiseList_, cruise, decimalPoint_);
+    ShowIn(*gearList_, gears, decimalPoint_);
+    ShowIn(*speedometerList_, SpeedometerTable(comparison), decimalPoint_);
+    overRedlineNote_->setVisible(HasNotes(cruise) || HasNotes(gears));
     chart_->SetChart(BuildChart(a, b, redline.ToOptional(), unit),
                      ToQString(WithDecimalPoint(ChartDescription(comparison), decimalPoint_)),
                      decimalPoint_);

@@ -29,7 +29,6 @@
 #include "ui/ControlAdapters.h"
 #include "ui/ControlLook.h"
 #include "ui/ResultListMenu.h"
-#include "ui/WindowPlacement.h"
 
 namespace tachoria {
 namespace {
@@ -226,34 +225,13 @@ std::string Part(const QLineEdit& field) { return FileNamePart(field.text().toSt
 }  // namespace
 
 QuestionsWindow::QuestionsWindow(QWidget* parent, const QuestionsStart& start)
-    : QWidget(parent, Qt::Window), decimalPoint_(QLocale().decimalPoint().toStdString()) {
-    setObjectName(QStringLiteral("questionsWindow"));
-    setWindowTitle(QStringLiteral("Gearing Questions"));
-
+    : ToolWindow(parent, QStringLiteral("questionsWindow"), QStringLiteral("Gearing Questions")),
+      decimalPoint_(QLocale().decimalPoint().toStdString()) {
     QWidget* content = BuildContent();
-    BuildScrollArea(*content);
     SetStartingTargets();
-    ConnectLiveUpdates();
+    ConnectLiveUpdates(*content);
     Fill(start);
-    // The lists took their sizes while hidden, which the layouts around
-    // them have not heard of; and word-wrapped lines make the height hinted
-    // too tall: the height the content takes at its width.
-    for (QWidget* widget : content->findChildren<QWidget*>()) {
-        widget->updateGeometry();
-    }
-    for (QLayout* layout : content->findChildren<QLayout*>()) {
-        layout->invalidate();
-    }
-    const QSize wanted = content->sizeHint();
-    const int height =
-        content->hasHeightForWidth() ? content->heightForWidth(wanted.width()) : wanted.height();
-    resize(wanted.width() + 4, height + 4);
-}
-
-QuestionsWindow::~QuestionsWindow() {
-    // Focus moves while Qt takes the children down; by then this is no
-    // longer a QuestionsWindow to follow it.
-    disconnect(qApp, &QApplication::focusChanged, this, &QuestionsWindow::FollowFocus);
+    SetContent(*content);
 }
 
 QWidget* QuestionsWindow::BuildContent() {
@@ -493,13 +471,8 @@ QGroupBox* QuestionsWindow::BuildSpeedometerQuestion() {
     return group;
 }
 
-void QuestionsWindow::BuildScrollArea(QWidget& content) {
-    scroll_ = &ScrollingContent(*this, content);
-    connect(qApp, &QApplication::focusChanged, this, &QuestionsWindow::FollowFocus);
-}
-
-void QuestionsWindow::ConnectLiveUpdates() {
-    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+void QuestionsWindow::ConnectLiveUpdates(QWidget& content) {
+    for (QLineEdit* field : content.findChildren<QLineEdit*>()) {
         if (qobject_cast<QSpinBox*>(field->parentWidget()) == nullptr) {
             connect(field, &QLineEdit::textChanged, this, &QuestionsWindow::Recompute);
         }
@@ -857,28 +830,6 @@ QString QuestionsWindow::FileName(const Answer& answer) const {
         }
     }
     return QString::fromStdString(name);
-}
-
-void QuestionsWindow::FollowFocus(QWidget* /*old*/, QWidget* focus) {
-    // Tabbing to a part off screen scrolls it into view.
-    if (focus != nullptr && scroll_ != nullptr && scroll_->widget()->isAncestorOf(focus)) {
-        scroll_->ensureWidgetVisible(focus, 0, 0);
-    }
-}
-
-void QuestionsWindow::Present() { BringToFront(*this); }
-
-void QuestionsWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (placed_) {
-        return;
-    }
-    placed_ = true;
-    FitOnScreen(*this);
-}
-
-void QuestionsWindow::Report(const std::string& message) {
-    ShowWarning(*this, QString::fromStdString(message));
 }
 
 }  // namespace tachoria

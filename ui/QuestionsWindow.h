@@ -8,6 +8,7 @@
 #include "tables/Controls.h"
 #include "tables/Table.h"
 #include "ui/LocaleNumbers.h"
+#include "ui/ToolWindow.h"
 
 class QComboBox;
 class QGridLayout;
@@ -40,24 +41,17 @@ struct QuestionsStart {
 // be used is marked, and a line under its group says why, as do its tooltip
 // and its description for screen readers. Numbers on screen, copied and
 // printed use the user's decimal point; saved files use ".".
-class QuestionsWindow final : public QWidget, private FailureSink {
+class QuestionsWindow final : public ToolWindow {
     Q_OBJECT
 
 public:
     // Starts from `start` (see Fill), answered once before it is shown.
     explicit QuestionsWindow(QWidget* parent = nullptr, const QuestionsStart& start = {});
-    ~QuestionsWindow() override;
 
     // Takes the page's tire, axle ratio and gears into the questions they
     // apply to; what `start` leaves empty comes from the default setup. The
     // targets, the unit and the speedometer's teeth stay as they are.
     void Fill(const QuestionsStart& start);
-    // Shows the window, restored if minimized, in front and wholly on its
-    // screen.
-    void Present();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     // One question's answer: a sentence, a list, and the line that says why
@@ -74,11 +68,10 @@ private:
     QGroupBox* BuildTireQuestion();
     QGroupBox* BuildIdentifyQuestion();
     QGroupBox* BuildSpeedometerQuestion();
-    void BuildScrollArea(QWidget& content);
     // The targets a question starts from: a cruise an owner might want, and
     // a tachometer reading at a true 60.
     void SetStartingTargets();
-    void ConnectLiveUpdates();
+    void ConnectLiveUpdates(QWidget& content);
     // A field with its caption on `grid` at `row`, `column` (a caption and
     // a field take two columns); `name` is what screen readers call it.
     QLineEdit* NewField(QGridLayout& grid, int row, int column, const char* objectName,
@@ -96,9 +89,6 @@ private:
     [[nodiscard]] QString PrintedTitle(const Answer& answer) const;
     [[nodiscard]] QString FileName(const Answer& answer) const;
     [[nodiscard]] QString SpeedWithUnit(const QLineEdit& speed) const;
-    void FollowFocus(QWidget* old, QWidget* focus);
-    // A failed save or print, shown over this window.
-    void Report(const std::string& message) override;
 
     void Recompute();
     void AnswerAxle();
@@ -146,8 +136,6 @@ private:
     Answer speedometer_;
 
     QList<QLabel*> speedCaptions_;
-    QScrollArea* scroll_ = nullptr;
-    bool placed_ = false;
     bool filling_ = false;  // while Fill sets the fields, which recomputes once at the end
 };
 

@@ -9,7 +9,9 @@
 #include "catalogue/StockCatalogue.h"
 #include "comparison/ChartGeometry.h"
 #include "tables/Captions.h"
+#include "ui/CheckedField.h"
 #include "ui/ControlLook.h"
+#include "ui/ValuePicker.h"
 
 namespace tachoria {
 namespace {
@@ -29,12 +31,12 @@ SetupEditor::SetupEditor(const QString& letter, const QString& title,
     : QGroupBox(title, parent),
       letter_(letter),
       numbers_(numbers),
-      tire_(*new QLineEdit(this)),
+      tire_(*new CheckedField(this)),
       tireNote_(*new QLabel(this)),
-      axle_(*new QLineEdit(this)),
-      picker_(*new QComboBox(this)),
+      axle_(*new CheckedField(this)),
+      picker_(*new GearboxPicker(QStringLiteral("Custom gears"), this)),
       gearCount_(*new QSpinBox(this)),
-      problems_(*new QLabel(this)) {
+      problems_(*new ReasonLine(this)) {
     setObjectName(QStringLiteral("setup") + letter);
     tire_.setObjectName(QStringLiteral("tire") + letter);
     tireNote_.setObjectName(QStringLiteral("tireNote") + letter);
@@ -54,18 +56,6 @@ SetupEditor::SetupEditor(const QString& letter, const QString& title,
     tireNote_.setFixedHeight(tireNote_.fontMetrics().height());
     tireNote_.setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     tireNote_.setTextFormat(Qt::PlainText);
-    problems_.setWordWrap(true);
-    problems_.setTextFormat(Qt::PlainText);
-    problems_.hide();  // until there is a problem; it only ever adds a line under the fields
-    ShowInProblemColour(problems_);
-
-    picker_.addItem(QStringLiteral("Custom gears"));
-    for (const std::string_view model : ModelTexts()) {
-        for (const std::string_view years : YearRangeTexts(model)) {
-            picker_.addItem(ToQString(model) + QStringLiteral(", ") + ToQString(years),
-                            QVariant::fromValue(QStringList{ToQString(model), ToQString(years)}));
-        }
-    }
     gearCount_.setRange(1, static_cast<int>(kMostGears));
 
     auto* grid = new QGridLayout(this);
@@ -83,7 +73,7 @@ SetupEditor::SetupEditor(const QString& letter, const QString& title,
     // are read and tabbed through.
     for (std::size_t i = 0; i < kMostGears; ++i) {
         const QString name = ToQString(GearName(static_cast<int>(i) + 1));
-        gears_[i] = new QLineEdit(this);
+        gears_[i] = new CheckedField(this);
         gears_[i]->setObjectName(QStringLiteral("gear%1%2").arg(letter).arg(i + 1));
         Describe(*gears_[i], QStringLiteral("%1 %2 gear ratio").arg(letter, name));
         gearLabels_[i] = Caption(name, gears_[i], this);
@@ -147,48 +137,40 @@ std::size_t SetupEditor::GearFields() const { return static_cast<std::size_t>(ge
 
 QString SetupEditor::GearboxText() const { return picker_.currentText(); }
 
-bool SetupEditor::IsStock() const { return picker_.currentIndex() > 0; }  // 0: "Custom gears"
+bool SetupEditor::IsStock() const { return picker_.IsStock(); }
 
 std::optional<Gearing> SetupEditor::Reading() {
-    QStringList problems;
-    const auto note = [&problems](const QString& field, const Outcome<double>& reading) {
-        if (!reading) {
-            problems << field + QStringLiteral(": ") + ToQString(reading.message());
-        }
-    };
-    const Outcome<double> tire = ReadTireField(tire_.text().toStdString(), numbers_);
-    const QString reads =
-        tire ? ToQString(TireDescription(tire_.text().toStdString(), *tire, numbers_)) : QString();
-    Mark(tire_, tire, reads);
+    ReasonLine::Gathered reasons;
+    const std::string tireText = tire_.text().toStdString();
+    const Outcome<double> tire = ReadTireField(tireText, numbers_);
+    const QString reads = tire ? ToQString(TireDescription(tireText, *tire, numbers_)) : QString();
+    reasons.Check(tire_, QStringLiteral("Tire"), tire, reads);
     tireNote_.setText(reads);
-    tireNote_.setToolTip(reads);
-    tireNote_.setAccessibleDescription(reads);  // the name says which field
-    note(QStringLiteral("Tire"), tire);
-    const Outcome<double> axle = ReadRatioField(axle_.text().toStdString(), numbers_);
-    Mark(axle_, axle, {});
-    note(QStringLiteral("Axle ratio"), axle);
+    if (tireNote_.toolTip() != reads) {
+        tireNote_.setToolTip(reads);
+    }
+    Redescribe(tireNote_, reads);  // the name says which field
+    const Outcome<double> axle = reasons.Check(
+        axle_, QStringLiteral("Axle ratio"), ReadRatioField(axle_.text().toStdString(), numbers_));
     std::vector<Outcome<double>> gears;
     for (int i = 0; i < gearCount_.value(); ++i) {
-        QLineEdit& field = *gears_[static_cast<std::size_t>(i)];
-        gears.push_back(ReadRatioField(field.text().toStdString(), numbers_));
-        Mark(field, gears.back(), {});
-        note(ToQString(GearName(i + 1)) + QStringLiteral(" gear"), gears.back());
+        CheckedField& field = *gears_[static_cast<std::size_t>(i)];
+        gears.push_back(reasons.Check(field, ToQString(GearName(i + 1)) + QStringLiteral(" gear"),
+                                      ReadRatioField(field.text().toStdString(), numbers_)));
     }
-    problems_.setText(problems.join(QLatin1Char('\n')));
-    problems_.setAccessibleDescription(problems.join(QLatin1Char(' ')));
-    problems_.setVisible(!problems.isEmpty());
+    problems_.Show(reasons.Reasons());
     return GearingOf(tire, axle, gears);
 }
 
 void SetupEditor::PickStockGearbox(int index) {
-    const QStringList choice = picker_.itemData(index).toStringList();
-    if (choice.size() != 2) {
+    const StockGearbox choice = picker_.ValueAt(index);
+    if (choice.Code() == kNoGearbox) {
         return;  // "Custom gears" leaves the ratios as they are
     }
     SetupTexts texts = Texts();
-    texts.gears = StockSetupTexts(choice[0].toStdString(), choice[1].toStdString(),
-                                  kSelectDifferential, texts.tire, numbers_)
-                      .gears;
+    texts.gears =
+        StockSetupTexts(choice.model, choice.years, kSelectDifferential, texts.tire, numbers_)
+            .gears;
     Fill(texts);
     picker_.setCurrentIndex(index);  // of two stock gearboxes alike, the one chosen
 }
@@ -200,12 +182,8 @@ void SetupEditor::MatchGearbox() {
             numbers_.ToNumber(gears_[static_cast<std::size_t>(i)]->text().toStdString());
         ratios.push_back(ratio.value_or(-1));
     }
-    const auto matches = [this, &ratios](int index) {
-        const QStringList choice = picker_.itemData(index).toStringList();
-        if (choice.size() != 2) {
-            return false;
-        }
-        const GearboxCode code = GearboxCodeOf(choice[0].toStdString(), choice[1].toStdString());
+    const auto matches = [&ratios](const StockGearbox& choice) {
+        const GearboxCode code = choice.Code();
         if (code == kNoGearbox || ratios.size() != kForwardGears.size()) {
             return false;
         }
@@ -216,12 +194,12 @@ void SetupEditor::MatchGearbox() {
         }
         return true;
     };
-    if (matches(picker_.currentIndex())) {
+    if (matches(picker_.Chosen())) {
         return;
     }
     int shown = 0;
     for (int index = 1; index < picker_.count() && shown == 0; ++index) {
-        shown = matches(index) ? index : 0;
+        shown = matches(picker_.ValueAt(index)) ? index : 0;
     }
     picker_.setCurrentIndex(shown);
 }
@@ -232,13 +210,6 @@ void SetupEditor::ShowGearCount(int count) {
         gears_[i]->setVisible(shown);
         gearLabels_[i]->setVisible(shown);
     }
-}
-
-void SetupEditor::Mark(QLineEdit& field, const Outcome<double>& reading, const QString& fine) {
-    const QString shown = reading ? fine : ToQString(reading.message());
-    MarkProblem(field, !reading);
-    field.setToolTip(shown);
-    field.setAccessibleDescription(shown);
 }
 
 }  // namespace tachoria

@@ -6,12 +6,14 @@
 
 #include "comparison/Gearing.h"
 
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QSpinBox;
 
 namespace tachoria {
+
+class CheckedField;
+class GearboxPicker;
+class ReasonLine;
 
 // The fields of one gearing in the comparison window: tire, axle ratio,
 // the number of forward gears and their ratios, and a picker of the stock
@@ -47,17 +49,16 @@ private:
     void ShowGearCount(int count);
     // Shows the stock gearbox whose ratios the gear fields hold, if any.
     void MatchGearbox();
-    void Mark(QLineEdit& field, const Outcome<double>& reading, const QString& fine);
 
     QString letter_;
     const NumberConverter& numbers_;
-    QLineEdit& tire_;
+    CheckedField& tire_;
     QLabel& tireNote_;
-    QLineEdit& axle_;
-    QComboBox& picker_;
+    CheckedField& axle_;
+    GearboxPicker& picker_;
     QSpinBox& gearCount_;
-    QLabel& problems_;
-    std::array<QLineEdit*, kMostGears> gears_{};
+    ReasonLine& problems_;
+    std::array<CheckedField*, kMostGears> gears_{};
     std::array<QLabel*, kMostGears> gearLabels_{};
 };
 

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSpinBox>
 
 #include "WindowTestBase.h"
@@ -391,6 +392,62 @@ private slots:
             }
         }
         QCOMPARE(named, 2 * (1 + 1 + 1 + 1 + 6) + 2 + 3 + 1 + 1);  // and the speedometer's drive
+    }
+
+    // Every Tab stop is a control that shows it has the focus: no label,
+    // no pane; the chart draws a focus frame.
+    void everyTabStopShowsTheFocus() {
+        OpenFromStockTable();
+        const QWidgetList stops = TabStops(InCompare<QLineEdit>("tireA"));
+        QVERIFY(stops.size() > 20);
+        QVERIFY(stops.contains(&InCompare<QTreeWidget>("speedometer")));
+        for (const QWidget* stop : stops) {
+            QVERIFY2(stop->window() == &Compare(), qPrintable(stop->objectName()));
+            QVERIFY2(qobject_cast<const QLabel*>(stop) == nullptr &&
+                         qobject_cast<const QScrollArea*>(stop) == nullptr,
+                     qPrintable(stop->metaObject()->className() + QStringLiteral(" ") +
+                                stop->objectName()));
+        }
+        auto& chart = InCompare<ChartWidget>("chart");
+        QVERIFY(stops.contains(&chart));
+        chart.clearFocus();
+        const QImage unfocused = chart.grab().toImage();
+        chart.setFocus(Qt::TabFocusReason);
+        QVERIFY(chart.hasFocus());
+        QVERIFY(chart.grab().toImage() != unfocused);
+    }
+
+    // A keystroke tells screen readers only of the descriptions it changed:
+    // a ratio typed on of nothing, a field gone bad or good again of its
+    // reason and the problems line; the other setup's fields of nothing.
+    void aKeystrokeChangesOnlyTheDescriptionsItChanges() {
+        OpenFromStockTable();
+        auto& axle = InCompare<QLineEdit>("axleA");
+        auto& tire = InCompare<QLineEdit>("tireA");
+        axle.setFocus();
+        axle.end(false);
+        {
+            const DescriptionChanges changes(Compare());
+            QTest::keyClick(&axle, Qt::Key_1);  // 3.271: still a ratio
+            QCOMPARE(changes.Count(), 0);
+        }
+        {
+            const DescriptionChanges changes(Compare());
+            QTest::keyClick(&axle, Qt::Key_X);  // the field, the problems line
+            QCOMPARE(changes.Count(), 2);
+        }
+        {
+            const DescriptionChanges changes(Compare());
+            QTest::keyClick(&axle, Qt::Key_Backspace);
+            QCOMPARE(changes.Count(), 2);
+        }
+        tire.setFocus();
+        tire.end(false);
+        {
+            const DescriptionChanges changes(Compare());
+            QTest::keyClick(&tire, Qt::Key_5);  // 245 in: too large
+            QCOMPARE(changes.Count(), 2);
+        }
     }
 
     // The main window is as it was: the same controls, no menu bar, its size.
