@@ -5,9 +5,9 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "inputs/InputRanges.h"
 #include "tables/Captions.h"
 #include "tables/DecimalPoint.h"
-#include "tables/InputRanges.h"
 #include "ui/ControlLook.h"
 
 namespace tachoria {

@@ -260,7 +260,7 @@ private slots:
                                     << "0"
                                     << "axle"
                                     << "Road speed"
-                                    << "Too small: type a number from 1 to 300 MPH.";
+                                    << "Must be greater than 0: type a number from 1 to 300 MPH.";
         QTest::newRow("engine speed a word")
             << QStringList{} << "tireRpm"
             << "fast"
@@ -289,7 +289,7 @@ private slots:
                                   << ""
                                   << "speedometer"
                                   << "Driven gear teeth"
-                                  << "Empty: type a number from 1 to 100.";
+                                  << "Empty: type a whole number from 1 to 100.";
         QTest::newRow("error past half") << QStringList{} << "offPercent"
                                          << "-60"
                                          << "speedometer"
