@@ -10,19 +10,22 @@
 namespace tachoria {
 namespace {
 
+// The options' "." as the decimal point.
+const PlainNumberConverter kNumbers;
+
 // A setup as read, or the first problem of its fields.
 Outcome<Gearing> ReadSetup(char letter, const std::string& tire, const std::string& axle,
                            const std::string& gears) {
     const std::string prefix = std::string("--") + letter + "-";
-    const Outcome<double> tireReading = ReadOption(tire, ReadTireField, kTireRange);
+    const Outcome<double> tireReading = ReadTireField(tire, kNumbers);
     if (!tireReading) {
         return Failure{OptionProblem(prefix + "tire", tire, tireReading.message())};
     }
-    const Outcome<double> axleReading = ReadOption(axle, ReadRatioField, kRatioRange);
+    const Outcome<double> axleReading = ReadRatioField(axle, kNumbers);
     if (!axleReading) {
         return Failure{OptionProblem(prefix + "axle", axle, axleReading.message())};
     }
-    const Outcome<std::vector<double>> gearReadings = ReadGearsOption(gears);
+    const Outcome<std::vector<double>> gearReadings = ReadGearsField(gears, kNumbers);
     if (!gearReadings) {
         return Failure{OptionProblem(prefix + "gears", gears, gearReadings.message())};
     }
@@ -106,7 +109,7 @@ Outcome<std::string> RunCompare(const CompareOptions& options, TextFormat format
     if (!b) {
         return Failure{b.message()};
     }
-    const Outcome<double> redline = ReadOption(options.redline, ReadRedlineField, kRedlineRange);
+    const Outcome<double> redline = ReadRedlineField(options.redline, kNumbers);
     if (!redline) {
         return Failure{OptionProblem("--redline", options.redline, redline.message())};
     }

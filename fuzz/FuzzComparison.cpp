@@ -14,7 +14,7 @@
 #include "arith/NumberReading.h"
 #include "comparison/ChartGeometry.h"
 #include "comparison/Comparison.h"
-#include "tables/InputRanges.h"
+#include "inputs/InputRanges.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QStyleOptionFocusRect>
 #include <algorithm>
 
+#include "inputs/InputRanges.h"
 #include "tables/Captions.h"
 #include "tables/DecimalPoint.h"
-#include "tables/InputRanges.h"
 #include "ui/CheckedField.h"
 #include "ui/ControlLook.h"
 

@@ -20,11 +20,11 @@
 
 #include "arith/Blanks.h"
 #include "catalogue/StockCatalogue.h"
+#include "inputs/InputRanges.h"
 #include "questions/GearingQuestions.h"
 #include "tables/Captions.h"
 #include "tables/DecimalPoint.h"
 #include "tables/FileNames.h"
-#include "tables/InputRanges.h"
 #include "tables/ToolsListView.h"
 #include "ui/ControlAdapters.h"
 #include "ui/ControlLook.h"
@@ -44,69 +44,9 @@ constexpr double kDrivenTeeth = 18;
 constexpr int kNumberWidth = 64;  // px: a ratio, a speed or an engine speed
 constexpr int kTireWidth = 96;    // px: "P215/65 R15"
 
-// A number within `range`, or why the text is not one, in the words of
-// the comparison's fields.
-Outcome<double> ReadNumberField(std::string_view text, const NumberConverter& numbers,
-                                const InputRange& range) {
-    const std::string wanted = "type a number " + RangeText(range, numbers) + ".";
-    if (TrimBlanks(text).empty()) {
-        return Failure{"Empty: " + wanted};
-    }
-    const std::optional<double> value = numbers.ToNumber(text);
-    if (!value) {
-        return Failure{"Not a number: " + wanted};
-    }
-    if (*value < range.least) {
-        return Failure{"Too small: " + wanted};
-    }
-    if (*value > range.most) {
-        return Failure{"Too large: " + wanted};
-    }
-    return *value;
-}
-
 // Between gear ratios: ", " unless "," is the decimal point.
-QString GearSeparator(const NumberConverter& numbers) {
-    return numbers.DecimalPoint() == ',' ? QStringLiteral("; ") : QStringLiteral(", ");
-}
-
-// Why a line of gear ratios cannot be used, or its ratios: one to six,
-// separated by commas (semicolons where the comma is the decimal point) or
-// slashes.
-Outcome<std::vector<double>> ReadGearsField(const QString& text, const NumberConverter& numbers) {
-    QString separators = QStringLiteral(";/");
-    if (numbers.DecimalPoint() != ',') {
-        separators += QLatin1Char(',');
-    }
-    QStringList parts;
-    QString part;
-    for (const QChar c : text + separators.front()) {
-        if (separators.contains(c)) {
-            parts << part;
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    const std::string wanted = "type 1 to " + std::to_string(kMostGears) +
-                               " gear ratios, first gear first, with \"" +
-                               GearSeparator(numbers).trimmed().toStdString() + "\" between them.";
-    if (parts.size() == 1 && TrimBlanks(parts.front().toStdString()).empty()) {
-        return Failure{"Empty: " + wanted};
-    }
-    if (parts.size() > static_cast<qsizetype>(kMostGears)) {
-        return Failure{"Too many: " + wanted};
-    }
-    std::vector<double> gears;
-    for (const QString& ratio : parts) {
-        const Outcome<double> read = ReadRatioField(ratio.toStdString(), numbers);
-        if (!read) {
-            return Failure{GearName(static_cast<int>(gears.size()) + 1) +
-                           " gear: " + read.message()};
-        }
-        gears.push_back(*read);
-    }
-    return gears;
+QString GearSeparatorText(const NumberConverter& numbers) {
+    return ToQString(GearSeparator(numbers));
 }
 
 // Gathers one question's field problems, and marks each field: light red
@@ -138,10 +78,10 @@ public:
         return Mark(field, name, ReadRatioField(field.text().toStdString(), numbers_));
     }
     Outcome<double> Rpm(QLineEdit& field, const QString& name) {
-        return Mark(field, name, ReadRedlineField(field.text().toStdString(), numbers_));
+        return Mark(field, name, ReadEngineSpeedField(field.text().toStdString(), numbers_));
     }
     Outcome<double> Number(QLineEdit& field, const QString& name, const InputRange& range) {
-        return Mark(field, name, ReadNumberField(field.text().toStdString(), numbers_, range));
+        return Mark(field, name, ReadNumberField(field.text().toStdString(), range, numbers_));
     }
     // A field that this question does not use now: unmarked.
     static void Skip(QLineEdit& field) {
@@ -532,7 +472,7 @@ void QuestionsWindow::Fill(const QuestionsStart& start) {
         for (const std::string& gear : page.gears) {
             gears << QString::fromStdString(gear);
         }
-        tachGears_->setText(gears.join(GearSeparator(numbers_)));
+        tachGears_->setText(gears.join(GearSeparatorText(numbers_)));
         const int picked = code == kNoGearbox ? 0 : std::max(gearbox_->findData(stock), 0);
         gearbox_->setCurrentIndex(picked);
         tachGears_->setReadOnly(picked != 0);
@@ -562,7 +502,7 @@ void QuestionsWindow::PickGearbox(int index) {
             gears << QString::fromStdString(gear);
         }
         const QSignalBlocker block(tachGears_);
-        tachGears_->setText(gears.join(GearSeparator(numbers_)));
+        tachGears_->setText(gears.join(GearSeparatorText(numbers_)));
     }
     Recompute();
 }
@@ -668,8 +608,9 @@ void QuestionsWindow::AnswerIdentify() {
     const Outcome<double> speed =
         check.Number(*tachSpeed_, QStringLiteral("True speed"), speedRange);
     const Outcome<double> tire = check.Tire(*tachTire_, QStringLiteral("Tire"));
-    const Outcome<std::vector<double>> gears = check.Mark(
-        *tachGears_, QStringLiteral("Gear ratios"), ReadGearsField(tachGears_->text(), numbers_));
+    const Outcome<std::vector<double>> gears =
+        check.Mark(*tachGears_, QStringLiteral("Gear ratios"),
+                   ReadGearsField(tachGears_->text().toStdString(), numbers_));
     if (tachGears_->isReadOnly()) {
         // Filled from the catalogue: shown as not for typing.
         QPalette palette = tachGears_->palette();
@@ -718,7 +659,8 @@ void QuestionsWindow::AnswerSpeedometer() {
     }
     FieldCheck check(numbers_);
     const Outcome<double> teeth =
-        check.Number(*teeth_, QStringLiteral("Driven gear teeth"), kTeethRange);
+        check.Mark(*teeth_, QStringLiteral("Driven gear teeth"),
+                   ReadTeethField(teeth_->text().toStdString(), numbers_));
     double error = 0;
     if (change) {
         FieldCheck::Skip(*offPercent_);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "comparison/Gearing.h"
+#include "questions/QuestionModel.h"
 #include "tables/Controls.h"
 #include "tables/Table.h"
 #include "ui/LocaleNumbers.h"
@@ -22,16 +23,6 @@ class QTreeWidget;
 class QVBoxLayout;
 
 namespace tachoria {
-
-// What a page of the main window gives the questions: its tire, axle ratio
-// and gears as typed (empty where the page leaves them empty) and, from the
-// stock page, its model and year range.
-struct QuestionsStart {
-    SetupTexts setup;
-    std::string model;
-    std::string yearRange;
-    bool stockPage = false;
-};
 
 // "Gearing Questions": four questions owners ask of a gearing the other way
 // round, each in its own group and answered at every edit: the axle ratio,

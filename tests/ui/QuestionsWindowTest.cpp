@@ -263,7 +263,7 @@ private slots:
                                     << "0"
                                     << "axle"
                                     << "Road speed"
-                                    << "Too small: type a number from 1 to 300 MPH.";
+                                    << "Must be greater than 0: type a number from 1 to 300 MPH.";
         QTest::newRow("engine speed a word")
             << QStringList{} << "tireRpm"
             << "fast"
@@ -292,7 +292,7 @@ private slots:
                                   << ""
                                   << "speedometer"
                                   << "Driven gear teeth"
-                                  << "Empty: type a number from 1 to 100.";
+                                  << "Empty: type a whole number from 1 to 100.";
         QTest::newRow("error past half") << QStringList{} << "offPercent"
                                          << "-60"
                                          << "speedometer"
