@@ -163,45 +163,21 @@ std::optional<Gearing> SetupEditor::Reading() {
 }
 
 void SetupEditor::PickStockGearbox(int index) {
-    const StockGearbox choice = picker_.ValueAt(index);
-    if (choice.Code() == kNoGearbox) {
+    const std::optional<StockGearbox>& choice = picker_.ValueAt(index);
+    if (!choice) {
         return;  // "Custom gears" leaves the ratios as they are
     }
     SetupTexts texts = Texts();
-    texts.gears =
-        StockSetupTexts(choice.model, choice.years, kSelectDifferential, texts.tire, numbers_)
-            .gears;
+    texts.gears = StockGearTexts(*choice, numbers_);
     Fill(texts);
     picker_.setCurrentIndex(index);  // of two stock gearboxes alike, the one chosen
 }
 
 void SetupEditor::MatchGearbox() {
-    std::vector<double> ratios;
-    for (int i = 0; i < gearCount_.value(); ++i) {
-        const std::optional<double> ratio =
-            numbers_.ToNumber(gears_[static_cast<std::size_t>(i)]->text().toStdString());
-        ratios.push_back(ratio.value_or(-1));
-    }
-    const auto matches = [&ratios](const StockGearbox& choice) {
-        const GearboxCode code = choice.Code();
-        if (code == kNoGearbox || ratios.size() != kForwardGears.size()) {
-            return false;
-        }
-        for (std::size_t i = 0; i < ratios.size(); ++i) {
-            if (RatioSetOf(code).Of(kForwardGears[i]) != ratios[i]) {
-                return false;
-            }
-        }
-        return true;
-    };
-    if (matches(picker_.Chosen())) {
-        return;
-    }
-    int shown = 0;
-    for (int index = 1; index < picker_.count() && shown == 0; ++index) {
-        shown = matches(picker_.ValueAt(index)) ? index : 0;
-    }
-    picker_.setCurrentIndex(shown);
+    const SetupTexts texts = Texts();
+    const std::optional<StockGearbox> match =
+        MatchingGearbox(texts.gears, picker_.Chosen(), numbers_);
+    picker_.Choose(match);
 }
 
 void SetupEditor::ShowGearCount(int count) {

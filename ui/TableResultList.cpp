@@ -33,13 +33,10 @@ void TableResultList::Show(const Table& table, const std::string& decimalPoint, 
         topLevelItem(r)->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
     }
     header()->resizeSections(QHeaderView::ResizeToContents);
-    keptWidth_ = table.rows.empty() ? std::max(keptWidth_, header()->length()) : 0;
+    if (!table.rows.empty()) {
+        rowsWidth_ = header()->length();
+    }
     updateGeometry();
-}
-
-void TableResultList::ShowNone(const std::string& decimalPoint) {
-    keptWidth_ = std::max(keptWidth_, header()->length());
-    Show(Table{.headers = table_.headers}, decimalPoint, false);
 }
 
 QSize TableResultList::viewportSizeHint() const {
@@ -48,8 +45,9 @@ QSize TableResultList::viewportSizeHint() const {
     const int rows = std::max(topLevelItemCount(), 1);
     const int hinted = sizeHintForRow(0);
     const int rowHeight = hinted > 0 ? hinted : fontMetrics().height() + 4;
-    return {std::max(header()->length(), keptWidth_) + 2,
-            header()->sizeHint().height() + rows * rowHeight + 2};
+    const int width =
+        table_.rows.empty() ? std::max(header()->length(), rowsWidth_) : header()->length();
+    return {width + 2, header()->sizeHint().height() + rows * rowHeight + 2};
 }
 
 }  // namespace tachoria

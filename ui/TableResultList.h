@@ -20,11 +20,10 @@ public:
                     QWidget* parent = nullptr);
 
     // Shows `table`, numbers with `decimalPoint`; a first column of words
-    // (`wordsColumn`) reads from the left.
+    // (`wordsColumn`) reads from the left. A table of no rows keeps the
+    // width of the last one that had rows: a question being corrected
+    // does not narrow.
     void Show(const Table& table, const std::string& decimalPoint, bool wordsColumn);
-    // Shows no rows under the columns it has, as wide as it was: a
-    // question being corrected does not narrow.
-    void ShowNone(const std::string& decimalPoint);
     [[nodiscard]] const Table& Shown() const { return table_; }
 
 protected:
@@ -32,7 +31,7 @@ protected:
 
 private:
     Table table_;
-    int keptWidth_ = 0;
+    int rowsWidth_ = 0;  // of the last table with rows
 };
 
 }  // namespace tachoria

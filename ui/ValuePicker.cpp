@@ -1,26 +1,26 @@
 #include "ui/ValuePicker.h"
 
+#include "comparison/ComparisonModel.h"
 #include "ui/ControlLook.h"
 
 namespace tachoria {
 
 UnitPicker::UnitPicker(QWidget* parent) : ValuePicker(parent) {
-    for (const SpeedUnit unit : {SpeedUnit::MPH, SpeedUnit::KMH}) {
-        Add(ToQString(UnitName(unit)), unit);
+    for (const UnitChoice& choice : kUnitChoices) {
+        Add(ToQString(choice.label), choice.unit);
     }
 }
 
 DrivePicker::DrivePicker(QWidget* parent) : ValuePicker(parent) {
-    Add(QStringLiteral("transmission"), SpeedometerDrive::Transmission);
-    Add(QStringLiteral("a front wheel"), SpeedometerDrive::FrontWheel);
+    for (const DriveChoice& choice : kDriveChoices) {
+        Add(ToQString(choice.label), choice.drive);
+    }
 }
 
 GearboxPicker::GearboxPicker(const QString& ownGears, QWidget* parent) : ValuePicker(parent) {
-    Add(ownGears, StockGearbox{});
-    for (const std::string_view model : ModelTexts()) {
-        for (const std::string_view years : YearRangeTexts(model)) {
-            Add(ToQString(model) + QStringLiteral(", ") + ToQString(years), {model, years});
-        }
+    Add(ownGears, std::nullopt);
+    for (const GearboxChoice& choice : StockGearboxChoices()) {
+        Add(ToQString(choice.label), choice.gearbox);
     }
 }
 

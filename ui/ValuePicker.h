@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QComboBox>
-#include <string_view>
+#include <optional>
 #include <vector>
 
-#include "catalogue/StockCatalogue.h"
 #include "comparison/Comparison.h"
-#include "comparison/Gearing.h"
+#include "comparison/StockGearboxes.h"
+#include "inputs/SpeedUnit.h"
 
 namespace tachoria {
 
@@ -59,23 +59,14 @@ public:
     explicit DrivePicker(QWidget* parent = nullptr);
 };
 
-// One stock gearbox as the catalogue lists it: by model and year range,
-// since several of them share a gearbox.
-struct StockGearbox {
-    std::string_view model;
-    std::string_view years;
-    [[nodiscard]] GearboxCode Code() const { return GearboxCodeOf(model, years); }
-    friend bool operator==(const StockGearbox&, const StockGearbox&) = default;
-};
-
-// The catalogue's gearboxes, "Corvair 500, 1961-1963", after an item for
-// gears of the user's own (`ownGears`: "Custom gears"), whose value has an
-// empty model and kNoGearbox for its code.
-class GearboxPicker final : public ValuePicker<StockGearbox> {
+// The catalogue's gearboxes, "Early Car (1961-1964), 1961-1963", after an
+// item for gears of the user's own (`ownGears`: "Custom gears"), which
+// stands for no stock gearbox.
+class GearboxPicker final : public ValuePicker<std::optional<StockGearbox>> {
 public:
     explicit GearboxPicker(const QString& ownGears, QWidget* parent = nullptr);
     // Whether a stock gearbox is shown.
-    [[nodiscard]] bool IsStock() const { return Chosen().Code() != kNoGearbox; }
+    [[nodiscard]] bool IsStock() const { return Chosen().has_value(); }
 };
 
 }  // namespace tachoria
