@@ -4,8 +4,6 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include "outcome/Outcome.h"
-
 namespace tachoria {
 
 // Sets what screen readers hear of `widget` beyond its name, only when
@@ -25,12 +23,6 @@ public:
 
     // Marks the field by `reason` (empty when its text can be used).
     void Show(const QString& reason, const QString& fine = {});
-    // Marks it by `reading`, and returns the reading.
-    template <typename Value>
-    const Outcome<Value>& Show(const Outcome<Value>& reading, const QString& fine = {}) {
-        Show(reading ? QString() : QString::fromStdString(reading.message()), fine);
-        return reading;
-    }
     // Unmarked and silent: a field its question does not use now.
     void Clear() { Show(QString(), QString()); }
     [[nodiscard]] bool HasProblem() const { return problem_; }
@@ -56,26 +48,6 @@ public:
     explicit ReasonLine(QWidget* parent = nullptr, bool narrow = false);
     void Show(const QStringList& reasons);
     [[nodiscard]] QSize sizeHint() const override;
-    // The reasons of a group's fields, gathered as they are checked.
-    class Gathered {
-    public:
-        // Marks `field` by `reading` and, if it cannot be used, adds
-        // "`caption`: reason".
-        template <typename Value>
-        const Outcome<Value>& Check(CheckedField& field, const QString& caption,
-                                    const Outcome<Value>& reading, const QString& fine = {}) {
-            field.Show(reading, fine);
-            if (!reading) {
-                reasons_ << caption + QStringLiteral(": ") + field.toolTip();
-            }
-            return reading;
-        }
-        void Add(const QString& reason) { reasons_ << reason; }
-        [[nodiscard]] const QStringList& Reasons() const { return reasons_; }
-
-    private:
-        QStringList reasons_;
-    };
 
 signals:
     void Redescribed();

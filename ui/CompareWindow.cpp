@@ -97,19 +97,28 @@ void CompareWindow::ConnectLiveUpdates() {
     for (SetupEditor* editor : {a_, b_}) {
         connect(editor, &SetupEditor::Changed, this, &CompareWindow::Recompute);
     }
-    connect(redline_, &QLineEdit::textChanged, this, &CompareWindow::Recompute);
-    connect(unit_, &QComboBox::currentIndexChanged, this, &CompareWindow::Recompute);
-    connect(speedometerDrive_, &QComboBox::currentIndexChanged, this, &CompareWindow::Recompute);
+    connect(redline_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        model_.SetRedline(text.toStdString());
+        Recompute();
+    });
+    connect(unit_, &QComboBox::currentIndexChanged, this, [this] {
+        model_.SetUnit(unit_->Chosen());
+        Recompute();
+    });
+    connect(speedometerDrive_, &QComboBox::currentIndexChanged, this, [this] {
+        model_.SetDrive(speedometerDrive_->Chosen());
+        Recompute();
+    });
 }
 
 QWidget* CompareWindow::BuildInputs() {
     auto* inputs = new QWidget;
-    a_ = new SetupEditor(QStringLiteral("A"), QStringLiteral("A: now"), numbers_, inputs);
-    b_ = new SetupEditor(QStringLiteral("B"), QStringLiteral("B: planned"), numbers_, inputs);
+    a_ = new SetupEditor(model_, Setup::A, QStringLiteral("A: now"), inputs);
+    b_ = new SetupEditor(model_, Setup::B, QStringLiteral("B: planned"), inputs);
 
     auto* shared = new QGroupBox(QStringLiteral("Both"), inputs);
     redline_ = new CheckedField(shared);
-    redline_->setText(ToQString(numbers_.ToText(kDefaultRedline)));
+    redline_->setText(QString::fromStdString(model_.Redline()));
     redline_->setObjectName(QStringLiteral("redline"));
     Describe(*redline_, QStringLiteral("Redline RPM"));
     redlineProblem_ = new ReasonLine(shared);
@@ -204,15 +213,14 @@ void CompareWindow::FocusMoved(QWidget* focus) {
 ComparisonPrintout CompareWindow::Printout() const {
     ComparisonPrintout printout;
     printout.title = QStringLiteral("Compare Gearing");
-    const auto inputs = [this](const SetupEditor& editor) {
+    const auto inputs = [](const SetupEditor& editor, const SetupReading& reading) {
         const SetupTexts texts = editor.Texts();
         QStringList lines;
-        const Outcome<double> tire = ReadTireField(texts.tire, numbers_);
+        const std::string& reads = reading.tire.readsAs;
         lines << QStringLiteral("Tire: ") + QString::fromStdString(texts.tire) +
-                     (tire ? QStringLiteral(" (") +
-                                 ToQString(TireDescription(texts.tire, *tire, numbers_)) +
-                                 QStringLiteral(")")
-                           : QString());
+                     (reads.empty()
+                          ? QString()
+                          : QStringLiteral(" (") + ToQString(reads) + QStringLiteral(")"));
         lines << QStringLiteral("Axle ratio: ") + QString::fromStdString(texts.axle);
         QStringList gears;
         for (const std::string& gear : texts.gears) {
@@ -223,8 +231,9 @@ ComparisonPrintout CompareWindow::Printout() const {
         lines << QStringLiteral("Gearbox: ") + editor.GearboxText();
         return lines;
     };
-    printout.aInputs = inputs(*a_);
-    printout.bInputs = inputs(*b_);
+    const ComparisonAnswer& answer = model_.Answer();
+    printout.aInputs = inputs(*a_, answer.a);
+    printout.bInputs = inputs(*b_, answer.b);
     printout.shared = {
         QStringLiteral("Redline: ") + redline_->text() + QStringLiteral(" RPM"),
         QStringLiteral("Unit: ") + unit_->currentText(),
@@ -331,34 +340,23 @@ void CompareWindow::Fill(const SetupTexts& now, bool keepB) {
 }
 
 void CompareWindow::Recompute() {
-    const std::optional<Gearing> a = a_->Reading();
-    const std::optional<Gearing> b = b_->Reading();
-    ReasonLine::Gathered reasons;
-    const Outcome<double> redline =
-        reasons.Check(*redline_, QStringLiteral("Redline RPM"),
-                      ReadRedlineField(redline_->text().toStdString(), numbers_));
-    redlineProblem_->Show(reasons.Reasons());
-    const SpeedUnit unit = unit_->Chosen();
-    // Gears picked from the catalogue: the factory cars drive the
-    // speedometer from the left front wheel.
-    if (const bool stock = a_->IsStock(); stock != aWasStock_) {
-        aWasStock_ = stock;
+    const ComparisonAnswer& answer = model_.Answer();
+    a_->Show(answer.a);
+    b_->Show(answer.b);
+    redline_->Show(ToQString(answer.redline.reason.value_or(std::string())));
+    redlineProblem_->Show(answer.redline.bad() ? QStringList{ToQString(answer.redline.Line())}
+                                               : QStringList());
+    {
+        // A's gears picked from the catalogue, or custom again, set it.
         const QSignalBlocker quiet(speedometerDrive_);
-        speedometerDrive_->Choose(stock ? SpeedometerDrive::FrontWheel
-                                        : SpeedometerDrive::Transmission);
+        speedometerDrive_->Choose(model_.Drive());
     }
-    const SpeedometerDrive drive = speedometerDrive_->Chosen();
-
-    const Comparison comparison = Compare(a, b, redline.ToOptional(), unit,
-                                          std::max(a_->GearFields(), b_->GearFields()), drive);
-    const Table cruise = CruiseTable(comparison);
-    const Table gears = GearTable(comparison);
-    ShowIn(*cruiseList_, cruise, decimalPoint_);
-    ShowIn(*gearList_, gears, decimalPoint_);
-    ShowIn(*speedometerList_, SpeedometerTable(comparison), decimalPoint_);
-    overRedlineNote_->setVisible(HasNotes(cruise) || HasNotes(gears));
-    chart_->SetChart(BuildChart(a, b, redline.ToOptional(), unit),
-                     ToQString(WithDecimalPoint(ChartDescription(comparison), decimalPoint_)),
+    ShowIn(*cruiseList_, answer.cruise, decimalPoint_);
+    ShowIn(*gearList_, answer.gears, decimalPoint_);
+    ShowIn(*speedometerList_, answer.speedometer, decimalPoint_);
+    overRedlineNote_->setVisible(answer.overRedline);
+    chart_->SetChart(answer.chart,
+                     ToQString(WithDecimalPoint(answer.chartDescription, decimalPoint_)),
                      decimalPoint_);
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "comparison/Comparison.h"
+#include "comparison/ComparisonModel.h"
 #include "tables/Controls.h"
 #include "ui/ComparisonPrinting.h"
 #include "ui/LocaleNumbers.h"
@@ -69,6 +70,7 @@ private:
     void SaveWholeComparisonPdf();
 
     LocaleNumbers numbers_;
+    ComparisonModel model_{numbers_};
     std::string decimalPoint_;
     SetupEditor* a_ = nullptr;
     SetupEditor* b_ = nullptr;
@@ -78,7 +80,6 @@ private:
     // What drives A's speedometer; it starts from where A's gears came from
     // (the catalogue's cars: a front wheel) and then stays as chosen.
     DrivePicker* speedometerDrive_ = nullptr;
-    bool aWasStock_ = false;
     TableResultList* cruiseList_ = nullptr;
     TableResultList* gearList_ = nullptr;
     TableResultList* speedometerList_ = nullptr;

@@ -6,7 +6,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "inputs/InputRanges.h"
 #include "questions/GearingQuestions.h"
 #include "ui/CheckedField.h"
 #include "ui/ControlLook.h"
@@ -27,7 +26,7 @@ IdentifyQuestionBox::IdentifyQuestionBox(const NumberConverter& numbers, Failure
     inGear_ = new QSpinBox(this);
     inGear_->setObjectName(QStringLiteral("inGear"));
     Describe(*inGear_, QStringLiteral("Tachometer question: in gear"));
-    inGear_->setRange(1, static_cast<int>(kMostGears));
+    inGear_->setMinimum(1);  // its maximum: the gears read
     auto* inGearCaption = new QLabel(QStringLiteral("In gear"), this);
     inGearCaption->setBuddy(inGear_);
     Grid().addWidget(inGearCaption, 1, 2);

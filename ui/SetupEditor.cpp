@@ -26,17 +26,17 @@ QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
-SetupEditor::SetupEditor(const QString& letter, const QString& title,
-                         const NumberConverter& numbers, QWidget* parent)
+SetupEditor::SetupEditor(ComparisonModel& model, Setup side, const QString& title, QWidget* parent)
     : QGroupBox(title, parent),
-      letter_(letter),
-      numbers_(numbers),
+      model_(model),
+      side_(side),
       tire_(*new CheckedField(this)),
       tireNote_(*new QLabel(this)),
       axle_(*new CheckedField(this)),
       picker_(*new GearboxPicker(QStringLiteral("Custom gears"), this)),
       gearCount_(*new QSpinBox(this)),
       problems_(*new ReasonLine(this)) {
+    const QString letter = side == Setup::A ? QStringLiteral("A") : QStringLiteral("B");
     setObjectName(QStringLiteral("setup") + letter);
     tire_.setObjectName(QStringLiteral("tire") + letter);
     tireNote_.setObjectName(QStringLiteral("tireNote") + letter);
@@ -81,10 +81,7 @@ SetupEditor::SetupEditor(const QString& letter, const QString& title,
         const int column = static_cast<int>(i) % kGearsPerRow * 2;
         grid->addWidget(gearLabels_[i], row, column, Qt::AlignRight);
         grid->addWidget(gears_[i], row, column + 1);
-        connect(gears_[i], &QLineEdit::textChanged, this, [this] {
-            MatchGearbox();
-            emit Changed();
-        });
+        connect(gears_[i], &QLineEdit::textChanged, this, &SetupEditor::Edited);
     }
     grid->addWidget(&problems_, 5, 0, 1, 6);
     grid->setRowStretch(6, 1);  // a setup with fewer gears keeps its rows level with the other's
@@ -92,36 +89,43 @@ SetupEditor::SetupEditor(const QString& letter, const QString& title,
         grid->setColumnStretch(column, 1);
     }
 
-    connect(&tire_, &QLineEdit::textChanged, this, &SetupEditor::Changed);
-    connect(&axle_, &QLineEdit::textChanged, this, &SetupEditor::Changed);
+    connect(&tire_, &QLineEdit::textChanged, this, &SetupEditor::Edited);
+    connect(&axle_, &QLineEdit::textChanged, this, &SetupEditor::Edited);
     connect(&gearCount_, &QSpinBox::valueChanged, this, [this](int count) {
         ShowGearCount(count);
-        MatchGearbox();
-        emit Changed();
+        Edited();
     });
     connect(&picker_, &QComboBox::activated, this, &SetupEditor::PickStockGearbox);
-    gearCount_.setValue(4);
-    ShowGearCount(4);
+    ShowTexts(model_.Texts(side_));
+    picker_.Choose(model_.Gearbox(side_));
 }
 
 void SetupEditor::Fill(const SetupTexts& texts) {
-    {
-        const QSignalBlocker blockTire(&tire_);
-        const QSignalBlocker blockAxle(&axle_);
-        tire_.setText(QString::fromStdString(texts.tire));
-        axle_.setText(QString::fromStdString(texts.axle));
-        if (!texts.gears.empty()) {
-            const QSignalBlocker blockCount(&gearCount_);
-            gearCount_.setValue(static_cast<int>(std::min(texts.gears.size(), kMostGears)));
-            ShowGearCount(gearCount_.value());
-            for (std::size_t i = 0; i < kMostGears; ++i) {
-                const QSignalBlocker blockGear(gears_[i]);
-                gears_[i]->setText(i < texts.gears.size() ? QString::fromStdString(texts.gears[i])
-                                                          : QString());
-            }
-        }
+    ShowTexts(texts);
+    Edited();
+}
+
+void SetupEditor::ShowTexts(const SetupTexts& texts) {
+    const QSignalBlocker blockTire(&tire_);
+    const QSignalBlocker blockAxle(&axle_);
+    tire_.setText(QString::fromStdString(texts.tire));
+    axle_.setText(QString::fromStdString(texts.axle));
+    if (texts.gears.empty()) {
+        return;
     }
-    MatchGearbox();
+    const QSignalBlocker blockCount(&gearCount_);
+    gearCount_.setValue(static_cast<int>(std::min(texts.gears.size(), kMostGears)));
+    ShowGearCount(gearCount_.value());
+    for (std::size_t i = 0; i < kMostGears; ++i) {
+        const QSignalBlocker blockGear(gears_[i]);
+        gears_[i]->setText(i < texts.gears.size() ? QString::fromStdString(texts.gears[i])
+                                                  : QString());
+    }
+}
+
+void SetupEditor::Edited() {
+    model_.SetTexts(side_, Texts());
+    picker_.Choose(model_.Gearbox(side_));
     emit Changed();
 }
 
@@ -133,51 +137,36 @@ SetupTexts SetupEditor::Texts() const {
     return texts;
 }
 
-std::size_t SetupEditor::GearFields() const { return static_cast<std::size_t>(gearCount_.value()); }
-
 QString SetupEditor::GearboxText() const { return picker_.currentText(); }
 
-bool SetupEditor::IsStock() const { return picker_.IsStock(); }
-
-std::optional<Gearing> SetupEditor::Reading() {
-    ReasonLine::Gathered reasons;
-    const std::string tireText = tire_.text().toStdString();
-    const Outcome<double> tire = ReadTireField(tireText, numbers_);
-    const QString reads = tire ? ToQString(TireDescription(tireText, *tire, numbers_)) : QString();
-    reasons.Check(tire_, QStringLiteral("Tire"), tire, reads);
+void SetupEditor::Show(const SetupReading& reading) {
+    const auto reason = [](const FieldState& state) {
+        return ToQString(state.reason.value_or(std::string()));
+    };
+    const QString reads = ToQString(reading.tire.readsAs);
+    tire_.Show(reason(reading.tire), reads);
     tireNote_.setText(reads);
     if (tireNote_.toolTip() != reads) {
         tireNote_.setToolTip(reads);
     }
     Redescribe(tireNote_, reads);  // the name says which field
-    const Outcome<double> axle = reasons.Check(
-        axle_, QStringLiteral("Axle ratio"), ReadRatioField(axle_.text().toStdString(), numbers_));
-    std::vector<Outcome<double>> gears;
-    for (int i = 0; i < gearCount_.value(); ++i) {
-        CheckedField& field = *gears_[static_cast<std::size_t>(i)];
-        gears.push_back(reasons.Check(field, ToQString(GearName(i + 1)) + QStringLiteral(" gear"),
-                                      ReadRatioField(field.text().toStdString(), numbers_)));
+    axle_.Show(reason(reading.axle));
+    for (std::size_t i = 0; i < reading.gears.size() && i < kMostGears; ++i) {
+        gears_[i]->Show(reason(reading.gears[i]));
     }
-    problems_.Show(reasons.Reasons());
-    return GearingOf(tire, axle, gears);
+    QStringList lines;
+    for (const std::string& line : reading.ProblemLines()) {
+        lines << ToQString(line);
+    }
+    problems_.Show(lines);
 }
 
 void SetupEditor::PickStockGearbox(int index) {
-    const std::optional<StockGearbox>& choice = picker_.ValueAt(index);
-    if (!choice) {
-        return;  // "Custom gears" leaves the ratios as they are
-    }
-    SetupTexts texts = Texts();
-    texts.gears = StockGearTexts(*choice, numbers_);
-    Fill(texts);
-    picker_.setCurrentIndex(index);  // of two stock gearboxes alike, the one chosen
-}
-
-void SetupEditor::MatchGearbox() {
-    const SetupTexts texts = Texts();
-    const std::optional<StockGearbox> match =
-        MatchingGearbox(texts.gears, picker_.Chosen(), numbers_);
-    picker_.Choose(match);
+    // "Custom gears" leaves the ratios as they are; a stock gearbox fills them.
+    model_.SetGearbox(side_, picker_.ValueAt(index));
+    ShowTexts(model_.Texts(side_));
+    picker_.setCurrentIndex(index);
+    emit Changed();
 }
 
 void SetupEditor::ShowGearCount(int count) {
