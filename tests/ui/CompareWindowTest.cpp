@@ -394,6 +394,28 @@ private slots:
         QCOMPARE(named, 2 * (1 + 1 + 1 + 1 + 6) + 2 + 3 + 1 + 1);  // and the speedometer's drive
     }
 
+    // The tables take the room their rows and columns need, as many gears
+    // as there are.
+    void tablesShowWhole() {
+        OpenFromStockTable();
+        const auto whole = [this] {
+            for (const char* name : {"cruise", "gears", "speedometer"}) {
+                auto& list = InCompare<QTreeWidget>(name);
+                QVERIFY2(list.topLevelItemCount() > 0, name);
+                QVERIFY2(ShowsWhole(list), name);
+            }
+        };
+        QApplication::processEvents();
+        whole();
+        const int rows = InCompare<QTreeWidget>("gears").topLevelItemCount();
+        InCompare<QSpinBox>("gearCountB").setValue(6);
+        SetField("gearB5", QStringLiteral("0.8"));
+        SetField("gearB6", QStringLiteral("0.7"));
+        QApplication::processEvents();
+        QCOMPARE(InCompare<QTreeWidget>("gears").topLevelItemCount(), rows + 2);
+        whole();
+    }
+
     // Every Tab stop is a control that shows it has the focus: no label,
     // no pane; the chart draws a focus frame.
     void everyTabStopShowsTheFocus() {

@@ -552,6 +552,27 @@ private slots:
                                 .arg(Questions().height())));
     }
 
+    // Each answer's list takes the room its rows and columns need; with no
+    // answer it keeps its width, so that its question does not narrow while
+    // a field is corrected.
+    void listsShowWholeAndKeepTheirWidth() {
+        OpenFromStockTable();
+        QApplication::processEvents();
+        for (const char* name : {"axleList", "tireList", "identifyList", "speedometerList"}) {
+            QVERIFY2(ShowsWhole(In<QTreeWidget>(name)), name);
+        }
+        auto& list = In<QTreeWidget>("identifyList");
+        const int width = list.width();
+        Set("tachRpm", "fast");
+        QApplication::processEvents();
+        QCOMPARE(list.topLevelItemCount(), 0);
+        QCOMPARE(list.width(), width);
+        Set("tachRpm", "2900");
+        QApplication::processEvents();
+        QVERIFY(list.topLevelItemCount() > 0);
+        QVERIFY(ShowsWhole(list));
+    }
+
     // Tab stops only at controls that show the focus, and enters the
     // error's choice at the one checked, as arrow keys then move it.
     void tabStopsAtControlsAndTheCheckedChoice() {

@@ -3,6 +3,7 @@
 // Drives the window as a user would, for the window's tests.
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -55,6 +56,15 @@ private:
     QObject context_;
     int count_ = 0;
 };
+
+// Whether `list` shows each of its rows and columns whole, unscrolled: it
+// is read whole.
+inline bool ShowsWhole(const QTreeWidget& list) {
+    const int rows = list.topLevelItemCount();
+    const QRect last = rows > 0 ? list.visualItemRect(list.topLevelItem(rows - 1)) : QRect();
+    return list.viewport()->rect().contains(last) &&
+           list.header()->length() <= list.viewport()->width();
+}
 
 inline QStringList Items(const QComboBox& combo) {
     QStringList items;
