@@ -237,6 +237,11 @@ void ChartWidget::SetChart(Chart chart, const QString& description,
     update();
 }
 
+QSize ChartWidget::sizeHint() const {
+    constexpr int kPreferredHeight = 340;
+    return {minimumWidth(), kPreferredHeight};
+}
+
 PlotArea ChartWidget::Area() const { return ChartPlotArea(QRectF(rect()), font()); }
 
 void ChartWidget::paintEvent(QPaintEvent* /*event*/) {
