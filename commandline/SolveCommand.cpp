@@ -175,7 +175,7 @@ Outcome<Gearbox> ReadGearbox(const SolveOptions& options) {
     } else if (options.model && options.years) {
         const Outcome<GearboxCode> code = ReadGearboxOptions(*options.model, *options.years);
         if (!code) {
-            return Failure{code.message()};
+            return code.failure();
         }
         gearbox.code = *code;
         for (const Gear gear : kForwardGears) {
@@ -196,7 +196,7 @@ Outcome<Answered> SolveIdentify(const SolveOptions& options) {
     }
     const Outcome<Gearbox> gearbox = ReadGearbox(options);
     if (!gearbox) {
-        return Failure{gearbox.message()};
+        return gearbox.failure();
     }
     const InputRange gears{1, static_cast<double>(gearbox->gears.size()), ""};
     const double inGear =
@@ -288,7 +288,7 @@ Outcome<Answered> SolveSpeedometer(const SolveOptions& options) {
                                            : SpeedometerDrive::Transmission;
         const Outcome<Setups> setups = ReadSetups(options, drive);
         if (!setups) {
-            return Failure{setups.message()};
+            return setups.failure();
         }
         error = SpeedometerErrorPercent(setups->a, setups->b, drive);
         inputs.AddText("drivenFrom", options.drivenFrom)
@@ -345,7 +345,7 @@ Outcome<std::string> RunSolve(SolveQuestion question, const SolveOptions& option
                               TextFormat format) {
     const Outcome<Answered> answered = Solve(question, options);
     if (!answered) {
-        return Failure{answered.message()};
+        return answered.failure();
     }
     return Written(*answered, format);
 }

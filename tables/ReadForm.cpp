@@ -12,7 +12,7 @@ Outcome<double> StockTireDiameter(std::string_view text) {
         return tire->diameter;
     }
     if (!tire && ClassifyUnreadTire(text) == UnreadTire::NoDiameter) {
-        return Failure{tire.message()};
+        return tire.failure();
     }
     return LeadingNumberValue(text);
 }
@@ -24,7 +24,7 @@ std::optional<StockInputs> StockInputsOf(std::string_view tire, std::string_view
     if (diameter) {
         inputs.tireDiameter = *diameter;
     } else {
-        inputs.tireProblem = Failure{diameter.message()};
+        inputs.tireProblem = diameter.failure();
     }
     // The placeholder "<select differential>" reads as 0.
     inputs.axleRatio = LeadingNumberValue(axle);
