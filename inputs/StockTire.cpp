@@ -12,7 +12,7 @@ Outcome<double> StockTireDiameter(std::string_view text) {
         return tire->diameter;
     }
     if (!tire && ClassifyUnreadTire(text) == UnreadTire::NoDiameter) {
-        return Failure{tire.message()};
+        return tire.failure();
     }
     return LeadingNumberValue(text);
 }
