@@ -72,6 +72,17 @@ Outcome<double> InRange(std::string_view text, std::optional<double> value, cons
     return *value;
 }
 
+// "818 revolutions per mile".
+std::string Revolutions(double diameter) {
+    return PlainNumberConverter().ToText(std::round(RevolutionsPerMile(diameter))) +
+           " revolutions per mile";
+}
+
+// "24.65 in, 818 revolutions per mile".
+std::string InchesDescription(double diameter, const NumberConverter& numbers) {
+    return numbers.ToText(std::round(diameter * 100) / 100) + " in, " + Revolutions(diameter);
+}
+
 }  // namespace
 
 Outcome<double> ReadNumberField(std::string_view text, const InputRange& range,
@@ -126,17 +137,25 @@ Outcome<std::vector<double>> ReadGearsField(std::string_view text, const NumberC
     return gears;
 }
 
-Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers) {
+Outcome<TireFieldReading> ReadDescribedTireField(std::string_view text,
+                                                 const NumberConverter& numbers) {
+    const auto inches = [&numbers](double diameter) {
+        return TireFieldReading{diameter, InchesDescription(diameter, numbers)};
+    };
     if (const std::optional<double> value = numbers.ToNumber(text);
         value || TrimBlanks(text).empty()) {
-        return ReadNumberField(text, kTireRange, numbers);
+        return InRange(text, value, kTireRange, numbers, false).transform(inches);
     }
     const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
     if (tire) {
         // A size comes within the range already; "24 in" is held to it here.
-        return tire->form == TireForm::Inches
-                   ? InRange(text, tire->diameter, kTireRange, numbers, false)
-                   : Outcome<double>(tire->diameter);
+        if (tire->form == TireForm::Inches) {
+            return InRange(text, tire->diameter, kTireRange, numbers, false).transform(inches);
+        }
+        return TireFieldReading{tire->diameter,
+                                tire->form == TireForm::RevolutionsPerMile
+                                    ? tire->readsAs
+                                    : tire->readsAs + ", " + Revolutions(tire->diameter)};
     }
     if (ClassifyUnreadTire(text, numbers.DecimalPoint()) == UnreadTire::NotASize) {
         return Failure{"Not a number: type a diameter " + RangeText(kTireRange, numbers) +
@@ -147,17 +166,21 @@ Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numb
     return Failure{why + "."};
 }
 
+Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers) {
+    return ReadDescribedTireField(text, numbers).transform([](const TireFieldReading& tire) {
+        return tire.diameter;
+    });
+}
+
 std::string TireDescription(std::string_view text, double diameter,
                             const NumberConverter& numbers) {
-    const std::string revolutions =
-        PlainNumberConverter().ToText(std::round(RevolutionsPerMile(diameter))) +
-        " revolutions per mile";
     const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
     if (!tire || tire->form == TireForm::Inches) {
-        return numbers.ToText(std::round(diameter * 100) / 100) + " in, " + revolutions;
+        return InchesDescription(diameter, numbers);
     }
-    return tire->form == TireForm::RevolutionsPerMile ? tire->readsAs
-                                                      : tire->readsAs + ", " + revolutions;
+    return tire->form == TireForm::RevolutionsPerMile
+               ? tire->readsAs
+               : tire->readsAs + ", " + Revolutions(diameter);
 }
 
 Outcome<double> ReadRedlineField(std::string_view text, const NumberConverter& numbers) {

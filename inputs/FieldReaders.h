@@ -42,6 +42,14 @@ std::string GearsText(const std::vector<std::string>& ratios, const NumberConver
 // ("185/80R13", "818 rev/mi", "24 in").
 Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers);
 
+// A tire field read once: its diameter and what it reads as (TireDescription).
+struct TireFieldReading {
+    double diameter = 0;  // inches
+    std::string readsAs;
+};
+Outcome<TireFieldReading> ReadDescribedTireField(std::string_view text,
+                                                 const NumberConverter& numbers);
+
 // What a tire field reads as, shown beside it: "24.65 in, 818 revolutions
 // per mile", or for a size what it was read as: "24.97 in (metric, speed
 // rating Z), 807 revolutions per mile"; "24.66 in" for "818 rev/mi".
