@@ -48,8 +48,8 @@ SetupTexts StockSetupTexts(std::string_view model, std::string_view yearRange,
     // The stock page reads "24 in" as 24, with "." in every locale; the
     // comparison's fields take whole numbers in the user's locale. A size
     // goes as typed, with the user's decimal point ("235/75R17,5").
-    const Outcome<double> diameter = StockTireDiameter(tire);
-    const Outcome<Tire> size = ReadTire(tire);
+    const auto size = ReadTire(tire);
+    const Outcome<double> diameter = StockTireDiameter(tire, size);
     texts.tire = (size && size->form != TireForm::Inches) || !diameter || *diameter == 0 ||
                          !std::isfinite(*diameter)
                      ? WithDecimalPoint(tire, std::string(1, numbers.DecimalPoint()))
@@ -89,24 +89,38 @@ SetupTexts CompletedSetupTexts(SetupTexts texts, const NumberConverter& numbers)
 
 std::string_view UnitName(SpeedUnit unit) { return unit == SpeedUnit::MPH ? "MPH" : "km/h"; }
 
-Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers) {
-    if (const std::optional<double> value = numbers.ToNumber(text);
-        value || TrimBlanks(text).empty()) {
-        return InRange(text, value, kTireRange, numbers);
-    }
-    const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
+Outcome<Tire> TireFieldOf(std::string_view text, const Outcome<Tire, TireRefusal>& tire,
+                          const NumberConverter& numbers) {
     if (tire) {
         // A size comes within the range already; "24 in" is held to it here.
-        return tire->form == TireForm::Inches ? InRange(text, tire->diameter, kTireRange, numbers)
-                                              : Outcome<double>(tire->diameter);
+        return tire->form == TireForm::Inches
+                   ? InRange(text, tire->diameter, kTireRange, numbers).transform([&tire](double) {
+                         return *tire;
+                     })
+                   : Outcome<Tire>(*tire);
     }
-    if (ClassifyUnreadTire(text, numbers.DecimalPoint()) == UnreadTire::NotASize) {
+    if (tire.failure().kind == UnreadTire::NotASize) {
         return Failure{"Not a number: type a diameter " + RangeText(kTireRange, numbers) +
                        ", a size such as 185/80R13, or revolutions per mile such as 818 rev/mi."};
     }
     std::string why = tire.message();
     why.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(why.front())));
     return Failure{why + "."};
+}
+
+Outcome<Tire> ReadTireSizeField(std::string_view text, const NumberConverter& numbers) {
+    if (const std::optional<double> value = numbers.ToNumber(text);
+        value || TrimBlanks(text).empty()) {
+        return InRange(text, value, kTireRange, numbers).transform([&numbers](double diameter) {
+            const std::string inches = numbers.ToText(diameter) + " in";
+            return Tire{diameter, TireForm::Inches, inches, inches};
+        });
+    }
+    return TireFieldOf(text, ReadTire(text, numbers.DecimalPoint()), numbers);
+}
+
+Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers) {
+    return ReadTireSizeField(text, numbers).transform(&Tire::diameter);
 }
 
 Outcome<double> ReadRatioField(std::string_view text, const NumberConverter& numbers) {
@@ -117,17 +131,15 @@ Outcome<double> ReadRedlineField(std::string_view text, const NumberConverter& n
     return InRange(text, numbers.ToNumber(text), kRedlineRange, numbers);
 }
 
-std::string TireDescription(std::string_view text, double diameter,
-                            const NumberConverter& numbers) {
+std::string TireDescription(const Tire& tire, const NumberConverter& numbers) {
     const std::string revolutions =
-        PlainNumberConverter().ToText(std::round(RevolutionsPerMile(diameter))) +
+        PlainNumberConverter().ToText(std::round(RevolutionsPerMile(tire.diameter))) +
         " revolutions per mile";
-    const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
-    if (!tire || tire->form == TireForm::Inches) {
-        return numbers.ToText(std::round(diameter * 100) / 100) + " in, " + revolutions;
+    if (tire.form == TireForm::Inches) {
+        return numbers.ToText(std::round(tire.diameter * 100) / 100) + " in, " + revolutions;
     }
-    return tire->form == TireForm::RevolutionsPerMile ? tire->readsAs
-                                                      : tire->readsAs + ", " + revolutions;
+    return tire.form == TireForm::RevolutionsPerMile ? tire.readsAs
+                                                     : tire.readsAs + ", " + revolutions;
 }
 
 std::optional<Gearing> GearingOf(const Outcome<double>& tire, const Outcome<double>& axle,

@@ -7,6 +7,7 @@
 
 #include "arith/NumberReading.h"
 #include "outcome/Outcome.h"
+#include "tires/TireReader.h"
 
 // One gearing to compare: a tire, an axle ratio and one to six forward
 // gears, read from what the user typed, and the speed conversions on it.
@@ -58,13 +59,20 @@ SetupTexts CompletedSetupTexts(SetupTexts texts, const NumberConverter& numbers)
 // tables/InputRanges.h); the tire also takes any size the tire reader
 // knows ("185/80R13", "818 rev/mi", "24 in"). Every problem says what to type.
 Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers);
+// The tire field's reading with how it was read, for TireDescription: a
+// plain number is a tire of TireForm::Inches.
+Outcome<Tire> ReadTireSizeField(std::string_view text, const NumberConverter& numbers);
+// The same for a text that ReadTire has read already, with `numbers`'
+// decimal point, and that is no plain number of `numbers`: not read again.
+Outcome<Tire> TireFieldOf(std::string_view text, const Outcome<Tire, TireRefusal>& tire,
+                          const NumberConverter& numbers);
 Outcome<double> ReadRatioField(std::string_view text, const NumberConverter& numbers);
 Outcome<double> ReadRedlineField(std::string_view text, const NumberConverter& numbers);
 
 // What a tire field reads as, shown beside it: "24.65 in, 818 revolutions
 // per mile", or for a size what it was read as: "24.97 in (metric, speed
 // rating Z), 807 revolutions per mile"; "24.66 in" for "818 rev/mi".
-std::string TireDescription(std::string_view text, double diameter, const NumberConverter& numbers);
+std::string TireDescription(const Tire& tire, const NumberConverter& numbers);
 
 // The gearing from its readings, or nothing when any of them has a problem.
 std::optional<Gearing> GearingOf(const Outcome<double>& tire, const Outcome<double>& axle,

@@ -61,8 +61,8 @@ void CheckRereads(const std::string& text, char point, double diameter) {
 }
 
 void CheckReading(const std::string& text, char point) {
-    const Outcome<Tire> tire = ReadTire(text, point);
-    const UnreadTire kind = ClassifyUnreadTire(text, point);
+    const auto tire = ReadTire(text, point);
+    const UnreadTire kind = tire ? UnreadTire::NotASize : tire.failure().kind;
     if (!tire.ok()) {
         Check(!tire.message().empty());
     } else {
@@ -81,14 +81,14 @@ void CheckReading(const std::string& text, char point) {
         }
     }
     for (const std::string& variant : {" \t" + text + " ", "\xC2\xA0" + text + "\r\n", upper}) {
-        const Outcome<Tire> same = ReadTire(variant, point);
+        const auto same = ReadTire(variant, point);
         Check(same.ok() == tire.ok());
         if (tire.ok()) {
             Check(same->diameter == tire->diameter && same->form == tire->form);
         } else {
             Check(same.message() == tire.message());
         }
-        Check(ClassifyUnreadTire(variant, point) == kind);
+        Check((same ? UnreadTire::NotASize : same.failure().kind) == kind);
     }
 
     if (!tire.ok()) {

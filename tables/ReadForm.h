@@ -7,6 +7,7 @@
 #include "catalogue/StockCatalogue.h"
 #include "outcome/Outcome.h"
 #include "tables/Controls.h"
+#include "tires/TireReader.h"
 
 namespace tachoria {
 
@@ -51,5 +52,7 @@ std::optional<StockInputs> ReadStockInputs(const StockControls& controls);
 // with ("24 in" is 24, "33x" 33). A text whose leading number is no
 // diameter ("6.50-13", "225/45R") gives the reader's reason instead.
 Outcome<double> StockTireDiameter(std::string_view text);
+// The same for a text ReadTire has read already (with "."): not read again.
+Outcome<double> StockTireDiameter(std::string_view text, const Outcome<Tire, TireRefusal>& tire);
 
 }  // namespace tachoria

@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "arith/Blanks.h"
@@ -311,12 +310,8 @@ private:
 // Why a part of a size could not be read.
 using Problem = std::string;
 
-struct Refusal {
-    std::string message;
-    UnreadTire kind = UnreadTire::NotASize;
-};
-
-using Reading = std::variant<Tire, Refusal>;
+using Refusal = TireRefusal;
+using Reading = Outcome<Tire, TireRefusal>;
 
 std::string DecimalsMessage(char point) {
     return std::string("decimals are written with '") + point + "'";
@@ -722,10 +717,10 @@ Reading ReadMetric(Cursor& cursor, std::string_view typed, const Number& width, 
 
 // What a box should make of a text as `reading` reads it.
 UnreadTire KindOf(const Reading& reading) {
-    if (const auto* refusal = std::get_if<Refusal>(&reading)) {
-        return refusal->kind;
+    if (!reading) {
+        return reading.failure().kind;
     }
-    switch (std::get<Tire>(reading).form) {
+    switch (reading->form) {
         case TireForm::Inches:
             return UnreadTire::NotASize;
         case TireForm::Flotation:
@@ -815,18 +810,8 @@ double MetricDiameter(double width, double aspect, double rim) {
     return rim + 2 * width * aspect / 100 / kMillimetresPerInch;
 }
 
-Outcome<Tire> ReadTire(std::string_view text, char decimalPoint) {
-    Reading reading = Read(text, decimalPoint);
-    if (auto* refusal = std::get_if<Refusal>(&reading)) {
-        return Failure{std::move(refusal->message)};
-    }
-    return std::get<Tire>(std::move(reading));
-}
-
-UnreadTire ClassifyUnreadTire(std::string_view text, char decimalPoint) {
-    const Reading reading = Read(text, decimalPoint);
-    const auto* refusal = std::get_if<Refusal>(&reading);
-    return refusal != nullptr ? refusal->kind : UnreadTire::NotASize;
+Outcome<Tire, TireRefusal> ReadTire(std::string_view text, char decimalPoint) {
+    return Read(text, decimalPoint);
 }
 
 }  // namespace tachoria
