@@ -1,9 +1,9 @@
 #include "comparison/Gearing.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
+#include "arith/AsciiText.h"
 #include "arith/Blanks.h"
 #include "arith/Calcs.h"
 #include "catalogue/StockCatalogue.h"
@@ -104,7 +104,7 @@ Outcome<Tire> TireFieldOf(std::string_view text, const Outcome<Tire, TireRefusal
                        ", a size such as 185/80R13, or revolutions per mile such as 818 rev/mi."};
     }
     std::string why = tire.message();
-    why.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(why.front())));
+    why.front() = ToUpperAscii(why.front());
     return Failure{why + "."};
 }
 
