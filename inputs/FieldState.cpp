@@ -19,13 +19,13 @@ std::optional<double> Check(FieldState& field, const Outcome<double>& reading) {
 
 std::optional<double> CheckTire(FieldState& field, std::string_view text,
                                 const NumberConverter& numbers) {
-    const Outcome<TireFieldReading> tire = ReadDescribedTireField(text, numbers);
+    const Outcome<Tire> tire = ReadTireSizeField(text, numbers);
     if (!tire) {
         field.reason = tire.message();
         return std::nullopt;
     }
     field.value = tire->diameter;
-    field.readsAs = tire->readsAs;
+    field.readsAs = TireDescription(*tire, numbers);
     return tire->diameter;
 }
 

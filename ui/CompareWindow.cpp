@@ -253,10 +253,9 @@ ComparisonPrintout CompareWindow::Printout() const {
     const auto inputs = [this](const SetupEditor& editor) {
         const SetupTexts texts = editor.Texts();
         QStringList lines;
-        const Outcome<double> tire = ReadTireField(texts.tire, numbers_);
+        const Outcome<Tire> tire = ReadTireSizeField(texts.tire, numbers_);
         lines << QStringLiteral("Tire: ") + QString::fromStdString(texts.tire) +
-                     (tire ? QStringLiteral(" (") +
-                                 ToQString(TireDescription(texts.tire, *tire, numbers_)) +
+                     (tire ? QStringLiteral(" (") + ToQString(TireDescription(*tire, numbers_)) +
                                  QStringLiteral(")")
                            : QString());
         lines << QStringLiteral("Axle ratio: ") + QString::fromStdString(texts.axle);

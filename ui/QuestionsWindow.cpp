@@ -70,10 +70,9 @@ public:
         return reading;
     }
     Outcome<double> Tire(QLineEdit& field, const QString& name) {
-        const std::string text = field.text().toStdString();
-        const Outcome<double> tire = ReadTireField(text, numbers_);
-        return Mark(field, name, tire,
-                    tire ? ToQString(TireDescription(text, *tire, numbers_)) : QString());
+        const auto size = ReadTireSizeField(field.text().toStdString(), numbers_);
+        return Mark(field, name, size.transform(&tachoria::Tire::diameter),
+                    size ? ToQString(TireDescription(*size, numbers_)) : QString());
     }
     Outcome<double> Ratio(QLineEdit& field, const QString& name) {
         return Mark(field, name, ReadRatioField(field.text().toStdString(), numbers_));

@@ -156,9 +156,9 @@ std::optional<Gearing> SetupEditor::Reading() {
             problems << field + QStringLiteral(": ") + ToQString(reading.message());
         }
     };
-    const Outcome<double> tire = ReadTireField(tire_.text().toStdString(), numbers_);
-    const QString reads =
-        tire ? ToQString(TireDescription(tire_.text().toStdString(), *tire, numbers_)) : QString();
+    const Outcome<Tire> size = ReadTireSizeField(tire_.text().toStdString(), numbers_);
+    const Outcome<double> tire = size.transform(&Tire::diameter);
+    const QString reads = size ? ToQString(TireDescription(*size, numbers_)) : QString();
     Mark(tire_, tire, reads);
     tireNote_.setText(reads);
     tireNote_.setToolTip(reads);

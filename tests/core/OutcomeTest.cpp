@@ -97,5 +97,28 @@ TEST(Outcome, TemporariesAreMovedThroughNotCopied) {
     EXPECT_EQ(make(false).transform([](std::unique_ptr<int> p) { return *p; }).message(), "none");
 }
 
+// A failure that says more, as a tire's refusal says its kind.
+struct Coded : Failure {
+    int code = 0;
+
+    Coded(std::string message, int code) : Failure{std::move(message)}, code(code) {}
+};
+
+TEST(Outcome, ARicherFailureKeepsItsDetailAndPassesOnAsAPlainOne) {
+    const Outcome<int, Coded> refused = Coded{"the width is 0", 2};
+    EXPECT_EQ(refused.failure().code, 2);
+    const Outcome<int> plain = refused;
+    EXPECT_EQ(plain, Outcome<int>(Failure{"the width is 0"}));
+    const auto passOn = [](const Outcome<int, Coded>& o) -> Outcome<std::string> {
+        if (!o) return o.failure();
+        return std::to_string(*o);
+    };
+    EXPECT_EQ(passOn(refused).message(), "the width is 0");
+    EXPECT_EQ(passOn(7), Outcome<std::string>(std::string("7")));
+    // transform keeps the richer failure.
+    EXPECT_EQ(refused.transform([](int n) { return n * 2; }).failure().code, 2);
+    EXPECT_EQ(Outcome<int>(Outcome<int, Coded>(5)), Outcome<int>(5));
+}
+
 }  // namespace
 }  // namespace tachoria
