@@ -134,7 +134,7 @@ Outcome<Table> GenericTable(const GenericRequest& request) {
 Outcome<Table> StockTable(const StockRequest& request) {
     const Outcome<GearboxCode> code = ReadGearboxOptions(request.model, request.years);
     if (!code) {
-        return Failure{code.message()};
+        return code.failure();
     }
     const auto axles = AxleRatioTexts(*code);
     if (std::find(axles.begin(), axles.end(), request.axle) == axles.end()) {
@@ -457,7 +457,7 @@ Outcome<std::string> RunSubcommand(const Subcommands& commands, const Requests& 
     const Outcome<Table> table =
         isGeneric ? GenericTable(requests.generic) : StockTable(requests.stock);
     if (!table) {
-        return Failure{table.message()};
+        return table.failure();
     }
     return FormattedText(
         *table,

@@ -103,11 +103,11 @@ std::string Written(const std::array<Captioned, 3>& tables, TextFormat format,
 Outcome<std::string> RunCompare(const CompareOptions& options, TextFormat format) {
     const Outcome<Gearing> a = ReadSetup('a', options.aTire, options.aAxle, options.aGears);
     if (!a) {
-        return Failure{a.message()};
+        return a.failure();
     }
     const Outcome<Gearing> b = ReadSetup('b', options.bTire, options.bAxle, options.bGears);
     if (!b) {
-        return Failure{b.message()};
+        return b.failure();
     }
     const Outcome<double> redline = ReadRedlineField(options.redline, kNumbers);
     if (!redline) {

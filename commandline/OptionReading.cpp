@@ -9,15 +9,19 @@
 namespace tachoria {
 
 Outcome<double> ReadStockTireOption(std::string_view text) {
-    // A size, or a text whose leading number is no diameter, is read whole.
-    const Outcome<Tire> tire = ReadTire(text);
-    if ((tire && tire->form != TireForm::Inches) ||
-        (!tire && ClassifyUnreadTire(text) == UnreadTire::NoDiameter)) {
-        return ReadTireField(text, PlainNumberConverter());
-    }
+    const PlainNumberConverter numbers;
+    const auto tire = ReadTire(text);
     const std::string_view rest = TrimLeadingBlanks(text);
     const std::size_t length = ScanLeadingNumber(rest).length;
-    return ReadTireField(length == 0 ? text : rest.substr(0, length), PlainNumberConverter());
+    // A size, or a text whose leading number is no diameter, is read whole;
+    // so is a text with no number to go by ("abc"), for the reader's reason.
+    const bool size = (tire && tire->form != TireForm::Inches) ||
+                      (!tire && tire.failure().kind == UnreadTire::NoDiameter);
+    const bool noNumber = length == 0 && !rest.empty() && !tire && !numbers.ToNumber(text);
+    if (size || noNumber) {
+        return TireFieldOf(text, tire, numbers).transform(&Tire::diameter);
+    }
+    return ReadTireField(length == 0 ? text : rest.substr(0, length), numbers);
 }
 
 Outcome<GearboxCode> ReadGearboxOptions(std::string_view model, std::string_view years) {

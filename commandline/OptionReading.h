@@ -8,9 +8,9 @@
 #include "catalogue/StockCatalogue.h"
 #include "inputs/FieldReaders.h"
 
-// Options read as the comparison's fields read them: "." as the decimal
-// point, and only within the working ranges of inputs/InputRanges.h, with
-// the reason when not; and a catalogue selection given by its texts.
+// What the options need beyond the fields' readers (inputs/FieldReaders,
+// with "." as the decimal point): the stock page's tire, a catalogue
+// selection given by its texts, and the option named in a problem.
 namespace tachoria {
 
 // A tire as the stock page reads it: a size, or the number the text starts

@@ -200,7 +200,7 @@ Outcome<Done> SetGearbox(IdentifyQuestion& question, const SolveOptions& options
     } else if (options.model && options.years) {
         const Outcome<GearboxCode> code = ReadGearboxOptions(*options.model, *options.years);
         if (!code) {
-            return Failure{code.message()};
+            return code.failure();
         }
         question.SetGearbox(StockGearbox{*options.model, *options.years});
     } else {
@@ -220,7 +220,7 @@ Outcome<Answered> SolveIdentify(const SolveOptions& options) {
         return *bad;
     }
     if (const Outcome<Done> gearbox = SetGearbox(question, options); !gearbox) {
-        return Failure{gearbox.message()};
+        return gearbox.failure();
     }
     const InputRange gears{1, static_cast<double>(question.GearCount()), ""};
     const Outcome<double> inGearRead = ReadNumberField(options.inGear, gears, kNumbers, true);
@@ -341,7 +341,7 @@ Outcome<Answered> SolveSpeedometer(const SolveOptions& options) {
                                            : SpeedometerDrive::Transmission;
         const Outcome<Setups> setups = ReadSetups(options, drive);
         if (!setups) {
-            return Failure{setups.message()};
+            return setups.failure();
         }
         error = SpeedometerErrorPercent(setups->a, setups->b, drive);
         inputs.AddText("drivenFrom", options.drivenFrom)
@@ -398,7 +398,7 @@ Outcome<std::string> RunSolve(SolveQuestion question, const SolveOptions& option
                               TextFormat format) {
     const Outcome<Answered> answered = Solve(question, options);
     if (!answered) {
-        return Failure{answered.message()};
+        return answered.failure();
     }
     return Written(*answered, format);
 }

@@ -20,8 +20,8 @@ SetupTexts StockSetupTexts(std::string_view model, std::string_view yearRange,
     // The stock page reads "24 in" as 24, with "." in every locale; the
     // comparison's fields take whole numbers in the user's locale. A size
     // goes as typed, with the user's decimal point ("235/75R17,5").
-    const Outcome<double> diameter = StockTireDiameter(tire);
-    const Outcome<Tire> size = ReadTire(tire);
+    const auto size = ReadTire(tire);
+    const Outcome<double> diameter = StockTireDiameter(tire, size);
     texts.tire = (size && size->form != TireForm::Inches) || !diameter || *diameter == 0 ||
                          !std::isfinite(*diameter)
                      ? WithDecimalPoint(tire, std::string(1, numbers.DecimalPoint()))

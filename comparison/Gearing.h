@@ -9,6 +9,7 @@
 #include "inputs/FieldReaders.h"
 #include "inputs/SpeedUnit.h"
 #include "outcome/Outcome.h"
+#include "tires/TireReader.h"
 
 // One gearing to compare: a tire, an axle ratio and one to six forward
 // gears, read from what the user typed, and the speed conversions on it.

@@ -1,8 +1,8 @@
 #include "inputs/FieldReaders.h"
 
-#include <cctype>
 #include <cmath>
 
+#include "arith/AsciiText.h"
 #include "arith/Blanks.h"
 #include "arith/NumberReading.h"
 #include "tires/TireReader.h"
@@ -72,6 +72,12 @@ Outcome<double> InRange(std::string_view text, std::optional<double> value, cons
     return *value;
 }
 
+// "818 revolutions per mile".
+std::string Revolutions(double diameter) {
+    return PlainNumberConverter().ToText(std::round(RevolutionsPerMile(diameter))) +
+           " revolutions per mile";
+}
+
 }  // namespace
 
 Outcome<double> ReadNumberField(std::string_view text, const InputRange& range,
@@ -126,38 +132,48 @@ Outcome<std::vector<double>> ReadGearsField(std::string_view text, const NumberC
     return gears;
 }
 
-Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers) {
-    if (const std::optional<double> value = numbers.ToNumber(text);
-        value || TrimBlanks(text).empty()) {
-        return ReadNumberField(text, kTireRange, numbers);
-    }
-    const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
+Outcome<Tire> TireFieldOf(std::string_view text, const Outcome<Tire, TireRefusal>& tire,
+                          const NumberConverter& numbers) {
     if (tire) {
         // A size comes within the range already; "24 in" is held to it here.
         return tire->form == TireForm::Inches
                    ? InRange(text, tire->diameter, kTireRange, numbers, false)
-                   : Outcome<double>(tire->diameter);
+                         .transform([&tire](double) { return *tire; })
+                   : Outcome<Tire>(*tire);
     }
-    if (ClassifyUnreadTire(text, numbers.DecimalPoint()) == UnreadTire::NotASize) {
+    if (tire.failure().kind == UnreadTire::NotASize) {
         return Failure{"Not a number: type a diameter " + RangeText(kTireRange, numbers) +
                        ", a size such as 185/80R13, or revolutions per mile such as 818 rev/mi."};
     }
     std::string why = tire.message();
-    why.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(why.front())));
+    why.front() = ToUpperAscii(why.front());
     return Failure{why + "."};
 }
 
-std::string TireDescription(std::string_view text, double diameter,
-                            const NumberConverter& numbers) {
-    const std::string revolutions =
-        PlainNumberConverter().ToText(std::round(RevolutionsPerMile(diameter))) +
-        " revolutions per mile";
-    const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
-    if (!tire || tire->form == TireForm::Inches) {
-        return numbers.ToText(std::round(diameter * 100) / 100) + " in, " + revolutions;
+Outcome<Tire> ReadTireSizeField(std::string_view text, const NumberConverter& numbers) {
+    if (const std::optional<double> value = numbers.ToNumber(text);
+        value || TrimBlanks(text).empty()) {
+        return InRange(text, value, kTireRange, numbers, false)
+            .transform([&numbers](double diameter) {
+                const std::string inches = numbers.ToText(diameter) + " in";
+                return Tire{diameter, TireForm::Inches, inches, inches};
+            });
     }
-    return tire->form == TireForm::RevolutionsPerMile ? tire->readsAs
-                                                      : tire->readsAs + ", " + revolutions;
+    return TireFieldOf(text, ReadTire(text, numbers.DecimalPoint()), numbers);
+}
+
+Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers) {
+    return ReadTireSizeField(text, numbers).transform(&Tire::diameter);
+}
+
+std::string TireDescription(const Tire& tire, const NumberConverter& numbers) {
+    if (tire.form == TireForm::Inches) {
+        return numbers.ToText(std::round(tire.diameter * 100) / 100) + " in, " +
+               Revolutions(tire.diameter);
+    }
+    return tire.form == TireForm::RevolutionsPerMile
+               ? tire.readsAs
+               : tire.readsAs + ", " + Revolutions(tire.diameter);
 }
 
 Outcome<double> ReadRedlineField(std::string_view text, const NumberConverter& numbers) {

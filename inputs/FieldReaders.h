@@ -9,6 +9,7 @@
 #include "inputs/InputRanges.h"
 #include "inputs/SpeedUnit.h"
 #include "outcome/Outcome.h"
+#include "tires/TireReader.h"
 
 // One reader for each kind of field that the windows and the command line
 // take past the main window's pages. Each gives the value, or one Failure
@@ -41,11 +42,18 @@ std::string GearsText(const std::vector<std::string>& ratios, const NumberConver
 // A tire: a diameter in inches, or any size the tire reader knows
 // ("185/80R13", "818 rev/mi", "24 in").
 Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers);
+// The tire field's reading with how it was read, for TireDescription: a
+// plain number is a tire of TireForm::Inches.
+Outcome<Tire> ReadTireSizeField(std::string_view text, const NumberConverter& numbers);
+// The same for a text that ReadTire has read already, with `numbers`'
+// decimal point, and that is no plain number of `numbers`: not read again.
+Outcome<Tire> TireFieldOf(std::string_view text, const Outcome<Tire, TireRefusal>& tire,
+                          const NumberConverter& numbers);
 
 // What a tire field reads as, shown beside it: "24.65 in, 818 revolutions
 // per mile", or for a size what it was read as: "24.97 in (metric, speed
 // rating Z), 807 revolutions per mile"; "24.66 in" for "818 rev/mi".
-std::string TireDescription(std::string_view text, double diameter, const NumberConverter& numbers);
+std::string TireDescription(const Tire& tire, const NumberConverter& numbers);
 
 // A redline, and any other engine speed typed (a target, a tachometer's
 // reading): the same range.

@@ -19,11 +19,14 @@ std::optional<double> Check(FieldState& field, const Outcome<double>& reading) {
 
 std::optional<double> CheckTire(FieldState& field, std::string_view text,
                                 const NumberConverter& numbers) {
-    const std::optional<double> tire = Check(field, ReadTireField(text, numbers));
-    if (tire) {
-        field.readsAs = TireDescription(text, *tire, numbers);
+    const Outcome<Tire> tire = ReadTireSizeField(text, numbers);
+    if (!tire) {
+        field.reason = tire.message();
+        return std::nullopt;
     }
-    return tire;
+    field.value = tire->diameter;
+    field.readsAs = TireDescription(*tire, numbers);
+    return tire->diameter;
 }
 
 bool AnyBad(const std::vector<FieldState>& fields) {

@@ -25,33 +25,29 @@ void AxleQuestion::Fill(const QuestionsStart& start) {
 
 QuestionAnswer AxleQuestion::Compute() const {
     std::vector<FieldState> fields = FreshFields();
-    const std::optional<double> rpm =
-        Check(fields[kRpm], ReadEngineSpeedField(Text(kRpm), Numbers()));
-    const std::optional<double> speed =
-        Check(fields[kSpeed], ReadRoadSpeedField(Text(kSpeed), Unit(), Numbers()));
+    const Target target = CheckTarget(fields, kRpm, kSpeed);
+    const std::optional<double>& rpm = target.rpm;
+    const std::optional<double>& speed = target.speed;
     const std::optional<double> tire = CheckTire(fields[kTire], Text(kTire), Numbers());
     const std::optional<double> gear = Check(fields[kGear], ReadRatioField(Text(kGear), Numbers()));
     if (AnyBad(fields)) {
         return Unanswered(std::move(fields));
     }
-    const Outcome<AxleAnswer> answer = AxleForTarget(*rpm, *speed, Unit(), *tire, *gear);
-    if (!answer) {
-        return Unanswered(std::move(fields), answer.message());
-    }
-    return QuestionAnswer{.fields = std::move(fields),
-                          .refusal = {},
-                          .summary = AxleSummary(*answer, *rpm, *speed, Unit()),
-                          .table = AxleTable(*answer, *speed, Unit())};
+    return AnswerOf(std::move(fields), AxleForTarget(*rpm, *speed, Unit(), *tire, *gear),
+                    [&](const AxleAnswer& answer) {
+                        return QuestionAnswer{.fields = {},
+                                              .refusal = {},
+                                              .summary = AxleSummary(answer, *rpm, *speed, Unit()),
+                                              .table = AxleTable(answer, *speed, Unit())};
+                    });
 }
 
 std::string AxleQuestion::PrintedTitle() const {
-    return "Gearing Questions: " + std::string(Title()) + " (" + Text(kRpm) + " RPM at " +
-           WithUnit(kSpeed) + "; tire " + Text(kTire) + "; gear " + Text(kGear) + ")";
+    return Titled(TargetText(kRpm, kSpeed) + "; tire " + Text(kTire) + "; gear " + Text(kGear));
 }
 
 std::string AxleQuestion::FileName() const {
-    return "questions-axle_" + Part(kRpm) + "-rpm_" + Part(kSpeed) +
-           (Unit() == SpeedUnit::MPH ? "-mph" : "-kmh") + "_tire-" + Part(kTire) + "_gear-" +
+    return "questions-axle_" + TargetPart(kRpm, kSpeed) + "_tire-" + Part(kTire) + "_gear-" +
            Part(kGear);
 }
 

@@ -74,10 +74,9 @@ int IdentifyQuestion::InGear() const {
 
 QuestionAnswer IdentifyQuestion::Compute() const {
     std::vector<FieldState> fields = FreshFields();
-    const std::optional<double> rpm =
-        Check(fields[kRpm], ReadEngineSpeedField(Text(kRpm), Numbers()));
-    const std::optional<double> speed =
-        Check(fields[kSpeed], ReadRoadSpeedField(Text(kSpeed), Unit(), Numbers()));
+    const Target target = CheckTarget(fields, kRpm, kSpeed);
+    const std::optional<double>& rpm = target.rpm;
+    const std::optional<double>& speed = target.speed;
     const std::optional<double> tire = CheckTire(fields[kTire], Text(kTire), Numbers());
     const Outcome<std::vector<double>> gears = ReadGearsField(Text(kGears), Numbers());
     if (!gears) {
@@ -89,26 +88,24 @@ QuestionAnswer IdentifyQuestion::Compute() const {
     const GearboxCode code =
         gearbox_ ? GearboxCodeOf(gearbox_->model, gearbox_->yearRange) : kNoGearbox;
     const double gear = (*gears)[static_cast<std::size_t>(InGear() - 1)];
-    const Outcome<IdentifyAnswer> answer =
-        IdentifyAxle(*rpm, *speed, Unit(), *tire, gear, CatalogueAxleRatios(code));
-    if (!answer) {
-        return Unanswered(std::move(fields), answer.message());
-    }
-    return QuestionAnswer{.fields = std::move(fields),
-                          .refusal = {},
-                          .summary = IdentifySummary(*answer),
-                          .table = IdentifyTable(*answer, *rpm, *speed, Unit(), *tire)};
+    return AnswerOf(std::move(fields),
+                    IdentifyAxle(*rpm, *speed, Unit(), *tire, gear, CatalogueAxleRatios(code)),
+                    [&](const IdentifyAnswer& answer) {
+                        return QuestionAnswer{
+                            .fields = {},
+                            .refusal = {},
+                            .summary = IdentifySummary(answer),
+                            .table = IdentifyTable(answer, *rpm, *speed, Unit(), *tire)};
+                    });
 }
 
 std::string IdentifyQuestion::PrintedTitle() const {
-    return "Gearing Questions: " + std::string(Title()) + " (" + Text(kRpm) + " RPM at " +
-           WithUnit(kSpeed) + "; tire " + Text(kTire) + "; " + GearboxLabel() + " in " +
-           GearName(InGear()) + ")";
+    return Titled(TargetText(kRpm, kSpeed) + "; tire " + Text(kTire) + "; " + GearboxLabel() +
+                  " in " + GearName(InGear()));
 }
 
 std::string IdentifyQuestion::FileName() const {
-    return "questions-fitted-axle_" + Part(kRpm) + "-rpm_" + Part(kSpeed) +
-           (Unit() == SpeedUnit::MPH ? "-mph" : "-kmh") + "_tire-" + Part(kTire) + "_gear-" +
+    return "questions-fitted-axle_" + TargetPart(kRpm, kSpeed) + "_tire-" + Part(kTire) + "_gear-" +
            std::to_string(InGear());
 }
 

@@ -76,8 +76,27 @@ std::vector<FieldState> QuestionModel::FreshFields() const {
 
 std::string QuestionModel::Part(std::size_t field) const { return FileNamePart(texts_.at(field)); }
 
-std::string QuestionModel::WithUnit(std::size_t field) const {
-    return texts_.at(field) + " " + std::string(UnitName(unit_));
+QuestionModel::Target QuestionModel::CheckTarget(std::vector<FieldState>& fields, std::size_t rpm,
+                                                 std::size_t speed) const {
+    return {Check(fields.at(rpm), ReadEngineSpeedField(Text(rpm), numbers_)),
+            Check(fields.at(speed), ReadRoadSpeedField(Text(speed), unit_, numbers_))};
+}
+
+std::string QuestionModel::TargetText(std::size_t rpm, std::size_t speed) const {
+    return Text(rpm) + " RPM at " + Text(speed) + " " + std::string(UnitName(unit_));
+}
+
+std::string QuestionModel::TargetPart(std::size_t rpm, std::size_t speed) const {
+    return Part(rpm) + "-rpm_" + Part(speed) + (unit_ == SpeedUnit::MPH ? "-mph" : "-kmh");
+}
+
+std::string QuestionModel::Titled(std::string_view inputs) const {
+    std::string title = "Gearing Questions: ";
+    title += Title();
+    title += " (";
+    title += inputs;
+    title += ")";
+    return title;
 }
 
 QuestionAnswer Unanswered(std::vector<FieldState> fields, std::optional<std::string> refusal) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "arith/NumberReading.h"
@@ -101,8 +102,19 @@ protected:
     void Changed() { stale_ = true; }
     // The field's text as a file name's part, "24" or "185-80R13".
     [[nodiscard]] std::string Part(std::size_t field) const;
-    // "70 MPH": a speed field's text with the unit.
-    [[nodiscard]] std::string WithUnit(std::size_t field) const;
+
+    // For the questions that start from an engine speed at a road speed, in
+    // their fields `rpm` and `speed`: the two read into `fields`; "2800 RPM
+    // at 70 MPH" for a title; "2800-rpm_70-mph" for a file name.
+    struct Target {
+        std::optional<double> rpm;
+        std::optional<double> speed;
+    };
+    Target CheckTarget(std::vector<FieldState>& fields, std::size_t rpm, std::size_t speed) const;
+    [[nodiscard]] std::string TargetText(std::size_t rpm, std::size_t speed) const;
+    [[nodiscard]] std::string TargetPart(std::size_t rpm, std::size_t speed) const;
+    // "Gearing Questions: <title> (<inputs>)".
+    [[nodiscard]] std::string Titled(std::string_view inputs) const;
 
 private:
     const NumberConverter& numbers_;
@@ -117,6 +129,19 @@ private:
 // The answer with its fields and why there is none: no rows, kNoValue as
 // the sentence.
 QuestionAnswer Unanswered(std::vector<FieldState> fields, std::optional<std::string> refusal = {});
+
+// The library's outcome for fields that are fine: `shown(answer)` gives
+// the sentence and the table, a refusal no answer with its reason.
+template <typename Value, typename Shown>
+QuestionAnswer AnswerOf(std::vector<FieldState> fields, const Outcome<Value>& outcome,
+                        Shown&& shown) {
+    if (!outcome) {
+        return Unanswered(std::move(fields), outcome.message());
+    }
+    QuestionAnswer answer = std::forward<Shown>(shown)(*outcome);
+    answer.fields = std::move(fields);
+    return answer;
+}
 
 // Where a question starts: a cruise an owner wants, and a tachometer
 // reading at a true 60.

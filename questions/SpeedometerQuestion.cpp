@@ -74,14 +74,13 @@ QuestionAnswer SpeedometerQuestion::Compute() const {
     if (AnyBad(fields)) {
         return Unanswered(std::move(fields));
     }
-    const Outcome<SpeedometerGearAnswer> answer = SpeedometerGearFor(*teeth, error);
-    if (!answer) {
-        return Unanswered(std::move(fields), answer.message());
-    }
-    return QuestionAnswer{.fields = std::move(fields),
-                          .refusal = {},
-                          .summary = SpeedometerGearSummary(*answer),
-                          .table = SpeedometerGearTable(*answer, *teeth)};
+    return AnswerOf(std::move(fields), SpeedometerGearFor(*teeth, error),
+                    [&](const SpeedometerGearAnswer& answer) {
+                        return QuestionAnswer{.fields = {},
+                                              .refusal = {},
+                                              .summary = SpeedometerGearSummary(answer),
+                                              .table = SpeedometerGearTable(answer, *teeth)};
+                    });
 }
 
 std::string SpeedometerQuestion::PrintedTitle() const {
@@ -97,7 +96,7 @@ std::string SpeedometerQuestion::PrintedTitle() const {
         inputs += setup("A", kATire, kAAxle) + " to " + setup("B", kBTire, kBAxle) +
                   "; driven from " + std::string(kDriveChoices[wheel ? 1 : 0].label);
     }
-    return "Gearing Questions: " + std::string(Title()) + " (" + inputs + ")";
+    return Titled(inputs);
 }
 
 std::string SpeedometerQuestion::FileName() const {

@@ -25,33 +25,29 @@ void TireQuestion::Fill(const QuestionsStart& start) {
 
 QuestionAnswer TireQuestion::Compute() const {
     std::vector<FieldState> fields = FreshFields();
-    const std::optional<double> rpm =
-        Check(fields[kRpm], ReadEngineSpeedField(Text(kRpm), Numbers()));
-    const std::optional<double> speed =
-        Check(fields[kSpeed], ReadRoadSpeedField(Text(kSpeed), Unit(), Numbers()));
+    const Target target = CheckTarget(fields, kRpm, kSpeed);
+    const std::optional<double>& rpm = target.rpm;
+    const std::optional<double>& speed = target.speed;
     const std::optional<double> axle = Check(fields[kAxle], ReadRatioField(Text(kAxle), Numbers()));
     const std::optional<double> gear = Check(fields[kGear], ReadRatioField(Text(kGear), Numbers()));
     if (AnyBad(fields)) {
         return Unanswered(std::move(fields));
     }
-    const Outcome<TireAnswer> answer = TireForTarget(*rpm, *speed, Unit(), *axle, *gear);
-    if (!answer) {
-        return Unanswered(std::move(fields), answer.message());
-    }
-    return QuestionAnswer{.fields = std::move(fields),
-                          .refusal = {},
-                          .summary = TireSummary(*answer, *rpm, *speed, Unit()),
-                          .table = TireTable(*answer)};
+    return AnswerOf(std::move(fields), TireForTarget(*rpm, *speed, Unit(), *axle, *gear),
+                    [&](const TireAnswer& answer) {
+                        return QuestionAnswer{.fields = {},
+                                              .refusal = {},
+                                              .summary = TireSummary(answer, *rpm, *speed, Unit()),
+                                              .table = TireTable(answer)};
+                    });
 }
 
 std::string TireQuestion::PrintedTitle() const {
-    return "Gearing Questions: " + std::string(Title()) + " (" + Text(kRpm) + " RPM at " +
-           WithUnit(kSpeed) + "; axle " + Text(kAxle) + "; gear " + Text(kGear) + ")";
+    return Titled(TargetText(kRpm, kSpeed) + "; axle " + Text(kAxle) + "; gear " + Text(kGear));
 }
 
 std::string TireQuestion::FileName() const {
-    return "questions-tire_" + Part(kRpm) + "-rpm_" + Part(kSpeed) +
-           (Unit() == SpeedUnit::MPH ? "-mph" : "-kmh") + "_axle-" + Part(kAxle) + "_gear-" +
+    return "questions-tire_" + TargetPart(kRpm, kSpeed) + "_axle-" + Part(kAxle) + "_gear-" +
            Part(kGear);
 }
 

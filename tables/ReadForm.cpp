@@ -12,7 +12,7 @@ std::optional<StockInputs> StockInputsOf(std::string_view tire, std::string_view
     if (diameter) {
         inputs.tireDiameter = *diameter;
     } else {
-        inputs.tireProblem = Failure{diameter.message()};
+        inputs.tireProblem = diameter.failure();
     }
     // The placeholder "<select differential>" reads as 0.
     inputs.axleRatio = LeadingNumberValue(axle);

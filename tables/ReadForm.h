@@ -8,6 +8,7 @@
 #include "inputs/StockTire.h"
 #include "outcome/Outcome.h"
 #include "tables/Controls.h"
+#include "tires/TireReader.h"
 
 namespace tachoria {
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "arith/AsciiText.h"
 #include "arith/Blanks.h"
 #include "arith/NumberReading.h"
 
@@ -59,8 +60,6 @@ std::size_t Width(std::string_view text) {
         return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
     }));
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t Digits(std::string_view text, std::size_t at) {
     std::size_t end = at;
