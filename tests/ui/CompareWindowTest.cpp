@@ -13,6 +13,7 @@
 #include "WindowTestBase.h"
 #include "ui/ChartWidget.h"
 #include "ui/CompareWindow.h"
+#include "ui/QuestionsWindow.h"
 
 using tachoria::ChartWidget;
 using tachoria::CompareWindow;
@@ -263,6 +264,32 @@ private slots:
         QTest::keyClick(&box, Qt::Key_G, Qt::ControlModifier);
         QTRY_VERIFY(!Compare().isMinimized());
         QVERIFY(Compare().isVisible());
+    }
+
+    // Of two stock gearboxes with the same ratios, the one chosen stays
+    // shown through edits that keep the ratios, in both windows.
+    void twoGearboxesAlikeKeepTheOneChosen() {
+        OpenFromStockTable();
+        const QString forward = QStringLiteral("Forward Control, 1961(late)-1963");
+        auto& picker = InCompare<QComboBox>("pickerB");
+        const int chosen = picker.findText(forward);
+        QVERIFY(chosen > 0);
+        picker.setCurrentIndex(chosen);
+        emit picker.activated(chosen);
+        QCOMPARE(InCompare<QLineEdit>("gearB1").text(), QStringLiteral("3.65"));
+        SetField("tireB", QStringLiteral("26"));
+        SetField("gearB4", QStringLiteral("1"));
+        QCOMPARE(picker.currentText(), forward);
+
+        form_->Stock().List().findChild<QAction*>(QStringLiteral("gearingQuestions"))->trigger();
+        auto& gearbox = *form_->Questions()->findChild<QComboBox*>(QStringLiteral("gearbox"));
+        const int alike = gearbox.findText(forward);
+        gearbox.setCurrentIndex(alike);
+        emit gearbox.activated(alike);
+        auto& rpm = *form_->Questions()->findChild<QLineEdit*>(QStringLiteral("tachRpm"));
+        rpm.selectAll();
+        QTest::keyClicks(&rpm, QStringLiteral("3000"));
+        QCOMPARE(gearbox.currentText(), forward);
     }
 
     // The picker shows which stock gearbox the ratios are, "Custom gears"
