@@ -77,6 +77,11 @@ CompareWindow::CompareWindow(QWidget* parent)
     ConnectLiveUpdates();
     Recompute();
     SetContent(*content);
+    // Tab goes as the eye does: down the tables on the left, then the chart,
+    // what drives the speedometer, and its table.
+    setTabOrder(gearList_, chart_);
+    setTabOrder(chart_, speedometerDrive_);
+    setTabOrder(speedometerDrive_, speedometerList_);
 }
 
 QWidget* CompareWindow::BuildContent() {
