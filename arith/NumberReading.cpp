@@ -6,13 +6,12 @@
 #include <limits>
 #include <optional>
 
+#include "arith/AsciiText.h"
 #include "arith/Blanks.h"
 #include "arith/Num2String.h"
 
 namespace tachoria {
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t SkipDigits(std::string_view text, std::size_t at) {
     while (at < text.size() && IsDigit(text[at])) {

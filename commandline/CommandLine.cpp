@@ -17,9 +17,9 @@
 #include "commandline/SolveCommand.h"
 #include "commandline/Utf8Text.h"
 #include "comparison/Comparison.h"
+#include "inputs/InputRanges.h"
 #include "tables/FailureMessage.h"
 #include "tables/GenericPage.h"
-#include "tables/InputRanges.h"
 #include "tables/ReadForm.h"
 #include "tables/TableText.h"
 #include "tables/ToolsWriteData.h"
@@ -120,10 +120,10 @@ Outcome<Table> GenericTable(const GenericRequest& request) {
         {"--axle", given(request.axle, kDefaultDiffRatio)},
         {"--gear", given(request.gear, kDefaultTransRatio)},
     }};
-    const FieldReader readers[] = {ReadTireField, ReadRatioField, ReadRatioField};
-    const InputRange* ranges[] = {&kTireRange, &kRatioRange, &kRatioRange};
+    using Reader = Outcome<double> (*)(std::string_view, const NumberConverter&);
+    const Reader readers[] = {ReadTireField, ReadRatioField, ReadRatioField};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const Outcome<double> reading = ReadOption(texts[i].text, readers[i], *ranges[i]);
+        const Outcome<double> reading = readers[i](texts[i].text, numbers);
         if (!reading) {
             return Failure{OptionProblem(texts[i].name, texts[i].text, reading.message())};
         }
@@ -134,7 +134,7 @@ Outcome<Table> GenericTable(const GenericRequest& request) {
 Outcome<Table> StockTable(const StockRequest& request) {
     const Outcome<GearboxCode> code = ReadGearboxOptions(request.model, request.years);
     if (!code) {
-        return Failure{code.message()};
+        return code.failure();
     }
     const auto axles = AxleRatioTexts(*code);
     if (std::find(axles.begin(), axles.end(), request.axle) == axles.end()) {
@@ -457,7 +457,7 @@ Outcome<std::string> RunSubcommand(const Subcommands& commands, const Requests& 
     const Outcome<Table> table =
         isGeneric ? GenericTable(requests.generic) : StockTable(requests.stock);
     if (!table) {
-        return Failure{table.message()};
+        return table.failure();
     }
     return FormattedText(
         *table,

@@ -13,19 +13,22 @@
 namespace tachoria {
 namespace {
 
+// The options' "." as the decimal point.
+const PlainNumberConverter kNumbers;
+
 // A setup as read, or the first problem of its fields.
 Outcome<Gearing> ReadSetup(char letter, const std::string& tire, const std::string& axle,
                            const std::string& gears) {
     const std::string prefix = std::string("--") + letter + "-";
-    const Outcome<double> tireReading = ReadOption(tire, ReadTireField, kTireRange);
+    const Outcome<double> tireReading = ReadTireField(tire, kNumbers);
     if (!tireReading) {
         return Failure{OptionProblem(prefix + "tire", tire, tireReading.message())};
     }
-    const Outcome<double> axleReading = ReadOption(axle, ReadRatioField, kRatioRange);
+    const Outcome<double> axleReading = ReadRatioField(axle, kNumbers);
     if (!axleReading) {
         return Failure{OptionProblem(prefix + "axle", axle, axleReading.message())};
     }
-    const Outcome<std::vector<double>> gearReadings = ReadGearsOption(gears);
+    const Outcome<std::vector<double>> gearReadings = ReadGearsField(gears, kNumbers);
     if (!gearReadings) {
         return Failure{OptionProblem(prefix + "gears", gears, gearReadings.message())};
     }
@@ -114,13 +117,13 @@ std::string Written(const std::array<Captioned, 3>& tables, TextFormat format, c
 Outcome<std::string> RunCompare(const CompareOptions& options, TextFormat format) {
     const Outcome<Gearing> a = ReadSetup('a', options.aTire, options.aAxle, options.aGears);
     if (!a) {
-        return Failure{a.message()};
+        return a.failure();
     }
     const Outcome<Gearing> b = ReadSetup('b', options.bTire, options.bAxle, options.bGears);
     if (!b) {
-        return Failure{b.message()};
+        return b.failure();
     }
-    const Outcome<double> redline = ReadOption(options.redline, ReadRedlineField, kRedlineRange);
+    const Outcome<double> redline = ReadRedlineField(options.redline, kNumbers);
     if (!redline) {
         return Failure{OptionProblem("--redline", options.redline, redline.message())};
     }

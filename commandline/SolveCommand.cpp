@@ -9,34 +9,36 @@
 #include "catalogue/StockCatalogue.h"
 #include "commandline/OptionReading.h"
 #include "comparison/Gearing.h"
+#include "questions/AxleQuestion.h"
 #include "questions/GearingQuestions.h"
+#include "questions/IdentifyQuestion.h"
+#include "questions/TireQuestion.h"
 #include "tables/TableJson.h"
 
 namespace tachoria {
 namespace {
 
-// The options' readings in order, up to the first that fails: that one's
-// problem, naming its option and text, is what the user sees.
-class Readings {
-public:
-    double Take(std::string_view option, std::string_view text, const Outcome<double>& reading) {
-        if (!reading && !failure_) {
-            failure_ = Failure{OptionProblem(option, text, reading.message())};
-        }
-        return reading ? *reading : 0;
-    }
-    double Tire(std::string_view option, std::string_view text) {
-        return Take(option, text, ReadOption(text, ReadTireField, kTireRange));
-    }
-    double Ratio(std::string_view option, std::string_view text) {
-        return Take(option, text, ReadOption(text, ReadRatioField, kRatioRange));
-    }
+// The options' "." as the decimal point, for every model and reader here.
+const PlainNumberConverter kNumbers;
 
-    [[nodiscard]] const std::optional<Failure>& failure() const { return failure_; }
-
-private:
-    std::optional<Failure> failure_;
+// One option that a field of a question's model holds.
+struct OptionField {
+    std::size_t field;
+    std::string_view option;
+    std::string_view text;
 };
+
+// The first of `fields` that the model finds bad, in the order the options
+// are checked: its reason, naming its option and text, is what the user sees.
+std::optional<Failure> FirstBad(const QuestionAnswer& answer,
+                                std::initializer_list<OptionField> fields) {
+    for (const OptionField& field : fields) {
+        if (const FieldState& state = answer.fields.at(field.field); state.bad()) {
+            return Failure{OptionProblem(field.option, field.text, *state.reason)};
+        }
+    }
+    return std::nullopt;
+}
 
 // What every question starts from: the engine speed at a road speed.
 struct Target {
@@ -45,14 +47,30 @@ struct Target {
     SpeedUnit unit = SpeedUnit::MPH;
 };
 
-Target ReadTarget(Readings& readings, const SolveOptions& options) {
-    Target target;
-    target.unit = options.unit == "kmh" ? SpeedUnit::KMH : SpeedUnit::MPH;
-    target.rpm = readings.Take("--rpm", options.rpm,
-                               ReadOption(options.rpm, ReadRedlineField, kRedlineRange));
-    const InputRange& speeds = target.unit == SpeedUnit::MPH ? kMphRange : kKmhRange;
-    target.speed = readings.Take("--speed", options.speed, ReadNumberOption(options.speed, speeds));
-    return target;
+SpeedUnit UnitOf(const SolveOptions& options) {
+    return options.unit == "kmh" ? SpeedUnit::KMH : SpeedUnit::MPH;
+}
+
+// The number a field read as; only for a field that is not bad.
+double ValueOf(const QuestionAnswer& answer, std::size_t field) {
+    return answer.fields.at(field).value.value_or(0);
+}
+
+// The target of the axle, tire and identify questions, whose first two
+// fields are the engine speed and the road speed.
+Target TargetOf(const QuestionModel& question) {
+    static_assert(AxleQuestion::kRpm == 0 && TireQuestion::kRpm == 0 &&
+                  IdentifyQuestion::kRpm == 0);
+    static_assert(AxleQuestion::kSpeed == 1 && TireQuestion::kSpeed == 1 &&
+                  IdentifyQuestion::kSpeed == 1);
+    return {ValueOf(question.Answer(), 0), ValueOf(question.Answer(), 1), question.Unit()};
+}
+
+// The engine speed and road speed options into a question.
+void SetTarget(QuestionModel& question, const SolveOptions& options) {
+    question.SetUnit(UnitOf(options));
+    question.SetText(0, options.rpm);
+    question.SetText(1, options.speed);
 }
 
 // A JSON object written member by member, in order.
@@ -100,113 +118,149 @@ Failure Unanswered(std::string_view question, const std::string& why) {
 }
 
 Outcome<Answered> SolveAxle(const SolveOptions& options) {
-    Readings readings;
-    const Target target = ReadTarget(readings, options);
-    const double tire = readings.Tire("--tire", options.tire);
-    const double gear = readings.Ratio("--gear", options.gear);
-    if (readings.failure()) {
-        return *readings.failure();
+    AxleQuestion question(kNumbers);
+    SetTarget(question, options);
+    question.SetText(AxleQuestion::kTire, options.tire);
+    question.SetText(AxleQuestion::kGear, options.gear);
+    const QuestionAnswer& answer = question.Answer();
+    if (const std::optional<Failure> bad =
+            FirstBad(answer, {{AxleQuestion::kRpm, "--rpm", options.rpm},
+                              {AxleQuestion::kSpeed, "--speed", options.speed},
+                              {AxleQuestion::kTire, "--tire", options.tire},
+                              {AxleQuestion::kGear, "--gear", options.gear}})) {
+        return *bad;
     }
-    const Outcome<AxleAnswer> answer =
-        AxleForTarget(target.rpm, target.speed, target.unit, tire, gear);
-    if (!answer) {
-        return Unanswered("axle", answer.message());
+    if (answer.refusal) {
+        return Unanswered("axle", *answer.refusal);
     }
+    const Target target = TargetOf(question);
+    const double tire = ValueOf(answer, AxleQuestion::kTire);
+    const double gear = ValueOf(answer, AxleQuestion::kGear);
     return Answered{
         "axle",
-        AxleSummary(*answer, target.rpm, target.speed, target.unit),
-        AxleTable(*answer, target.speed, target.unit),
+        answer.summary,
+        answer.table,
         JsonObject().AddTarget(target).AddTire(options.tire, tire).Add("gearRatio", gear).Value(),
         {kQuestionsRoundingNote}};
 }
 
 Outcome<Answered> SolveTire(const SolveOptions& options) {
-    Readings readings;
-    const Target target = ReadTarget(readings, options);
-    const double axle = readings.Ratio("--axle", options.axle);
-    const double gear = readings.Ratio("--gear", options.gear);
-    if (readings.failure()) {
-        return *readings.failure();
+    TireQuestion question(kNumbers);
+    SetTarget(question, options);
+    question.SetText(TireQuestion::kAxle, options.axle);
+    question.SetText(TireQuestion::kGear, options.gear);
+    const QuestionAnswer& answer = question.Answer();
+    if (const std::optional<Failure> bad =
+            FirstBad(answer, {{TireQuestion::kRpm, "--rpm", options.rpm},
+                              {TireQuestion::kSpeed, "--speed", options.speed},
+                              {TireQuestion::kAxle, "--axle", options.axle},
+                              {TireQuestion::kGear, "--gear", options.gear}})) {
+        return *bad;
     }
-    const Outcome<TireAnswer> answer =
-        TireForTarget(target.rpm, target.speed, target.unit, axle, gear);
-    if (!answer) {
-        return Unanswered("tire", answer.message());
+    if (answer.refusal) {
+        return Unanswered("tire", *answer.refusal);
     }
+    const Target target = TargetOf(question);
+    const double axle = ValueOf(answer, TireQuestion::kAxle);
+    const double gear = ValueOf(answer, TireQuestion::kGear);
     return Answered{
         "tire",
-        TireSummary(*answer, target.rpm, target.speed, target.unit),
-        TireTable(*answer),
+        answer.summary,
+        answer.table,
         JsonObject().AddTarget(target).Add("axleRatio", axle).Add("gearRatio", gear).Value(),
         {kQuestionsRoundingNote}};
 }
 
-// The gears the car may have been in: typed, or a stock gearbox's four;
-// with the gearbox whose axle ratios are checked (kNoGearbox: every one).
-struct Gearbox {
-    std::vector<double> gears;
-    GearboxCode code = kNoGearbox;
-};
-
-Outcome<Gearbox> ReadGearbox(const SolveOptions& options) {
-    Gearbox gearbox;
+// The gearbox options into the question: typed gears, or a stock gearbox
+// of the catalogue; or why neither can be used.
+Outcome<Done> SetGearbox(IdentifyQuestion& question, const SolveOptions& options) {
     if (options.gears) {
-        const Outcome<std::vector<double>> gears = ReadGearsOption(*options.gears);
-        if (!gears) {
-            return Failure{OptionProblem("--gears", *options.gears, gears.message())};
+        question.SetGearbox(std::nullopt);
+        question.SetText(IdentifyQuestion::kGears, *options.gears);
+        if (const std::optional<Failure> bad = FirstBad(
+                question.Answer(), {{IdentifyQuestion::kGears, "--gears", *options.gears}})) {
+            return *bad;
         }
-        gearbox.gears = *gears;
     } else if (options.model && options.years) {
         const Outcome<GearboxCode> code = ReadGearboxOptions(*options.model, *options.years);
         if (!code) {
-            return Failure{code.message()};
+            return code.failure();
         }
-        gearbox.code = *code;
-        for (const Gear gear : kForwardGears) {
-            gearbox.gears.push_back(RatioSetOf(gearbox.code).Of(gear));
-        }
+        question.SetGearbox(StockGearbox{*options.model, *options.years});
     } else {
         return Failure{"solve identify: give --gears, or --model and --years."};
     }
-    return gearbox;
+    return Done{};
 }
 
 Outcome<Answered> SolveIdentify(const SolveOptions& options) {
-    Readings readings;
-    const Target target = ReadTarget(readings, options);
-    const double tire = readings.Tire("--tire", options.tire);
-    if (readings.failure()) {
-        return *readings.failure();
+    IdentifyQuestion question(kNumbers);
+    SetTarget(question, options);
+    question.SetText(IdentifyQuestion::kTire, options.tire);
+    if (const std::optional<Failure> bad =
+            FirstBad(question.Answer(), {{IdentifyQuestion::kRpm, "--rpm", options.rpm},
+                                         {IdentifyQuestion::kSpeed, "--speed", options.speed},
+                                         {IdentifyQuestion::kTire, "--tire", options.tire}})) {
+        return *bad;
     }
-    const Outcome<Gearbox> gearbox = ReadGearbox(options);
-    if (!gearbox) {
-        return Failure{gearbox.message()};
+    if (const Outcome<Done> gearbox = SetGearbox(question, options); !gearbox) {
+        return gearbox.failure();
     }
-    const InputRange gears{1, static_cast<double>(gearbox->gears.size()), ""};
-    const double inGear =
-        readings.Take("--in-gear", options.inGear, ReadNumberOption(options.inGear, gears, true));
-    if (readings.failure()) {
-        return *readings.failure();
+    const InputRange gears{1, static_cast<double>(question.GearCount()), ""};
+    const Outcome<double> inGearRead = ReadNumberField(options.inGear, gears, kNumbers, true);
+    if (!inGearRead) {
+        return Failure{OptionProblem("--in-gear", options.inGear, inGearRead.message())};
     }
-    const double gear = gearbox->gears[static_cast<std::size_t>(inGear) - 1];
-    const std::vector<double> axles = CatalogueAxleRatios(gearbox->code);
-    const Outcome<IdentifyAnswer> answer =
-        IdentifyAxle(target.rpm, target.speed, target.unit, tire, gear, axles);
-    if (!answer) {
-        return Unanswered("identify", answer.message());
+    const double inGear = *inGearRead;
+    question.SetChosenGear(static_cast<int>(inGear));
+    const QuestionAnswer& answer = question.Answer();
+    if (answer.refusal) {
+        return Unanswered("identify", *answer.refusal);
     }
+    const Target target = TargetOf(question);
+    const double tire = ValueOf(answer, IdentifyQuestion::kTire);
+    // The ratios as the question read them: typed, or the stock gearbox's.
+    const std::vector<double> ratios =
+        ReadGearsField(question.Text(IdentifyQuestion::kGears), kNumbers)
+            .ToOptional()
+            .value_or(std::vector<double>{});
     JsonObject inputs;
     inputs.AddTarget(target).AddTire(options.tire, tire);
     if (options.model && options.years) {
         inputs.AddText("model", *options.model).AddText("yearRange", *options.years);
     }
-    inputs.Add("gearRatios", JsonNumbers(gearbox->gears)).Add("inGear", inGear);
+    inputs.Add("gearRatios", JsonNumbers(ratios)).Add("inGear", inGear);
     return Answered{"identify",
-                    IdentifySummary(*answer),
-                    IdentifyTable(*answer, target.rpm, target.speed, target.unit, tire),
+                    answer.summary,
+                    answer.table,
                     inputs.Value(),
                     {kQuestionsRoundingNote, kRollingTireNote}};
 }
+
+// The options' readings in order, up to the first that fails: that one's
+// problem, naming its option and text, is what the user sees. (The
+// speedometer's options are read here rather than by its question's model:
+// driven from a wheel, an axle ratio given is still read and written out.)
+class Readings {
+public:
+    double Take(std::string_view option, std::string_view text, const Outcome<double>& reading) {
+        if (!reading && !failure_) {
+            failure_ = Failure{OptionProblem(option, text, reading.message())};
+        }
+        return reading ? *reading : 0;
+    }
+    double Tire(std::string_view option, std::string_view text) {
+        return Take(option, text, ReadTireField(text, kNumbers));
+    }
+    double Ratio(std::string_view option, std::string_view text) {
+        return Take(option, text, ReadRatioField(text, kNumbers));
+    }
+
+    [[nodiscard]] const std::optional<Failure>& failure() const { return failure_; }
+
+private:
+    std::optional<Failure> failure_;
+};
 
 // The speedometer's setups: A, the one it is true with, and B, the one
 // fitted. Driven from a wheel, only the tires count, and an axle not given
@@ -253,7 +307,7 @@ Outcome<Setups> ReadSetups(const SolveOptions& options, SpeedometerDrive drive) 
 Outcome<Answered> SolveSpeedometer(const SolveOptions& options) {
     Readings readings;
     const double teeth =
-        readings.Take("--teeth", options.teeth, ReadNumberOption(options.teeth, kTeethRange, true));
+        readings.Take("--teeth", options.teeth, ReadTeethField(options.teeth, kNumbers));
     if (readings.failure()) {
         return *readings.failure();
     }
@@ -261,8 +315,7 @@ Outcome<Answered> SolveSpeedometer(const SolveOptions& options) {
     inputs.Add("teeth", teeth);
     double error = 0;
     if (options.error) {
-        error =
-            readings.Take("--error", *options.error, ReadNumberOption(*options.error, kErrorRange));
+        error = readings.Take("--error", *options.error, ReadErrorField(*options.error, kNumbers));
         if (readings.failure()) {
             return *readings.failure();
         }
@@ -272,7 +325,7 @@ Outcome<Answered> SolveSpeedometer(const SolveOptions& options) {
                                            : SpeedometerDrive::Transmission;
         const Outcome<Setups> setups = ReadSetups(options, drive);
         if (!setups) {
-            return Failure{setups.message()};
+            return setups.failure();
         }
         error = SpeedometerErrorPercent(setups->a, setups->b, drive);
         inputs.AddText("drivenFrom", options.drivenFrom)
@@ -331,7 +384,7 @@ Outcome<std::string> RunSolve(SolveQuestion question, const SolveOptions& option
                               TextFormat format) {
     const Outcome<Answered> answered = Solve(question, options);
     if (!answered) {
-        return Failure{answered.message()};
+        return answered.failure();
     }
     return Written(*answered, format);
 }

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "inputs/InputRanges.h"
 #include "outcome/Outcome.h"
-#include "tables/InputRanges.h"
 #include "tables/TableText.h"
 
 // `tachoria-cli solve`: the reverse questions of questions/GearingQuestions

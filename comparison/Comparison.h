@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "comparison/Gearing.h"
+#include "inputs/Defaults.h"
 #include "tables/Table.h"
 
 // Two gearings side by side, A ("now") and B ("planned"): engine speed at
@@ -12,8 +13,6 @@
 // speedometer reads after the change. Every number comes from the tables'
 // conversions, with their truncation.
 namespace tachoria {
-
-inline constexpr double kDefaultRedline = 5500;
 
 // What drives the speedometer: the transmission's output (it follows the
 // tire and the axle ratio) or a front wheel (it follows that wheel's tire

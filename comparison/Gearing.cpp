@@ -1,45 +1,17 @@
 #include "comparison/Gearing.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include "arith/Blanks.h"
 #include "arith/Calcs.h"
 #include "catalogue/StockCatalogue.h"
+#include "inputs/Defaults.h"
+#include "inputs/StockTire.h"
 #include "tables/DecimalPoint.h"
-#include "tables/GenericPage.h"
-#include "tables/InputRanges.h"
-#include "tables/ReadForm.h"
 #include "tires/TireReader.h"
 
 namespace tachoria {
-namespace {
-
-// A number in `range`, or why the text is not one. The range is named in
-// every reason, so that the user knows what to type.
-Outcome<double> InRange(std::string_view text, std::optional<double> value, const InputRange& range,
-                        const NumberConverter& numbers) {
-    const std::string wanted = "type a number " + RangeText(range, numbers) + ".";
-    if (TrimBlanks(text).empty()) {
-        return Failure{"Empty: " + wanted};
-    }
-    if (!value) {
-        return Failure{"Not a number: " + wanted};
-    }
-    if (*value <= 0) {
-        return Failure{"Must be greater than 0: " + wanted};
-    }
-    if (*value < range.least) {
-        return Failure{"Too small: " + wanted};
-    }
-    if (*value > range.most) {
-        return Failure{"Too large: " + wanted};
-    }
-    return *value;
-}
-
-}  // namespace
 
 SetupTexts StockSetupTexts(std::string_view model, std::string_view yearRange,
                            std::string_view axle, std::string_view tire,
@@ -48,8 +20,8 @@ SetupTexts StockSetupTexts(std::string_view model, std::string_view yearRange,
     // The stock page reads "24 in" as 24, with "." in every locale; the
     // comparison's fields take whole numbers in the user's locale. A size
     // goes as typed, with the user's decimal point ("235/75R17,5").
-    const Outcome<double> diameter = StockTireDiameter(tire);
-    const Outcome<Tire> size = ReadTire(tire);
+    const auto size = ReadTire(tire);
+    const Outcome<double> diameter = StockTireDiameter(tire, size);
     texts.tire = (size && size->form != TireForm::Inches) || !diameter || *diameter == 0 ||
                          !std::isfinite(*diameter)
                      ? WithDecimalPoint(tire, std::string(1, numbers.DecimalPoint()))
@@ -85,49 +57,6 @@ SetupTexts CompletedSetupTexts(SetupTexts texts, const NumberConverter& numbers)
         texts.gears = defaults.gears;
     }
     return texts;
-}
-
-std::string_view UnitName(SpeedUnit unit) { return unit == SpeedUnit::MPH ? "MPH" : "km/h"; }
-
-Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers) {
-    if (const std::optional<double> value = numbers.ToNumber(text);
-        value || TrimBlanks(text).empty()) {
-        return InRange(text, value, kTireRange, numbers);
-    }
-    const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
-    if (tire) {
-        // A size comes within the range already; "24 in" is held to it here.
-        return tire->form == TireForm::Inches ? InRange(text, tire->diameter, kTireRange, numbers)
-                                              : Outcome<double>(tire->diameter);
-    }
-    if (ClassifyUnreadTire(text, numbers.DecimalPoint()) == UnreadTire::NotASize) {
-        return Failure{"Not a number: type a diameter " + RangeText(kTireRange, numbers) +
-                       ", a size such as 185/80R13, or revolutions per mile such as 818 rev/mi."};
-    }
-    std::string why = tire.message();
-    why.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(why.front())));
-    return Failure{why + "."};
-}
-
-Outcome<double> ReadRatioField(std::string_view text, const NumberConverter& numbers) {
-    return InRange(text, numbers.ToNumber(text), kRatioRange, numbers);
-}
-
-Outcome<double> ReadRedlineField(std::string_view text, const NumberConverter& numbers) {
-    return InRange(text, numbers.ToNumber(text), kRedlineRange, numbers);
-}
-
-std::string TireDescription(std::string_view text, double diameter,
-                            const NumberConverter& numbers) {
-    const std::string revolutions =
-        PlainNumberConverter().ToText(std::round(RevolutionsPerMile(diameter))) +
-        " revolutions per mile";
-    const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
-    if (!tire || tire->form == TireForm::Inches) {
-        return numbers.ToText(std::round(diameter * 100) / 100) + " in, " + revolutions;
-    }
-    return tire->form == TireForm::RevolutionsPerMile ? tire->readsAs
-                                                      : tire->readsAs + ", " + revolutions;
 }
 
 std::optional<Gearing> GearingOf(const Outcome<double>& tire, const Outcome<double>& axle,

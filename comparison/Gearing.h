@@ -6,19 +6,14 @@
 #include <vector>
 
 #include "arith/NumberReading.h"
+#include "inputs/FieldReaders.h"
+#include "inputs/SpeedUnit.h"
 #include "outcome/Outcome.h"
+#include "tires/TireReader.h"
 
 // One gearing to compare: a tire, an axle ratio and one to six forward
 // gears, read from what the user typed, and the speed conversions on it.
 namespace tachoria {
-
-enum class SpeedUnit { MPH, KMH };
-
-inline constexpr double kKilometresPerMile = 1.609344;
-inline constexpr std::size_t kMostGears = 6;
-
-// "MPH" or "km/h".
-std::string_view UnitName(SpeedUnit unit);
 
 // A gearing whose numbers all lie in the ranges the fields accept.
 struct Gearing {
@@ -53,18 +48,6 @@ SetupTexts DefaultSetupTexts(const NumberConverter& numbers);
 // taken from the default setup, so that a comparison never opens on empty
 // fields.
 SetupTexts CompletedSetupTexts(SetupTexts texts, const NumberConverter& numbers);
-
-// A number in the user's locale within the range that works (the ranges of
-// tables/InputRanges.h); the tire also takes any size the tire reader
-// knows ("185/80R13", "818 rev/mi", "24 in"). Every problem says what to type.
-Outcome<double> ReadTireField(std::string_view text, const NumberConverter& numbers);
-Outcome<double> ReadRatioField(std::string_view text, const NumberConverter& numbers);
-Outcome<double> ReadRedlineField(std::string_view text, const NumberConverter& numbers);
-
-// What a tire field reads as, shown beside it: "24.65 in, 818 revolutions
-// per mile", or for a size what it was read as: "24.97 in (metric, speed
-// rating Z), 807 revolutions per mile"; "24.66 in" for "818 rev/mi".
-std::string TireDescription(std::string_view text, double diameter, const NumberConverter& numbers);
 
 // The gearing from its readings, or nothing when any of them has a problem.
 std::optional<Gearing> GearingOf(const Outcome<double>& tire, const Outcome<double>& axle,

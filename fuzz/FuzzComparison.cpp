@@ -11,10 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "arith/AsciiText.h"
 #include "arith/NumberReading.h"
 #include "comparison/ChartGeometry.h"
 #include "comparison/Comparison.h"
-#include "tables/InputRanges.h"
+#include "inputs/InputRanges.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ void Check(bool condition) {
 // "1e+20", "inf" or "nan" anywhere in a text.
 bool ShowsExponentOrNan(const std::string& text) {
     for (std::size_t i = 1; i < text.size(); ++i) {
-        if ((text[i] == 'e' || text[i] == 'E') && text[i - 1] >= '0' && text[i - 1] <= '9') {
+        if ((text[i] == 'e' || text[i] == 'E') && IsDigit(text[i - 1])) {
             return true;
         }
     }

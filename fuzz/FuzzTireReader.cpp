@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "arith/AsciiText.h"
 #include "tires/TireReader.h"
 
 namespace {
@@ -21,8 +22,6 @@ void Check(bool condition) {
         std::abort();
     }
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The numbers of a size as written: digits with at most one decimal point,
 // where the point is ',' a '.' before a digit too. A size's prefix has none,
@@ -61,8 +60,8 @@ void CheckRereads(const std::string& text, char point, double diameter) {
 }
 
 void CheckReading(const std::string& text, char point) {
-    const Outcome<Tire> tire = ReadTire(text, point);
-    const UnreadTire kind = ClassifyUnreadTire(text, point);
+    const auto tire = ReadTire(text, point);
+    const UnreadTire kind = tire ? UnreadTire::NotASize : tire.failure().kind;
     if (!tire.ok()) {
         Check(!tire.message().empty());
     } else {
@@ -74,21 +73,16 @@ void CheckReading(const std::string& text, char point) {
     }
 
     // Blanks around the text and the letters' case change nothing.
-    std::string upper = text;
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
+    const std::string upper = ToUpperAscii(text);
     for (const std::string& variant : {" \t" + text + " ", "\xC2\xA0" + text + "\r\n", upper}) {
-        const Outcome<Tire> same = ReadTire(variant, point);
+        const auto same = ReadTire(variant, point);
         Check(same.ok() == tire.ok());
         if (tire.ok()) {
             Check(same->diameter == tire->diameter && same->form == tire->form);
         } else {
             Check(same.message() == tire.message());
         }
-        Check(ClassifyUnreadTire(variant, point) == kind);
+        Check((same ? UnreadTire::NotASize : same.failure().kind) == kind);
     }
 
     if (!tire.ok()) {

@@ -7,7 +7,7 @@
 #include "arith/Calcs.h"
 #include "arith/Num2String.h"
 #include "arith/NumberReading.h"
-#include "tables/InputRanges.h"
+#include "inputs/InputRanges.h"
 #include "tires/TireReader.h"
 
 namespace tachoria {

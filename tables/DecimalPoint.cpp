@@ -1,18 +1,13 @@
 #include "tables/DecimalPoint.h"
 
+#include "arith/AsciiText.h"
+
 namespace tachoria {
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-}  // namespace
-
 std::string WithDecimalPoint(std::string_view text, std::string_view point) {
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool decimal = text[i] == '.' && i > 0 && i + 1 < text.size() &&
-                             IsDigit(text[i - 1]) && IsDigit(text[i + 1]);
+        const bool decimal = text[i] == '.' && IsBetweenDigits(text, i);
         if (decimal) {
             result += point;
         } else {

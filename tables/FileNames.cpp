@@ -1,5 +1,6 @@
 #include "tables/FileNames.h"
 
+#include "arith/AsciiText.h"
 #include "arith/NumberReading.h"
 #include "tires/TireReader.h"
 
@@ -8,20 +9,7 @@ namespace {
 
 constexpr std::size_t kLongestPart = 40;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool IsKept(char c) {
-    return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '_';
-}
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string Lowered(std::string text) {
-    for (char& c : text) {
-        c = Lower(c);
-    }
-    return text;
-}
+bool IsKept(char c) { return IsAsciiAlnum(c) || c == '-' || c == '_'; }
 
 // The model line without its parenthesized years, which the year range
 // repeats: "Early Car (1961-1964)" is "Early Car ".
@@ -72,8 +60,7 @@ std::string FileNamePart(std::string_view text) {
     bool gap = false;  // something left out since the last character kept
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        const bool decimal = (c == '.' || c == ',') && i > 0 && i + 1 < text.size() &&
-                             IsDigit(text[i - 1]) && IsDigit(text[i + 1]);
+        const bool decimal = (c == '.' || c == ',') && IsBetweenDigits(text, i);
         if (!decimal && (!IsKept(c) || c == '-')) {
             gap = true;
             continue;
@@ -104,7 +91,7 @@ std::string TableBaseName(const Table& table) {
     const std::string kind = table.kind == TableKind::GetRPM ? "rpm" : "mph";
     if (inputs.page == TablePage::Stock) {
         const std::string vehicle =
-            FileNamePart(Lowered(WithoutParentheses(inputs.model) + " " + inputs.yearRange));
+            FileNamePart(ToLowerAscii(WithoutParentheses(inputs.model) + " " + inputs.yearRange));
         std::string name = "stock-" + kind;
         if (!vehicle.empty()) {
             name.append("_").append(vehicle);

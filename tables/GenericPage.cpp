@@ -43,11 +43,10 @@ Table ComputeGenericTable(TableMode mode, const std::array<GivenText, 3>& texts,
         // The tire may be any size the reader knows ("185/80R13", "818
         // rev/mi", "24 in"); a size it cannot read says what is wrong.
         if (!value && i == kTire) {
-            const Outcome<Tire> tire = ReadTire(inputs[i].text, numbers.DecimalPoint());
+            const auto tire = ReadTire(inputs[i].text, numbers.DecimalPoint());
             if (tire) {
                 value = tire->diameter;
-            } else if (ClassifyUnreadTire(inputs[i].text, numbers.DecimalPoint()) !=
-                       UnreadTire::NotASize) {
+            } else if (tire.failure().kind != UnreadTire::NotASize) {
                 Table table = EmptyTable(description, std::move(used));
                 table.failure =
                     Failure{TireMessage(inputs[i].name, inputs[i].text, tire.message())};

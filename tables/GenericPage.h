@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "arith/NumberReading.h"
+#include "inputs/Defaults.h"
 #include "tables/ComputeTable.h"
 #include "tables/Controls.h"
 
@@ -20,11 +21,6 @@ struct GenericPage {
     const NumberConverter& numbers;
     FailureSink& failures;
 };
-
-// Values an empty box takes, written into it when used.
-inline constexpr double kDefaultTireDiameter = 24;
-inline constexpr double kDefaultDiffRatio = 3.27;
-inline constexpr double kDefaultTransRatio = 1;
 
 // An input as the user gave it: the name it goes by (a box's caption, or a
 // command-line option) and its text.

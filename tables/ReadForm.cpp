@@ -5,18 +5,6 @@
 
 namespace tachoria {
 
-Outcome<double> StockTireDiameter(std::string_view text) {
-    // A size is read whole: "185/80R13" is no 185-inch tire.
-    const Outcome<Tire> tire = ReadTire(text);
-    if (tire && tire->form != TireForm::Inches) {
-        return tire->diameter;
-    }
-    if (!tire && ClassifyUnreadTire(text) == UnreadTire::NoDiameter) {
-        return Failure{tire.message()};
-    }
-    return LeadingNumberValue(text);
-}
-
 std::optional<StockInputs> StockInputsOf(std::string_view tire, std::string_view model,
                                          std::string_view yearRange, std::string_view axle) {
     StockInputs inputs;
@@ -24,7 +12,7 @@ std::optional<StockInputs> StockInputsOf(std::string_view tire, std::string_view
     if (diameter) {
         inputs.tireDiameter = *diameter;
     } else {
-        inputs.tireProblem = Failure{diameter.message()};
+        inputs.tireProblem = diameter.failure();
     }
     // The placeholder "<select differential>" reads as 0.
     inputs.axleRatio = LeadingNumberValue(axle);

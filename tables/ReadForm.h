@@ -5,8 +5,10 @@
 #include <string_view>
 
 #include "catalogue/StockCatalogue.h"
+#include "inputs/StockTire.h"
 #include "outcome/Outcome.h"
 #include "tables/Controls.h"
+#include "tires/TireReader.h"
 
 namespace tachoria {
 
@@ -44,12 +46,5 @@ std::optional<StockInputs> StockInputsOf(std::string_view tire, std::string_view
 
 // The selection on the stock page.
 std::optional<StockInputs> ReadStockInputs(const StockControls& controls);
-
-// The tire diameter the stock page reads from a text: a tire size (a metric
-// code, a flotation size, revolutions per mile) as the tire reader reads
-// it, with "." as the decimal point; anything else by the number it starts
-// with ("24 in" is 24, "33x" 33). A text whose leading number is no
-// diameter ("6.50-13", "225/45R") gives the reader's reason instead.
-Outcome<double> StockTireDiameter(std::string_view text);
 
 }  // namespace tachoria

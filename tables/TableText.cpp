@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "arith/AsciiText.h"
 #include "arith/Blanks.h"
 #include "arith/NumberReading.h"
 

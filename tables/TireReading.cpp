@@ -32,7 +32,7 @@ std::string NotANumber(std::string_view text) {
 }
 
 // Why a size the reader knows gives no diameter.
-std::string NoTire(std::string_view text, const Outcome<Tire>& tire) {
+std::string NoTire(std::string_view text, const Outcome<Tire, TireRefusal>& tire) {
     return Quote(text) + ": " + tire.message() + ".";
 }
 
@@ -46,24 +46,22 @@ std::string GenericTireReading(std::string_view text, const NumberConverter& num
     if (const std::optional<double> value = numbers.ToNumber(text)) {
         return ReadsAs(text, *value, numbers);
     }
-    const Outcome<Tire> tire = ReadTire(text, numbers.DecimalPoint());
+    const auto tire = ReadTire(text, numbers.DecimalPoint());
     if (tire) {
         return tire->form == TireForm::Inches ? ReadsAs(text, tire->diameter, numbers) : tire->note;
     }
-    return ClassifyUnreadTire(text, numbers.DecimalPoint()) == UnreadTire::NotASize
-               ? NotANumber(text)
-               : NoTire(text, tire);
+    return tire.failure().kind == UnreadTire::NotASize ? NotANumber(text) : NoTire(text, tire);
 }
 
 std::string StockTireReading(std::string_view text) {
     if (TrimBlanks(text).empty()) {
         return std::string(kHowToWrite);
     }
-    const Outcome<Tire> tire = ReadTire(text);
+    const auto tire = ReadTire(text);
     if (tire && tire->form != TireForm::Inches) {
         return tire->note;
     }
-    const Outcome<double> diameter = StockTireDiameter(text);
+    const Outcome<double> diameter = StockTireDiameter(text, tire);
     if (!diameter) {
         return NoTire(text, tire);
     }

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <variant>
 #include <vector>
 
+#include "arith/AsciiText.h"
 #include "arith/Blanks.h"
 #include "arith/Num2String.h"
 #include "arith/NumberReading.h"
@@ -93,12 +93,8 @@ constexpr std::array<std::pair<std::string_view, char>, 7> kLookalikes = {{
     {"\xE2\x80\xB3", '"'},  // double prime
 }};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 bool IsConstruction(char c) {
-    return std::string_view("rdb").find(Lower(c)) != std::string_view::npos;
+    return std::string_view("rdb").find(ToLowerAscii(c)) != std::string_view::npos;
 }
 bool IsLoadRange(std::string_view word) {
     return word.size() == 1 && kLoadRanges.find(word[0]) != std::string_view::npos;
@@ -131,14 +127,8 @@ std::string_view WithoutEndMark(std::string_view typed) {
     const bool marked =
         !typed.empty() && std::string_view(".,;").find(typed.back()) != std::string_view::npos;
     const bool plainNumber = std::none_of(
-        typed.begin(), typed.end(), [](char c) { return IsLetter(c) || c == '/' || c == '"'; });
+        typed.begin(), typed.end(), [](char c) { return IsAsciiAlpha(c) || c == '/' || c == '"'; });
     return marked && !plainNumber ? TrimBlanks(typed.substr(0, typed.size() - 1)) : typed;
-}
-
-std::string Lowered(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), Lower);
-    return lower;
 }
 
 // Lower case without blanks: how a unit is compared, whatever its spacing.
@@ -146,7 +136,7 @@ std::string Squeezed(std::string_view text) {
     std::string squeezed;
     for (const char c : text) {
         if (!IsBlank(c)) {
-            squeezed += Lower(c);
+            squeezed += ToLowerAscii(c);
         }
     }
     return squeezed;
@@ -250,7 +240,7 @@ public:
     }
     std::string_view TakeLetters() {
         const std::size_t from = at_;
-        while (!AtEnd() && IsLetter(text_[at_])) {
+        while (!AtEnd() && IsAsciiAlpha(text_[at_])) {
             ++at_;
         }
         return text_.substr(from, at_ - from);
@@ -259,7 +249,7 @@ public:
     // blanks after it.
     bool TakePrefix() {
         const std::size_t from = at_;
-        const std::string prefix = Lowered(TakeLetters());
+        const std::string prefix = ToLowerAscii(TakeLetters());
         if (prefix == "p" || prefix == "lt" || prefix == "st" || prefix == "t") {
             SkipBlanks();
             return true;
@@ -311,12 +301,8 @@ private:
 // Why a part of a size could not be read.
 using Problem = std::string;
 
-struct Refusal {
-    std::string message;
-    UnreadTire kind = UnreadTire::NotASize;
-};
-
-using Reading = std::variant<Tire, Refusal>;
+using Refusal = TireRefusal;
+using Reading = Outcome<Tire, TireRefusal>;
 
 std::string DecimalsMessage(char point) {
     return std::string("decimals are written with '") + point + "'";
@@ -372,12 +358,12 @@ Gap ReadGap(Cursor& cursor) {
     }
     gap.letters = true;
     // "RF" marks a run-flat radial: "225/45RF17".
-    if ((letters.size() == 1 && IsConstruction(letters[0])) || Lowered(letters) == "rf") {
+    if ((letters.size() == 1 && IsConstruction(letters[0])) || ToLowerAscii(letters) == "rf") {
         gap.construction = true;
     } else if (letters.size() == 2 && IsConstruction(letters[1]) &&
-               kSpeedsBeforeConstruction.find(Lower(letters[0])) != std::string_view::npos) {
+               kSpeedsBeforeConstruction.find(ToLowerAscii(letters[0])) != std::string_view::npos) {
         gap.construction = true;
-        gap.speed = Upper(letters[0]);
+        gap.speed = ToUpperAscii(letters[0]);
     }
     if (gap.construction) {
         cursor.SkipBlanks();
@@ -417,10 +403,7 @@ bool IsServiceDescription(std::string_view word) {
 // cut short when long.
 std::string Shown(std::string_view word) {
     constexpr std::size_t kLongest = 20;
-    std::string shown;
-    for (const char c : word.substr(0, kLongest)) {
-        shown += Upper(c);
-    }
+    std::string shown = ToUpperAscii(word.substr(0, kLongest));
     if (word.size() > kLongest) {
         while (!shown.empty() && (static_cast<unsigned char>(word[shown.size()]) & 0xC0) == 0x80) {
             shown.pop_back();  // no half of a UTF-8 character
@@ -475,7 +458,7 @@ std::optional<Problem> ReadAfterRim(Cursor& cursor) {
         fromRim.substr(0, std::min(fromRim.find(' '), fromRim.size()));
     std::vector<std::string_view> words;
     if (const std::string_view glued = cursor.TakeLetters(); !glued.empty()) {
-        const std::string lower = Lowered(glued);
+        const std::string lower = ToLowerAscii(glued);
         if (lower != "lt" && lower != "c") {
             return IsOneOf(lower, kMarks)
                        ? "after the rim, put a blank before " + Shown(glued)  // "17XL"
@@ -497,7 +480,7 @@ std::optional<Problem> ReadAfterRim(Cursor& cursor) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::size_t from = i;
         const auto word = [&words, i](std::size_t ahead) {
-            return i + ahead < words.size() ? Lowered(words[i + ahead]) : std::string();
+            return i + ahead < words.size() ? ToLowerAscii(words[i + ahead]) : std::string();
         };
         std::string gives;
         if (word(0) == "extra" && word(1) == "load") {
@@ -546,10 +529,10 @@ std::optional<Problem> ReadAfterRim(Cursor& cursor) {
 // "E78-14", "GR70-15": a letter for the load, the aspect ratio, the rim.
 bool IsLetterSize(std::string_view typed) {
     std::size_t at = 1;
-    if (typed.empty() || Lower(typed[0]) < 'a' || Lower(typed[0]) > 'n') {
+    if (typed.empty() || ToLowerAscii(typed[0]) < 'a' || ToLowerAscii(typed[0]) > 'n') {
         return false;
     }
-    if (at < typed.size() && Lower(typed[at]) == 'r') {
+    if (at < typed.size() && ToLowerAscii(typed[at]) == 'r') {
         ++at;
     }
     return at + 1 < typed.size() && IsDigit(typed[at]) && IsDigit(typed[at + 1]) &&
@@ -722,10 +705,10 @@ Reading ReadMetric(Cursor& cursor, std::string_view typed, const Number& width, 
 
 // What a box should make of a text as `reading` reads it.
 UnreadTire KindOf(const Reading& reading) {
-    if (const auto* refusal = std::get_if<Refusal>(&reading)) {
-        return refusal->kind;
+    if (!reading) {
+        return reading.failure().kind;
     }
-    switch (std::get<Tire>(reading).form) {
+    switch (reading->form) {
         case TireForm::Inches:
             return UnreadTire::NotASize;
         case TireForm::Flotation:
@@ -815,18 +798,8 @@ double MetricDiameter(double width, double aspect, double rim) {
     return rim + 2 * width * aspect / 100 / kMillimetresPerInch;
 }
 
-Outcome<Tire> ReadTire(std::string_view text, char decimalPoint) {
-    Reading reading = Read(text, decimalPoint);
-    if (auto* refusal = std::get_if<Refusal>(&reading)) {
-        return Failure{std::move(refusal->message)};
-    }
-    return std::get<Tire>(std::move(reading));
-}
-
-UnreadTire ClassifyUnreadTire(std::string_view text, char decimalPoint) {
-    const Reading reading = Read(text, decimalPoint);
-    const auto* refusal = std::get_if<Refusal>(&reading);
-    return refusal != nullptr ? refusal->kind : UnreadTire::NotASize;
+Outcome<Tire, TireRefusal> ReadTire(std::string_view text, char decimalPoint) {
+    return Read(text, decimalPoint);
 }
 
 }  // namespace tachoria

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "outcome/Outcome.h"
 
@@ -46,20 +47,8 @@ struct Tire {
     std::string readsAs;
 };
 
-// The tire `text` describes, or why it describes none, in the user's terms
-// and without quoting the text (save a word after the rim it cannot read):
-// "the rim diameter is missing", "the width is 0", "there is no width and
-// rim", "an inch-width size: type the tire's diameter, or its revolutions per
-// mile from the tire's data". Blanks pasted from elsewhere (no-break spaces,
-// tabs, line breaks) and the curly inch marks read as plain ones; a full stop
-// or comma ending a size is left out. A plain number of inches ("25.5") is
-// written with `decimalPoint`, '.' or ',', and only with it; where it is ','
-// a size may also be written with '.' ("235/75R17.5", "818.5 rev/mi"), as
-// sidewalls print it. Where it is '.', a ',' inside a size is refused.
-Outcome<Tire> ReadTire(std::string_view text, char decimalPoint = '.');
-
 // For a text ReadTire refuses: what a box that reads plain numbers its own
-// way should make of it. A text ReadTire reads gives NotASize.
+// way should make of it.
 enum class UnreadTire {
     NotASize,       // no tire size at all ("abc", "24abc", "1e5", "-24"): the box's
                     // own reading
@@ -71,6 +60,27 @@ enum class UnreadTire {
                     // gives no tire ("818 rev/km", "-818 rev/mi", "818 rpm"): the
                     // number it starts with is no diameter
 };
-UnreadTire ClassifyUnreadTire(std::string_view text, char decimalPoint = '.');
+
+// Why ReadTire gives no tire: the message, and the kind of text refused, so
+// that no caller reads the text again to learn it.
+struct TireRefusal : Failure {
+    UnreadTire kind = UnreadTire::NotASize;
+
+    TireRefusal(std::string message, UnreadTire kind) : Failure{std::move(message)}, kind(kind) {}
+    friend bool operator==(const TireRefusal&, const TireRefusal&) = default;
+};
+
+// The tire `text` describes, or why it describes none, in the user's terms
+// and without quoting the text (save a word after the rim it cannot read):
+// "the rim diameter is missing", "the width is 0", "there is no width and
+// rim", "an inch-width size: type the tire's diameter, or its revolutions per
+// mile from the tire's data". Blanks pasted from elsewhere (no-break spaces,
+// tabs, line breaks) and the curly inch marks read as plain ones; a full stop
+// or comma ending a size is left out. A plain number of inches ("25.5") is
+// written with `decimalPoint`, '.' or ',', and only with it; where it is ','
+// a size may also be written with '.' ("235/75R17.5", "818.5 rev/mi"), as
+// sidewalls print it. Where it is '.', a ',' inside a size is refused.
+// The refusal converts to a plain Outcome<Tire> or passes on as a Failure.
+Outcome<Tire, TireRefusal> ReadTire(std::string_view text, char decimalPoint = '.');
 
 }  // namespace tachoria

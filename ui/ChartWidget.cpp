@@ -3,11 +3,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 
+#include "inputs/InputRanges.h"
 #include "tables/Captions.h"
 #include "tables/DecimalPoint.h"
-#include "tables/InputRanges.h"
+#include "ui/CheckedField.h"
 #include "ui/ControlLook.h"
 #include "ui/LegibleColours.h"
 
@@ -232,8 +235,13 @@ void ChartWidget::SetChart(Chart chart, const QString& description,
                            const std::string& decimalPoint) {
     chart_ = std::move(chart);
     decimalPoint_ = decimalPoint;
-    setAccessibleDescription(description);
+    Redescribe(*this, description);
     update();
+}
+
+QSize ChartWidget::sizeHint() const {
+    constexpr int kPreferredHeight = 340;
+    return {minimumWidth(), kPreferredHeight};
 }
 
 PlotArea ChartWidget::Area() const { return ChartPlotArea(QRectF(rect()), font()); }
@@ -241,6 +249,13 @@ PlotArea ChartWidget::Area() const { return ChartPlotArea(QRectF(rect()), font()
 void ChartWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     PaintChart(painter, QRectF(rect()), chart_, {palette(), font(), decimalPoint_, pointerSpeed_});
+    if (hasFocus()) {
+        // Reached by Tab: it shows so, as the fields do.
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
 }
 
 QString ChartWidget::PointerText() const {

@@ -46,6 +46,10 @@ public:
     // The values under the pointer, as shown over the plot, one line each;
     // empty while the pointer is off it.
     [[nodiscard]] QString PointerText() const;
+    // Taller than its least: the window opens with room for the chart to
+    // read well, which it gives up to lines of problems over it before
+    // anything scrolls.
+    [[nodiscard]] QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,31 +2,26 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QScrollArea>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "comparison/ChartGeometry.h"
 #include "tables/DecimalPoint.h"
 #include "tables/FileNames.h"
-#include "tables/ToolsListView.h"
 #include "ui/ChartWidget.h"
+#include "ui/CheckedField.h"
 #include "ui/ComparisonPrinting.h"
-#include "ui/ControlAdapters.h"
 #include "ui/ControlLook.h"
 #include "ui/QuestionsWindow.h"
 #include "ui/ResultListMenu.h"
 #include "ui/SaveDialog.h"
 #include "ui/SetupEditor.h"
-#include "ui/WindowPlacement.h"
+#include "ui/TableResultList.h"
+#include "ui/ValuePicker.h"
 
 namespace tachoria {
 namespace {
@@ -57,25 +52,11 @@ void MarkNotedCells(QTreeWidget& list, const Table& table) {
     }
 }
 
-// A list that sizes its columns to their contents, and its height to its
-// rows: these tables are read whole, not scrolled.
-void ShowIn(QTreeWidget& list, const Table& table, const std::string& decimalPoint) {
-    TreeResultList adapter(list);
-    ShowTable(adapter, WithDecimalPoint(table, decimalPoint));
-    MarkNotedCells(list, table);
+// Shows `table` in `list`, its noted cells marked.
+void ShowIn(TableResultList& list, const Table& table, const std::string& decimalPoint) {
     // A label column of words reads from the left.
-    const bool words = table.headers.size() == 2;
-    for (int r = 0; words && r < list.topLevelItemCount(); ++r) {
-        list.topLevelItem(r)->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
-    }
-    list.header()->resizeSections(QHeaderView::ResizeToContents);
-    const int rows = std::max(list.topLevelItemCount(), 1);
-    const int hinted = list.sizeHintForRow(0);
-    const int rowHeight = hinted > 0 ? hinted : list.fontMetrics().height() + 4;
-    list.setFixedHeight(list.header()->sizeHint().height() + rows * rowHeight +
-                        2 * list.frameWidth() + 2);
-    // As wide as its columns: no empty frame beside them.
-    list.setFixedWidth(list.header()->length() + 2 * list.frameWidth() + 2);
+    list.Show(table, decimalPoint, table.headers.size() == 2);
+    MarkNotedCells(list, table);
 }
 
 QLabel* Heading(const QString& text, QWidget* buddy, QWidget* parent) {
@@ -90,22 +71,21 @@ QLabel* Heading(const QString& text, QWidget* buddy, QWidget* parent) {
 }  // namespace
 
 CompareWindow::CompareWindow(QWidget* parent, QuestionsOpener openQuestions)
-    : QWidget(parent, Qt::Window),
+    : ToolWindow(parent, QStringLiteral("CompareWindow"), QStringLiteral("Compare Gearing")),
       decimalPoint_(QLocale().decimalPoint().toStdString()),
       openQuestions_(std::move(openQuestions)) {
-    setObjectName(QStringLiteral("CompareWindow"));
-    setWindowTitle(QStringLiteral("Compare Gearing"));
-
     BuildShortcuts();
     QWidget* content = BuildContent();
-    BuildScrollArea(*content);
     ConnectLiveUpdates();
-    FollowFocus(nullptr, QApplication::focusWidget());
     // The over-redline cells' red is worked out from the palette.
     FollowPaletteChanges(*this, [this] { Recompute(); });
     Recompute();
-    const QSize wanted = content->sizeHint();
-    resize(wanted.width() + 4, wanted.height() + 4);
+    SetContent(*content);
+    // Tab goes as the eye does: down the tables on the left, then the chart,
+    // what drives the speedometer, and its table.
+    setTabOrder(gearList_, chart_);
+    setTabOrder(chart_, speedometerDrive_);
+    setTabOrder(speedometerDrive_, speedometerList_);
 }
 
 QWidget* CompareWindow::BuildContent() {
@@ -118,43 +98,43 @@ QWidget* CompareWindow::BuildContent() {
                            content);
     footnote_->setObjectName(QStringLiteral("footnote"));
     footnote_->setWordWrap(true);
-    footnote_->setFocusPolicy(Qt::TabFocus);  // so that a keyboard reaches it and scrolls to it
     layout->addWidget(footnote_);
     return content;
-}
-
-void CompareWindow::BuildScrollArea(QWidget& content) {
-    scroll_ = &ScrollingContent(*this, content);
 }
 
 void CompareWindow::ConnectLiveUpdates() {
     for (SetupEditor* editor : {a_, b_}) {
         connect(editor, &SetupEditor::Changed, this, &CompareWindow::Recompute);
     }
-    connect(redline_, &QLineEdit::textChanged, this, &CompareWindow::Recompute);
-    connect(unit_, &QComboBox::currentIndexChanged, this, &CompareWindow::Recompute);
-    connect(speedometerDrive_, &QComboBox::currentIndexChanged, this, &CompareWindow::Recompute);
+    connect(redline_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        model_.SetRedline(text.toStdString());
+        Recompute();
+    });
+    connect(unit_, &QComboBox::currentIndexChanged, this, [this] {
+        model_.SetUnit(unit_->Chosen());
+        Recompute();
+    });
+    connect(speedometerDrive_, &QComboBox::currentIndexChanged, this, [this] {
+        model_.SetDrive(speedometerDrive_->Chosen());
+        Recompute();
+    });
 }
 
 QWidget* CompareWindow::BuildInputs() {
     auto* inputs = new QWidget;
-    a_ = new SetupEditor(QStringLiteral("A"), QStringLiteral("A: now"), numbers_, inputs);
-    b_ = new SetupEditor(QStringLiteral("B"), QStringLiteral("B: planned"), numbers_, inputs);
+    a_ = new SetupEditor(model_, Setup::A, QStringLiteral("A: now"), inputs);
+    b_ = new SetupEditor(model_, Setup::B, QStringLiteral("B: planned"), inputs);
 
     auto* shared = new QGroupBox(QStringLiteral("Both"), inputs);
-    redline_ = new QLineEdit(ToQString(numbers_.ToText(kDefaultRedline)), shared);
+    redline_ = new CheckedField(shared);
+    redline_->setText(QString::fromStdString(model_.Redline()));
     redline_->setObjectName(QStringLiteral("redline"));
     Describe(*redline_, QStringLiteral("Redline RPM"));
-    redlineProblem_ = new QLabel(shared);
+    redlineProblem_ = new ReasonLine(shared);
     redlineProblem_->setObjectName(QStringLiteral("redlineProblem"));
-    redlineProblem_->setWordWrap(true);
-    redlineProblem_->setTextFormat(Qt::PlainText);
     Describe(*redlineProblem_, QStringLiteral("Redline problems"));
-    ShowInProblemColour(*redlineProblem_);
-    unit_ = new QComboBox(shared);
+    unit_ = new UnitPicker(shared);
     unit_->setObjectName(QStringLiteral("unit"));
-    unit_->addItem(QStringLiteral("MPH"));
-    unit_->addItem(QStringLiteral("km/h"));
     Describe(*unit_, QStringLiteral("Speed unit"));
     auto* sharedForm = new QFormLayout(shared);
     sharedForm->addRow(QStringLiteral("&Redline RPM"), redline_);
@@ -171,14 +151,11 @@ QWidget* CompareWindow::BuildInputs() {
 
 QWidget* CompareWindow::BuildResults() {
     auto* results = new QWidget;
-    cruiseList_ =
-        &NewResultList("cruise", QStringLiteral("Cruise: engine RPM in top gear"),
-                       &CompareWindow::CruiseShown, QStringLiteral("Engine RPM in top gear"));
-    gearList_ =
-        &NewResultList("gears", QStringLiteral("Each gear at the redline"),
-                       &CompareWindow::GearsShown, QStringLiteral("Each gear at the redline"));
+    cruiseList_ = &NewResultList("cruise", QStringLiteral("Cruise: engine RPM in top gear"),
+                                 QStringLiteral("Engine RPM in top gear"));
+    gearList_ = &NewResultList("gears", QStringLiteral("Each gear at the redline"),
+                               QStringLiteral("Each gear at the redline"));
     speedometerList_ = &NewResultList("speedometer", QStringLiteral("Speedometer after the change"),
-                                      &CompareWindow::SpeedometerShown,
                                       QStringLiteral("Speedometer after the change"));
     overRedlineNote_ = new QLabel(kOverRedlineSign + QStringLiteral(" over the redline"), results);
     overRedlineNote_->setObjectName(QStringLiteral("overRedlineNote"));
@@ -196,11 +173,9 @@ QWidget* CompareWindow::BuildResults() {
     auto* right = new QVBoxLayout;
     right->addWidget(chart_, 1);
     right->addWidget(Heading(ToQString(kSpeedometerCaption), speedometerList_, results));
-    speedometerDrive_ = new QComboBox(results);
+    speedometerDrive_ = new DrivePicker(results);
     speedometerDrive_->setObjectName(QStringLiteral("speedometerDrive"));
     Describe(*speedometerDrive_, QStringLiteral("Speedometer driven from"));
-    speedometerDrive_->addItem(QStringLiteral("transmission"));
-    speedometerDrive_->addItem(QStringLiteral("a front wheel"));
     auto* drive = new QHBoxLayout;
     auto* driveLabel = new QLabel(QStringLiteral("&Driven from:"), results);
     driveLabel->setBuddy(speedometerDrive_);
@@ -240,19 +215,11 @@ void CompareWindow::BuildShortcuts() {
         });
         addAction(gearingQuestions_);
     }
-    connect(qApp, &QApplication::focusChanged, this, &CompareWindow::FollowFocus);
 }
 
-CompareWindow::~CompareWindow() {
-    // Focus moves while Qt takes the children down; by then this is no
-    // longer a CompareWindow to follow it.
-    disconnect(qApp, &QApplication::focusChanged, this, &CompareWindow::FollowFocus);
-}
-
-void CompareWindow::FollowFocus(QWidget* /*old*/, QWidget* focus) {
-    // Tabbing to a part off screen scrolls it into view.
-    if (focus != nullptr && scroll_ != nullptr && scroll_->widget()->isAncestorOf(focus)) {
-        scroll_->ensureWidgetVisible(focus, 0, 0);
+void CompareWindow::FocusMoved(QWidget* focus) {
+    if (printComparison_ == nullptr) {
+        return;  // not built yet
     }
     // A focused table's own Save and Print take the keys; one action to a
     // key, or Qt runs none.
@@ -268,15 +235,14 @@ void CompareWindow::FollowFocus(QWidget* /*old*/, QWidget* focus) {
 ComparisonPrintout CompareWindow::Printout() const {
     ComparisonPrintout printout;
     printout.title = QStringLiteral("Compare Gearing");
-    const auto inputs = [this](const SetupEditor& editor) {
+    const auto inputs = [](const SetupEditor& editor, const SetupReading& reading) {
         const SetupTexts texts = editor.Texts();
         QStringList lines;
-        const Outcome<double> tire = ReadTireField(texts.tire, numbers_);
+        const std::string& reads = reading.tire.readsAs;
         lines << QStringLiteral("Tire: ") + QString::fromStdString(texts.tire) +
-                     (tire ? QStringLiteral(" (") +
-                                 ToQString(TireDescription(texts.tire, *tire, numbers_)) +
-                                 QStringLiteral(")")
-                           : QString());
+                     (reads.empty()
+                          ? QString()
+                          : QStringLiteral(" (") + ToQString(reads) + QStringLiteral(")"));
         lines << QStringLiteral("Axle ratio: ") + QString::fromStdString(texts.axle);
         QStringList gears;
         for (const std::string& gear : texts.gears) {
@@ -287,18 +253,21 @@ ComparisonPrintout CompareWindow::Printout() const {
         lines << QStringLiteral("Gearbox: ") + editor.GearboxText();
         return lines;
     };
-    printout.aInputs = inputs(*a_);
-    printout.bInputs = inputs(*b_);
+    const ComparisonAnswer& answer = model_.Answer();
+    printout.aInputs = inputs(*a_, answer.a);
+    printout.bInputs = inputs(*b_, answer.b);
     printout.shared = {
         QStringLiteral("Redline: ") + redline_->text() + QStringLiteral(" RPM"),
         QStringLiteral("Unit: ") + unit_->currentText(),
         QStringLiteral("Speedometer driven from: ") + speedometerDrive_->currentText()};
-    printout.tables = {{ToQString(kCruiseCaption), WithNoteSigns(cruise_)},
-                       {ToQString(kGearsCaption), WithNoteSigns(gears_)},
-                       {ToQString(kSpeedometerCaption), speedometer_}};
+    const Table& cruise = cruiseList_->Shown();
+    const Table& gears = gearList_->Shown();
+    printout.tables = {{ToQString(kCruiseCaption), WithNoteSigns(cruise)},
+                       {ToQString(kGearsCaption), WithNoteSigns(gears)},
+                       {ToQString(kSpeedometerCaption), speedometerList_->Shown()}};
     printout.decimalPoint = decimalPoint_;
     printout.footnote = footnote_->text();
-    if (HasNotes(cruise_) || HasNotes(gears_)) {
+    if (HasNotes(cruise) || HasNotes(gears)) {
         printout.footnote +=
             QStringLiteral(" ") + kOverRedlineSign + QStringLiteral(": over the redline.");
     }
@@ -356,30 +325,26 @@ void CompareWindow::SaveWholeComparisonPdf() {
                    });
 }
 
-QTreeWidget& CompareWindow::NewResultList(const char* name, const QString& accessibleName,
-                                          const Table* (CompareWindow::*shown)() const,
-                                          const QString& title) {
-    auto* list = new QTreeWidget(this);
-    list->setObjectName(QString::fromLatin1(name));
-    SetUpResultList(*list, true);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Describe(*list, accessibleName);
-    AddResultListMenu(*list, {.shown = [this, shown] { return (this->*shown)(); },
-                              .failures = this,
-                              .compare = {},
-                              // A page of one table says what was compared, as the whole
-                              // comparison's page does.
-                              .title =
-                                  [this, title](const Table&) {
-                                      return QStringLiteral("Compare Gearing: ") + title +
-                                             QStringLiteral(" (") + SetupsLine() +
-                                             QStringLiteral(")");
-                                  },
-                              .fileName = [this, name](const Table&) { return BaseName(name); },
-                              .decimalPoint = decimalPoint_,
-                              .windowShortcuts = false,
-                              .extra = {printComparison_, saveComparisonPdf_}});
+TableResultList& CompareWindow::NewResultList(const char* name, const QString& accessibleName,
+                                              const QString& title) {
+    auto* list = new TableResultList(
+        QString::fromLatin1(name), accessibleName,
+        {.shown = {},
+         .failures = this,
+         .compare = {},
+         .questions = {},
+         // A page of one table says what was compared, as the whole
+         // comparison's page does.
+         .title =
+             [this, title](const Table&) {
+                 return QStringLiteral("Compare Gearing: ") + title + QStringLiteral(" (") +
+                        SetupsLine() + QStringLiteral(")");
+             },
+         .fileName = [this, name](const Table&) { return BaseName(name); },
+         .decimalPoint = decimalPoint_,
+         .windowShortcuts = false,
+         .extra = {printComparison_, saveComparisonPdf_}},
+        this);
     if (gearingQuestions_ != nullptr) {
         auto* separator = new QAction(list);
         separator->setSeparator(true);
@@ -403,56 +368,24 @@ void CompareWindow::Fill(const SetupTexts& now, bool keepB) {
     Recompute();
 }
 
-void CompareWindow::Present() { BringToFront(*this); }
-
-void CompareWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (placed_) {
-        return;
-    }
-    placed_ = true;
-    FitOnScreen(*this);
-}
-
-void CompareWindow::Report(const std::string& message) {
-    ShowWarning(*this, QString::fromStdString(message));
-}
-
 void CompareWindow::Recompute() {
-    const std::optional<Gearing> a = a_->Reading();
-    const std::optional<Gearing> b = b_->Reading();
-    const Outcome<double> redline = ReadRedlineField(redline_->text().toStdString(), numbers_);
-    const QString problem = redline ? QString() : ToQString(redline.message());
-    redline_->setToolTip(problem);
-    redline_->setAccessibleDescription(problem);
-    const QString line = problem.isEmpty() ? problem : QStringLiteral("Redline RPM: ") + problem;
-    redlineProblem_->setText(line);
-    redlineProblem_->setAccessibleDescription(line);
-    redlineProblem_->setVisible(!problem.isEmpty());
-    MarkProblem(*redline_, !redline);
-    const SpeedUnit unit = unit_->currentIndex() == 0 ? SpeedUnit::MPH : SpeedUnit::KMH;
-    // Gears picked from the catalogue: the factory cars drive the
-    // speedometer from the left front wheel.
-    if (const bool stock = a_->IsStock(); stock != aWasStock_) {
-        aWasStock_ = stock;
+    const ComparisonAnswer& answer = model_.Answer();
+    a_->Show(answer.a);
+    b_->Show(answer.b);
+    redline_->Show(ToQString(answer.redline.reason.value_or(std::string())));
+    redlineProblem_->Show(answer.redline.bad() ? QStringList{ToQString(answer.redline.Line())}
+                                               : QStringList());
+    {
+        // A's gears picked from the catalogue, or custom again, set it.
         const QSignalBlocker quiet(speedometerDrive_);
-        speedometerDrive_->setCurrentIndex(stock ? 1 : 0);
+        speedometerDrive_->Choose(model_.Drive());
     }
-    const SpeedometerDrive drive = speedometerDrive_->currentIndex() == 0
-                                       ? SpeedometerDrive::Transmission
-                                       : SpeedometerDrive::FrontWheel;
-
-    const Comparison comparison = Compare(a, b, redline.ToOptional(), unit,
-                                          std::max(a_->GearFields(), b_->GearFields()), drive);
-    cruise_ = CruiseTable(comparison);
-    gears_ = GearTable(comparison);
-    speedometer_ = SpeedometerTable(comparison);
-    ShowIn(*cruiseList_, cruise_, decimalPoint_);
-    ShowIn(*gearList_, gears_, decimalPoint_);
-    ShowIn(*speedometerList_, speedometer_, decimalPoint_);
-    overRedlineNote_->setVisible(HasNotes(cruise_) || HasNotes(gears_));
-    chart_->SetChart(BuildChart(a, b, redline.ToOptional(), unit),
-                     ToQString(WithDecimalPoint(ChartDescription(comparison), decimalPoint_)),
+    ShowIn(*cruiseList_, answer.cruise, decimalPoint_);
+    ShowIn(*gearList_, answer.gears, decimalPoint_);
+    ShowIn(*speedometerList_, answer.speedometer, decimalPoint_);
+    overRedlineNote_->setVisible(answer.overRedline);
+    chart_->SetChart(answer.chart,
+                     ToQString(WithDecimalPoint(answer.chartDescription, decimalPoint_)),
                      decimalPoint_);
 }
 

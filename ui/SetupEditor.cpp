@@ -9,7 +9,9 @@
 #include "catalogue/StockCatalogue.h"
 #include "comparison/ChartGeometry.h"
 #include "tables/Captions.h"
+#include "ui/CheckedField.h"
 #include "ui/ControlLook.h"
+#include "ui/ValuePicker.h"
 
 namespace tachoria {
 namespace {
@@ -24,17 +26,17 @@ QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
-SetupEditor::SetupEditor(const QString& letter, const QString& title,
-                         const NumberConverter& numbers, QWidget* parent)
+SetupEditor::SetupEditor(ComparisonModel& model, Setup side, const QString& title, QWidget* parent)
     : QGroupBox(title, parent),
-      letter_(letter),
-      numbers_(numbers),
-      tire_(*new QLineEdit(this)),
+      model_(model),
+      side_(side),
+      tire_(*new CheckedField(this)),
       tireNote_(*new QLabel(this)),
-      axle_(*new QLineEdit(this)),
-      picker_(*new QComboBox(this)),
+      axle_(*new CheckedField(this)),
+      picker_(*new GearboxPicker(QStringLiteral("Custom gears"), this)),
       gearCount_(*new QSpinBox(this)),
-      problems_(*new QLabel(this)) {
+      problems_(*new ReasonLine(this)) {
+    const QString letter = side == Setup::A ? QStringLiteral("A") : QStringLiteral("B");
     setObjectName(QStringLiteral("setup") + letter);
     tire_.setObjectName(QStringLiteral("tire") + letter);
     tireNote_.setObjectName(QStringLiteral("tireNote") + letter);
@@ -54,18 +56,6 @@ SetupEditor::SetupEditor(const QString& letter, const QString& title,
     tireNote_.setFixedHeight(tireNote_.fontMetrics().height());
     tireNote_.setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     tireNote_.setTextFormat(Qt::PlainText);
-    problems_.setWordWrap(true);
-    problems_.setTextFormat(Qt::PlainText);
-    problems_.hide();  // until there is a problem; it only ever adds a line under the fields
-    ShowInProblemColour(problems_);
-
-    picker_.addItem(QStringLiteral("Custom gears"));
-    for (const std::string_view model : ModelTexts()) {
-        for (const std::string_view years : YearRangeTexts(model)) {
-            picker_.addItem(ToQString(model) + QStringLiteral(", ") + ToQString(years),
-                            QVariant::fromValue(QStringList{ToQString(model), ToQString(years)}));
-        }
-    }
     gearCount_.setRange(1, static_cast<int>(kMostGears));
 
     auto* grid = new QGridLayout(this);
@@ -83,7 +73,7 @@ SetupEditor::SetupEditor(const QString& letter, const QString& title,
     // are read and tabbed through.
     for (std::size_t i = 0; i < kMostGears; ++i) {
         const QString name = ToQString(GearName(static_cast<int>(i) + 1));
-        gears_[i] = new QLineEdit(this);
+        gears_[i] = new CheckedField(this);
         gears_[i]->setObjectName(QStringLiteral("gear%1%2").arg(letter).arg(i + 1));
         Describe(*gears_[i], QStringLiteral("%1 %2 gear ratio").arg(letter, name));
         gearLabels_[i] = Caption(name, gears_[i], this);
@@ -91,10 +81,7 @@ SetupEditor::SetupEditor(const QString& letter, const QString& title,
         const int column = static_cast<int>(i) % kGearsPerRow * 2;
         grid->addWidget(gearLabels_[i], row, column, Qt::AlignRight);
         grid->addWidget(gears_[i], row, column + 1);
-        connect(gears_[i], &QLineEdit::textChanged, this, [this] {
-            MatchGearbox();
-            emit Changed();
-        });
+        connect(gears_[i], &QLineEdit::textChanged, this, &SetupEditor::Edited);
     }
     grid->addWidget(&problems_, 5, 0, 1, 6);
     grid->setRowStretch(6, 1);  // a setup with fewer gears keeps its rows level with the other's
@@ -102,36 +89,43 @@ SetupEditor::SetupEditor(const QString& letter, const QString& title,
         grid->setColumnStretch(column, 1);
     }
 
-    connect(&tire_, &QLineEdit::textChanged, this, &SetupEditor::Changed);
-    connect(&axle_, &QLineEdit::textChanged, this, &SetupEditor::Changed);
+    connect(&tire_, &QLineEdit::textChanged, this, &SetupEditor::Edited);
+    connect(&axle_, &QLineEdit::textChanged, this, &SetupEditor::Edited);
     connect(&gearCount_, &QSpinBox::valueChanged, this, [this](int count) {
         ShowGearCount(count);
-        MatchGearbox();
-        emit Changed();
+        Edited();
     });
     connect(&picker_, &QComboBox::activated, this, &SetupEditor::PickStockGearbox);
-    gearCount_.setValue(4);
-    ShowGearCount(4);
+    ShowTexts(model_.Texts(side_));
+    picker_.Choose(model_.Gearbox(side_));
 }
 
 void SetupEditor::Fill(const SetupTexts& texts) {
-    {
-        const QSignalBlocker blockTire(&tire_);
-        const QSignalBlocker blockAxle(&axle_);
-        tire_.setText(QString::fromStdString(texts.tire));
-        axle_.setText(QString::fromStdString(texts.axle));
-        if (!texts.gears.empty()) {
-            const QSignalBlocker blockCount(&gearCount_);
-            gearCount_.setValue(static_cast<int>(std::min(texts.gears.size(), kMostGears)));
-            ShowGearCount(gearCount_.value());
-            for (std::size_t i = 0; i < kMostGears; ++i) {
-                const QSignalBlocker blockGear(gears_[i]);
-                gears_[i]->setText(i < texts.gears.size() ? QString::fromStdString(texts.gears[i])
-                                                          : QString());
-            }
-        }
+    ShowTexts(texts);
+    Edited();
+}
+
+void SetupEditor::ShowTexts(const SetupTexts& texts) {
+    const QSignalBlocker blockTire(&tire_);
+    const QSignalBlocker blockAxle(&axle_);
+    tire_.setText(QString::fromStdString(texts.tire));
+    axle_.setText(QString::fromStdString(texts.axle));
+    if (texts.gears.empty()) {
+        return;
     }
-    MatchGearbox();
+    const QSignalBlocker blockCount(&gearCount_);
+    gearCount_.setValue(static_cast<int>(std::min(texts.gears.size(), kMostGears)));
+    ShowGearCount(gearCount_.value());
+    for (std::size_t i = 0; i < kMostGears; ++i) {
+        const QSignalBlocker blockGear(gears_[i]);
+        gears_[i]->setText(i < texts.gears.size() ? QString::fromStdString(texts.gears[i])
+                                                  : QString());
+    }
+}
+
+void SetupEditor::Edited() {
+    model_.SetTexts(side_, Texts());
+    picker_.Choose(model_.Gearbox(side_));
     emit Changed();
 }
 
@@ -143,87 +137,36 @@ SetupTexts SetupEditor::Texts() const {
     return texts;
 }
 
-std::size_t SetupEditor::GearFields() const { return static_cast<std::size_t>(gearCount_.value()); }
-
 QString SetupEditor::GearboxText() const { return picker_.currentText(); }
 
-bool SetupEditor::IsStock() const { return picker_.currentIndex() > 0; }  // 0: "Custom gears"
-
-std::optional<Gearing> SetupEditor::Reading() {
-    QStringList problems;
-    const auto note = [&problems](const QString& field, const Outcome<double>& reading) {
-        if (!reading) {
-            problems << field + QStringLiteral(": ") + ToQString(reading.message());
-        }
+void SetupEditor::Show(const SetupReading& reading) {
+    const auto reason = [](const FieldState& state) {
+        return ToQString(state.reason.value_or(std::string()));
     };
-    const Outcome<double> tire = ReadTireField(tire_.text().toStdString(), numbers_);
-    const QString reads =
-        tire ? ToQString(TireDescription(tire_.text().toStdString(), *tire, numbers_)) : QString();
-    Mark(tire_, tire, reads);
+    const QString reads = ToQString(reading.tire.readsAs);
+    tire_.Show(reason(reading.tire), reads);
     tireNote_.setText(reads);
-    tireNote_.setToolTip(reads);
-    tireNote_.setAccessibleDescription(reads);  // the name says which field
-    note(QStringLiteral("Tire"), tire);
-    const Outcome<double> axle = ReadRatioField(axle_.text().toStdString(), numbers_);
-    Mark(axle_, axle, {});
-    note(QStringLiteral("Axle ratio"), axle);
-    std::vector<Outcome<double>> gears;
-    for (int i = 0; i < gearCount_.value(); ++i) {
-        QLineEdit& field = *gears_[static_cast<std::size_t>(i)];
-        gears.push_back(ReadRatioField(field.text().toStdString(), numbers_));
-        Mark(field, gears.back(), {});
-        note(ToQString(GearName(i + 1)) + QStringLiteral(" gear"), gears.back());
+    if (tireNote_.toolTip() != reads) {
+        tireNote_.setToolTip(reads);
     }
-    problems_.setText(problems.join(QLatin1Char('\n')));
-    problems_.setAccessibleDescription(problems.join(QLatin1Char(' ')));
-    problems_.setVisible(!problems.isEmpty());
-    return GearingOf(tire, axle, gears);
+    Redescribe(tireNote_, reads);  // the name says which field
+    axle_.Show(reason(reading.axle));
+    for (std::size_t i = 0; i < reading.gears.size() && i < kMostGears; ++i) {
+        gears_[i]->Show(reason(reading.gears[i]));
+    }
+    QStringList lines;
+    for (const std::string& line : reading.ProblemLines()) {
+        lines << ToQString(line);
+    }
+    problems_.Show(lines);
 }
 
 void SetupEditor::PickStockGearbox(int index) {
-    const QStringList choice = picker_.itemData(index).toStringList();
-    if (choice.size() != 2) {
-        return;  // "Custom gears" leaves the ratios as they are
-    }
-    SetupTexts texts = Texts();
-    texts.gears = StockSetupTexts(choice[0].toStdString(), choice[1].toStdString(),
-                                  kSelectDifferential, texts.tire, numbers_)
-                      .gears;
-    Fill(texts);
-    picker_.setCurrentIndex(index);  // of two stock gearboxes alike, the one chosen
-}
-
-void SetupEditor::MatchGearbox() {
-    std::vector<double> ratios;
-    for (int i = 0; i < gearCount_.value(); ++i) {
-        const std::optional<double> ratio =
-            numbers_.ToNumber(gears_[static_cast<std::size_t>(i)]->text().toStdString());
-        ratios.push_back(ratio.value_or(-1));
-    }
-    const auto matches = [this, &ratios](int index) {
-        const QStringList choice = picker_.itemData(index).toStringList();
-        if (choice.size() != 2) {
-            return false;
-        }
-        const GearboxCode code = GearboxCodeOf(choice[0].toStdString(), choice[1].toStdString());
-        if (code == kNoGearbox || ratios.size() != kForwardGears.size()) {
-            return false;
-        }
-        for (std::size_t i = 0; i < ratios.size(); ++i) {
-            if (RatioSetOf(code).Of(kForwardGears[i]) != ratios[i]) {
-                return false;
-            }
-        }
-        return true;
-    };
-    if (matches(picker_.currentIndex())) {
-        return;
-    }
-    int shown = 0;
-    for (int index = 1; index < picker_.count() && shown == 0; ++index) {
-        shown = matches(index) ? index : 0;
-    }
-    picker_.setCurrentIndex(shown);
+    // "Custom gears" leaves the ratios as they are; a stock gearbox fills them.
+    model_.SetGearbox(side_, picker_.ValueAt(index));
+    ShowTexts(model_.Texts(side_));
+    picker_.setCurrentIndex(index);
+    emit Changed();
 }
 
 void SetupEditor::ShowGearCount(int count) {
@@ -232,13 +175,6 @@ void SetupEditor::ShowGearCount(int count) {
         gears_[i]->setVisible(shown);
         gearLabels_[i]->setVisible(shown);
     }
-}
-
-void SetupEditor::Mark(QLineEdit& field, const Outcome<double>& reading, const QString& fine) {
-    const QString shown = reading ? fine : ToQString(reading.message());
-    MarkProblem(field, !reading);
-    field.setToolTip(shown);
-    field.setAccessibleDescription(shown);
 }
 
 }  // namespace tachoria

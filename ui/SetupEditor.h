@@ -4,40 +4,39 @@
 #include <array>
 #include <optional>
 
-#include "comparison/Gearing.h"
+#include "comparison/ChartGeometry.h"
+#include "comparison/ComparisonModel.h"
 
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QSpinBox;
 
 namespace tachoria {
 
+class CheckedField;
+class GearboxPicker;
+class ReasonLine;
+
 // The fields of one gearing in the comparison window: tire, axle ratio,
 // the number of forward gears and their ratios, and a picker of the stock
 // gearboxes that fills the ratios and shows which one they are, or that
-// they are custom. A field outside the range that works is marked, and a
-// line under the fields says why, as do its tooltip and its description
-// for screen readers.
+// they are custom, bound to one side of the comparison's model. A field
+// that cannot be used is marked, and a line under the fields says why, as
+// do its tooltip and its description for screen readers.
 class SetupEditor final : public QGroupBox {
     Q_OBJECT
 
 public:
-    // `letter` is "A" or "B", and names every field for screen readers;
-    // `title` is the group's caption.
-    SetupEditor(const QString& letter, const QString& title, const NumberConverter& numbers,
+    // `side` says which setup of `model` it edits, and its letter names
+    // every field for screen readers; `title` is the group's caption.
+    SetupEditor(ComparisonModel& model, Setup side, const QString& title,
                 QWidget* parent = nullptr);
 
     void Fill(const SetupTexts& texts);
     [[nodiscard]] SetupTexts Texts() const;
-    // The gearing, or nothing while a field has a problem.
-    [[nodiscard]] std::optional<Gearing> Reading();
-    // How many gear fields are on show.
-    [[nodiscard]] std::size_t GearFields() const;
+    // Marks the fields as `reading` has them, and says why under them.
+    void Show(const SetupReading& reading);
     // The stock gearbox the ratios are, or "Custom gears".
     [[nodiscard]] QString GearboxText() const;
-    // Whether the ratios are a stock gearbox's.
-    [[nodiscard]] bool IsStock() const;
 
 signals:
     void Changed();
@@ -45,19 +44,21 @@ signals:
 private:
     void PickStockGearbox(int index);
     void ShowGearCount(int count);
-    // Shows the stock gearbox whose ratios the gear fields hold, if any.
-    void MatchGearbox();
-    void Mark(QLineEdit& field, const Outcome<double>& reading, const QString& fine);
+    // Writes `texts` into the fields; no edit follows from it.
+    void ShowTexts(const SetupTexts& texts);
+    // Gives the model the fields' texts, and shows the stock gearbox
+    // their ratios are, if any.
+    void Edited();
 
-    QString letter_;
-    const NumberConverter& numbers_;
-    QLineEdit& tire_;
+    ComparisonModel& model_;
+    Setup side_;
+    CheckedField& tire_;
     QLabel& tireNote_;
-    QLineEdit& axle_;
-    QComboBox& picker_;
+    CheckedField& axle_;
+    GearboxPicker& picker_;
     QSpinBox& gearCount_;
-    QLabel& problems_;
-    std::array<QLineEdit*, kMostGears> gears_{};
+    ReasonLine& problems_;
+    std::array<CheckedField*, kMostGears> gears_{};
     std::array<QLabel*, kMostGears> gearLabels_{};
 };
 

@@ -13,7 +13,7 @@
 #include "arith/NumberReading.h"
 #include "commandline/Utf8Text.h"
 #include "comparison/Comparison.h"
-#include "tables/InputRanges.h"
+#include "inputs/InputRanges.h"
 #include "tables/TableJson.h"
 #include "tests/golden/EarlyCarTables.h"
 
@@ -228,8 +228,8 @@ TEST(CommandLine, ExplainsNumbersOutsideTheWorkingRanges) {
          kTires},
         {Compare("--a-tire", "101"), "--a-tire \"101\"", "Too large", kTires},
         {Compare("--b-axle", "0"), "--b-axle \"0\"", "Must be greater than 0", kRatios},
-        {Compare("--a-gears", "3.65,,1"), "--a-gears \"3.65,,1\"", "gear 2: Empty", kRatios},
-        {Compare("--b-gears", "1,x"), "--b-gears \"1,x\"", "gear 2: Not a number", kRatios},
+        {Compare("--a-gears", "3.65,,1"), "--a-gears \"3.65,,1\"", "2nd gear: Empty", kRatios},
+        {Compare("--b-gears", "1,x"), "--b-gears \"1,x\"", "2nd gear: Not a number", kRatios},
         {Compare("--redline", "50"), "--redline \"50\"", "Too small", kRedlines},
         {Compare("--redline", "1e-400"), "--redline \"1e-400\"", "Too small", kRedlines},
     };
@@ -263,7 +263,8 @@ TEST(CommandLine, ExplainsSelectionsAndGearCountsThatGiveNoTable) {
          "--axle \"3.08\" is not offered with \"Late Car (1965-1969)\", \"1966-1969\"; it has "
          "\"3.27\", \"3.55\"."},
         {Compare("--a-gears", "4,3,2,1.5,1,0.8,0.7"),
-         "--a-gears \"4,3,2,1.5,1,0.8,0.7\": 7 gears: give 1 to 6 ratios, separated by commas."},
+         "--a-gears \"4,3,2,1.5,1,0.8,0.7\": Too many: type 1 to 6 gear ratios, first gear first, "
+         "with \",\" between them."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

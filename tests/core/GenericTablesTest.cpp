@@ -340,5 +340,36 @@ TEST(TireBoxes, EachPlaceReadsOwnersSizesItsOwnWay) {
         31.3780, 1e-4);
 }
 
+TEST(TireField, DescribesWhatItReadFromTheOneReading) {
+    const PlainNumberConverter plain;
+    const CommaNumbers comma;
+    const struct {
+        const char* text;
+        const NumberConverter& numbers;
+        const char* description;
+    } cases[] = {
+        {"24", plain, "24 in, 840 revolutions per mile"},
+        {"24 in", plain, "24 in, 840 revolutions per mile"},
+        {"24.655", plain, "24.66 in, 818 revolutions per mile"},
+        {"24,655", comma, "24,66 in, 818 revolutions per mile"},
+        {"185/80R13", plain, "24.65 in (metric), 818 revolutions per mile"},
+        {"185/80R13", comma, "24,65 in (metric), 818 revolutions per mile"},
+        {"33x12.50R15", plain, "33 in (flotation), 611 revolutions per mile"},
+        {"818 rev/mi", plain, "24.66 in"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const Outcome<Tire> tire = ReadTireSizeField(c.text, c.numbers);
+        ASSERT_TRUE(tire) << tire.message();
+        EXPECT_EQ(TireDescription(*tire, c.numbers), c.description);
+        EXPECT_EQ(ReadTireField(c.text, c.numbers), Outcome<double>(tire->diameter));
+    }
+    // A refused text gives the field's reason, the kind deciding its words.
+    EXPECT_EQ(ReadTireSizeField("6.50-13", plain).message(),
+              "An inch-width size: type the tire's diameter, or its revolutions per mile from the "
+              "tire's data.");
+    EXPECT_TRUE(ReadTireSizeField("abc", plain).message().starts_with("Not a number: "));
+}
+
 }  // namespace
 }  // namespace tachoria

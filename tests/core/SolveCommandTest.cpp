@@ -248,7 +248,7 @@ TEST(SolveCommand, NamesTheOptionOfEveryBadNumber) {
         {{"identify", "--gears", "3.65,,1", "--in-gear", "1", "--tire", "24", "--rpm", "2900",
           "--speed", "60"},
          "--gears \"3.65,,1\"",
-         "gear 2: Empty"},
+         "2nd gear: Empty"},
         {With(kIdentify, {"--in-gear", "5"}), "--in-gear \"5\"",
          "Too large: type a whole number from 1 to 4."},
         {With(kIdentify, {"--in-gear", "2.5"}), "--in-gear \"2.5\"", "Not a whole number"},

@@ -7,11 +7,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSpinBox>
 
 #include "WindowTestBase.h"
 #include "ui/ChartWidget.h"
 #include "ui/CompareWindow.h"
+#include "ui/QuestionsWindow.h"
 
 using tachoria::ChartWidget;
 using tachoria::CompareWindow;
@@ -264,6 +266,32 @@ private slots:
         QVERIFY(Compare().isVisible());
     }
 
+    // Of two stock gearboxes with the same ratios, the one chosen stays
+    // shown through edits that keep the ratios, in both windows.
+    void twoGearboxesAlikeKeepTheOneChosen() {
+        OpenFromStockTable();
+        const QString forward = QStringLiteral("Forward Control, 1961(late)-1963");
+        auto& picker = InCompare<QComboBox>("pickerB");
+        const int chosen = picker.findText(forward);
+        QVERIFY(chosen > 0);
+        picker.setCurrentIndex(chosen);
+        emit picker.activated(chosen);
+        QCOMPARE(InCompare<QLineEdit>("gearB1").text(), QStringLiteral("3.65"));
+        SetField("tireB", QStringLiteral("26"));
+        SetField("gearB4", QStringLiteral("1"));
+        QCOMPARE(picker.currentText(), forward);
+
+        form_->Stock().List().findChild<QAction*>(QStringLiteral("gearingQuestions"))->trigger();
+        auto& gearbox = *form_->Questions()->findChild<QComboBox*>(QStringLiteral("gearbox"));
+        const int alike = gearbox.findText(forward);
+        gearbox.setCurrentIndex(alike);
+        emit gearbox.activated(alike);
+        auto& rpm = *form_->Questions()->findChild<QLineEdit*>(QStringLiteral("tachRpm"));
+        rpm.selectAll();
+        QTest::keyClicks(&rpm, QStringLiteral("3000"));
+        QCOMPARE(gearbox.currentText(), forward);
+    }
+
     // The picker shows which stock gearbox the ratios are, "Custom gears"
     // once one is edited, and Down on the closed picker steps through it.
     void pickerShowsWhereTheGearsCameFrom() {
@@ -391,6 +419,89 @@ private slots:
             }
         }
         QCOMPARE(named, 2 * (1 + 1 + 1 + 1 + 6) + 2 + 3 + 1 + 1);  // and the speedometer's drive
+    }
+
+    // The tables take the room their rows and columns need, as many gears
+    // as there are.
+    void tablesShowWhole() {
+        OpenFromStockTable();
+        const auto whole = [this] {
+            for (const char* name : {"cruise", "gears", "speedometer"}) {
+                auto& list = InCompare<QTreeWidget>(name);
+                QVERIFY2(list.topLevelItemCount() > 0, name);
+                QVERIFY2(ShowsWhole(list), name);
+            }
+        };
+        QApplication::processEvents();
+        whole();
+        const int rows = InCompare<QTreeWidget>("gears").topLevelItemCount();
+        InCompare<QSpinBox>("gearCountB").setValue(6);
+        SetField("gearB5", QStringLiteral("0.8"));
+        SetField("gearB6", QStringLiteral("0.7"));
+        QApplication::processEvents();
+        QCOMPARE(InCompare<QTreeWidget>("gears").topLevelItemCount(), rows + 2);
+        whole();
+    }
+
+    // Every Tab stop is a control that shows it has the focus: no label,
+    // no pane; the chart draws a focus frame.
+    void everyTabStopShowsTheFocus() {
+        OpenFromStockTable();
+        const QWidgetList stops = TabStops(InCompare<QLineEdit>("tireA"));
+        QVERIFY(stops.size() > 20);
+        QVERIFY(stops.contains(&InCompare<QTreeWidget>("speedometer")));
+        for (const QWidget* stop : stops) {
+            QVERIFY2(stop->window() == &Compare(), qPrintable(stop->objectName()));
+            QVERIFY2(qobject_cast<const QLabel*>(stop) == nullptr &&
+                         qobject_cast<const QScrollArea*>(stop) == nullptr,
+                     qPrintable(stop->metaObject()->className() + QStringLiteral(" ") +
+                                stop->objectName()));
+        }
+        auto& chart = InCompare<ChartWidget>("chart");
+        // As the eye goes: the left column's tables, then the right column.
+        const qsizetype gears = stops.indexOf(&InCompare<QTreeWidget>("gears"));
+        QVERIFY(gears > 0);
+        QCOMPARE(stops.mid(gears, 4), QWidgetList({&InCompare<QTreeWidget>("gears"), &chart,
+                                                   &InCompare<QComboBox>("speedometerDrive"),
+                                                   &InCompare<QTreeWidget>("speedometer")}));
+        chart.clearFocus();
+        const QImage unfocused = chart.grab().toImage();
+        chart.setFocus(Qt::TabFocusReason);
+        QVERIFY(chart.hasFocus());
+        QVERIFY(chart.grab().toImage() != unfocused);
+    }
+
+    // A keystroke tells screen readers only of the descriptions it changed:
+    // a ratio typed on of nothing, a field gone bad or good again of its
+    // reason and the problems line; the other setup's fields of nothing.
+    void aKeystrokeChangesOnlyTheDescriptionsItChanges() {
+        OpenFromStockTable();
+        auto& axle = InCompare<QLineEdit>("axleA");
+        auto& tire = InCompare<QLineEdit>("tireA");
+        axle.setFocus();
+        axle.end(false);
+        {
+            const DescriptionChanges changes(Compare());
+            QTest::keyClick(&axle, Qt::Key_1);  // 3.271: still a ratio
+            QCOMPARE(changes.Count(), 0);
+        }
+        {
+            const DescriptionChanges changes(Compare());
+            QTest::keyClick(&axle, Qt::Key_X);  // the field, the problems line
+            QCOMPARE(changes.Count(), 2);
+        }
+        {
+            const DescriptionChanges changes(Compare());
+            QTest::keyClick(&axle, Qt::Key_Backspace);
+            QCOMPARE(changes.Count(), 2);
+        }
+        tire.setFocus();
+        tire.end(false);
+        {
+            const DescriptionChanges changes(Compare());
+            QTest::keyClick(&tire, Qt::Key_5);  // 245 in: too large
+            QCOMPARE(changes.Count(), 2);
+        }
     }
 
     // The main window is as it was: the same controls, no menu bar, its size.

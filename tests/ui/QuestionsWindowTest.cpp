@@ -9,10 +9,13 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 
 #include "WindowTestBase.h"
 #include "ui/QuestionsWindow.h"
+#include "ui/ToolWindow.h"
 
 using tachoria::QuestionsWindow;
 
@@ -260,7 +263,7 @@ private slots:
                                     << "0"
                                     << "axle"
                                     << "Road speed"
-                                    << "Too small: type a number from 1 to 300 MPH.";
+                                    << "Must be greater than 0: type a number from 1 to 300 MPH.";
         QTest::newRow("engine speed a word")
             << QStringList{} << "tireRpm"
             << "fast"
@@ -289,7 +292,7 @@ private slots:
                                   << ""
                                   << "speedometer"
                                   << "Driven gear teeth"
-                                  << "Empty: type a number from 1 to 100.";
+                                  << "Empty: type a whole number from 1 to 100.";
         QTest::newRow("error past half") << QStringList{} << "offPercent"
                                          << "-60"
                                          << "speedometer"
@@ -509,6 +512,113 @@ private slots:
         const QuestionsWindow window;
         QVERIFY2(window.width() <= 1366 - 8 && window.height() <= 768 - 40 - 40,
                  qPrintable(QStringLiteral("%1×%2").arg(window.width()).arg(window.height())));
+    }
+
+    // Where a window first opens: wholly on a laptop's 1366×768 screen with
+    // its frame, however tall or low it would have stood; moved no more,
+    // and shrunk no more, than that takes.
+    void firstOpensWhollyOnItsScreen_data() {
+        QTest::addColumn<QRect>("free");
+        QTest::addColumn<QRect>("inside");
+        QTest::addColumn<QRect>("fitted");
+        const QRect laptop(0, 0, 1366, 768);
+        const QRect panelAbove(0, 27, 1366, 741);
+        QTest::newRow("fits where it is")
+            << laptop << QRect(100, 60, 1200, 600) << QRect(100, 60, 1200, 600);
+        QTest::newRow("too low") << laptop << QRect(100, 200, 1200, 640)
+                                 << QRect(100, 124, 1200, 640);
+        QTest::newRow("too tall") << laptop << QRect(0, 0, 1300, 760) << QRect(4, 30, 1300, 734);
+        QTest::newRow("too wide and left")
+            << panelAbove << QRect(-50, 40, 1500, 500) << QRect(4, 57, 1358, 500);
+    }
+    void firstOpensWhollyOnItsScreen() {
+        QFETCH(QRect, free);
+        QFETCH(QRect, inside);
+        QFETCH(QRect, fitted);
+        const QMargins frame(4, 30, 4, 4);
+        const QRect got = tachoria::FittedGeometry(inside, frame, free);
+        QCOMPARE(got, fitted);
+        QVERIFY(free.contains(got.marginsAdded(frame)));
+    }
+    // Shown, the window keeps to its screen's free area.
+    void showsWithinItsScreen() {
+        OpenFromStockTable();
+        const QRect free = Questions().screen()->availableGeometry();
+        QVERIFY2(free.contains(Questions().frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3×%4")
+                                .arg(Questions().x())
+                                .arg(Questions().y())
+                                .arg(Questions().width())
+                                .arg(Questions().height())));
+    }
+
+    // Each answer's list takes the room its rows and columns need; with no
+    // answer it keeps its width, so that its question does not narrow while
+    // a field is corrected.
+    void listsShowWholeAndKeepTheirWidth() {
+        OpenFromStockTable();
+        QApplication::processEvents();
+        for (const char* name : {"axleList", "tireList", "identifyList", "speedometerList"}) {
+            QVERIFY2(ShowsWhole(In<QTreeWidget>(name)), name);
+        }
+        auto& list = In<QTreeWidget>("identifyList");
+        const int width = list.width();
+        Set("tachRpm", "fast");
+        QApplication::processEvents();
+        QCOMPARE(list.topLevelItemCount(), 0);
+        QCOMPARE(list.width(), width);
+        Set("tachRpm", "2900");
+        QApplication::processEvents();
+        QVERIFY(list.topLevelItemCount() > 0);
+        QVERIFY(ShowsWhole(list));
+    }
+
+    // Tab stops only at controls that show the focus, and enters the
+    // error's choice at the one checked, as arrow keys then move it.
+    void tabStopsAtControlsAndTheCheckedChoice() {
+        OpenFromStockTable();
+        auto& teeth = In<QLineEdit>("teeth");
+        QWidgetList stops = TabStops(teeth);
+        QVERIFY(stops.size() > 20);
+        for (const QWidget* stop : stops) {
+            QVERIFY2(stop->window() == &Questions(), qPrintable(stop->objectName()));
+            QVERIFY2(qobject_cast<const QLabel*>(stop) == nullptr &&
+                         qobject_cast<const QScrollArea*>(stop) == nullptr,
+                     qPrintable(stop->metaObject()->className() + QStringLiteral(" ") +
+                                stop->objectName()));
+        }
+        QCOMPARE(stops.value(1), &In<QRadioButton>("readsOff"));
+        QVERIFY(!stops.contains(&In<QRadioButton>("fromChange")));
+        Set("fromChange", {});
+        stops = TabStops(teeth);
+        QCOMPARE(stops.value(1), &In<QRadioButton>("fromChange"));
+        QVERIFY(!stops.contains(&In<QRadioButton>("readsOff")));
+    }
+
+    // A keystroke in one question re-describes only that question's boxes
+    // whose reason changed: typing on in a good field tells of nothing.
+    void aKeystrokeChangesOnlyTheDescriptionsItChanges() {
+        OpenFromStockTable();
+        auto& rpm = In<QLineEdit>("axleRpm");
+        rpm.setFocus();
+        rpm.end(false);
+        {
+            const DescriptionChanges changes(Questions());
+            QTest::keyClick(&rpm, Qt::Key_X);  // "2800x": the field and its line
+            QCOMPARE(changes.Count(), 2);
+        }
+        {
+            const DescriptionChanges changes(Questions());
+            QTest::keyClick(&rpm, Qt::Key_Backspace);
+            QCOMPARE(changes.Count(), 2);
+        }
+        auto& teeth = In<QLineEdit>("teeth");
+        teeth.setFocus();
+        teeth.end(false);
+        const DescriptionChanges changes(Questions());
+        QTest::keyClick(&teeth, Qt::Key_Backspace);  // 1 tooth: still a number of teeth
+        QTest::keyClick(&teeth, Qt::Key_9);
+        QCOMPARE(changes.Count(), 0);
     }
 
     // The main window is as it was: the same controls and size.

@@ -3,6 +3,7 @@
 // Drives the window as a user would, for the window's tests.
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -12,9 +13,58 @@
 #include <span>
 
 #include "tests/golden/EarlyCarTables.h"
+#include "ui/CheckedField.h"
 #include "ui/MainForm.h"
 
 using tachoria::MainForm;
+
+// Where Tab takes the focus in `first`'s window, from `first` round to it
+// again (or to where it stops going round).
+inline QWidgetList TabStops(QWidget& first) {
+    QWidget& window = *first.window();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        return {};
+    }
+    first.setFocus(Qt::TabFocusReason);
+    QWidgetList stops;
+    for (QWidget* focus = QApplication::focusWidget(); focus != nullptr && !stops.contains(focus);
+         focus = QApplication::focusWidget()) {
+        stops << focus;
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return stops;
+}
+
+// Counts the description changes of `window`'s checked fields and reason
+// lines while it lives: each one screen readers are told of. (The offscreen
+// platform has no accessibility bridge to count them at.)
+class DescriptionChanges {
+public:
+    explicit DescriptionChanges(QWidget& window) {
+        const auto count = [this] { ++count_; };
+        for (auto* field : window.findChildren<tachoria::CheckedField*>()) {
+            QObject::connect(field, &tachoria::CheckedField::Redescribed, &context_, count);
+        }
+        for (auto* line : window.findChildren<tachoria::ReasonLine*>()) {
+            QObject::connect(line, &tachoria::ReasonLine::Redescribed, &context_, count);
+        }
+    }
+    [[nodiscard]] int Count() const { return count_; }
+
+private:
+    QObject context_;
+    int count_ = 0;
+};
+
+// Whether `list` shows each of its rows and columns whole, unscrolled: it
+// is read whole.
+inline bool ShowsWhole(const QTreeWidget& list) {
+    const int rows = list.topLevelItemCount();
+    const QRect last = rows > 0 ? list.visualItemRect(list.topLevelItem(rows - 1)) : QRect();
+    return list.viewport()->rect().contains(last) &&
+           list.header()->length() <= list.viewport()->width();
+}
 
 inline QStringList Items(const QComboBox& combo) {
     QStringList items;

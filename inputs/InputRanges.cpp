@@ -1,4 +1,4 @@
-#include "tables/InputRanges.h"
+#include "inputs/InputRanges.h"
 
 #include <cmath>
 

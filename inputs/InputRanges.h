@@ -4,7 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include <cstddef>
+
 #include "arith/NumberReading.h"
+#include "inputs/SpeedUnit.h"
 #include "tires/TireReader.h"
 
 // The values every calculation beyond the main window's two pages accepts:
@@ -22,9 +25,16 @@ struct InputRange {
 inline constexpr InputRange kTireRange{.least = kSmallestTire, .most = kLargestTire, .unit = "in"};
 inline constexpr InputRange kRatioRange{.least = 0.05, .most = 50, .unit = ""};
 inline constexpr InputRange kRedlineRange{.least = 100, .most = 30000, .unit = "RPM"};
+// Any engine speed typed (a target, a tachometer's reading): a redline's.
+inline constexpr InputRange kEngineSpeedRange = kRedlineRange;
 // Road speeds that cars drive at, in either unit.
 inline constexpr InputRange kMphRange{.least = 1, .most = 300, .unit = "MPH"};
 inline constexpr InputRange kKmhRange{.least = 1, .most = 500, .unit = "km/h"};
+constexpr const InputRange& SpeedRange(SpeedUnit unit) {
+    return unit == SpeedUnit::MPH ? kMphRange : kKmhRange;
+}
+// A gearbox's forward gears.
+inline constexpr std::size_t kMostGears = 6;
 // The speedometer's driven gear: whole teeth, and no more than a cable
 // drive's gear has.
 inline constexpr InputRange kTeethRange{.least = 1, .most = 100, .unit = ""};

@@ -1,0 +1,27 @@
+#include "ui/ValuePicker.h"
+
+#include "comparison/ComparisonModel.h"
+#include "ui/ControlLook.h"
+
+namespace tachoria {
+
+UnitPicker::UnitPicker(QWidget* parent) : ValuePicker(parent) {
+    for (const UnitChoice& choice : kUnitChoices) {
+        Add(ToQString(choice.label), choice.unit);
+    }
+}
+
+DrivePicker::DrivePicker(QWidget* parent) : ValuePicker(parent) {
+    for (const DriveChoice& choice : kDriveChoices) {
+        Add(ToQString(choice.label), choice.drive);
+    }
+}
+
+GearboxPicker::GearboxPicker(const QString& ownGears, QWidget* parent) : ValuePicker(parent) {
+    Add(ownGears, std::nullopt);
+    for (const GearboxChoice& choice : StockGearboxChoices()) {
+        Add(ToQString(choice.label), choice.gearbox);
+    }
+}
+
+}  // namespace tachoria
