@@ -16,6 +16,19 @@ namespace {
 // a title bar above, thin borders elsewhere.
 constexpr QMargins kAssumedFrame(4, 40, 4, 8);
 
+// Whether no part of `content` below `focus` takes the focus by Tab: then
+// what lies below it (footnotes, which take no focus) is scrolled into view
+// with it, or the keyboard could never reach them.
+bool IsLowestStop(const QWidget& content, const QWidget& focus) {
+    const int bottom = focus.mapTo(&content, QPoint(0, focus.height())).y();
+    const QList<QWidget*> widgets = content.findChildren<QWidget*>();
+    return std::none_of(widgets.begin(), widgets.end(), [&](const QWidget* widget) {
+        return widget != &focus && widget->isVisibleTo(&content) && widget->isEnabled() &&
+               (widget->focusPolicy() & Qt::TabFocus) != 0 &&
+               widget->mapTo(&content, QPoint(0, 0)).y() >= bottom;
+    });
+}
+
 }  // namespace
 
 QRect FittedGeometry(const QRect& inside, const QMargins& frame, const QRect& free) {
@@ -73,6 +86,9 @@ void ToolWindow::FollowFocus(QWidget* /*old*/, QWidget* focus) {
     // Tabbing to a part off screen scrolls it into view.
     if (focus != nullptr && scroll_->widget() != nullptr &&
         scroll_->widget()->isAncestorOf(focus)) {
+        if (IsLowestStop(*scroll_->widget(), *focus)) {
+            scroll_->ensureVisible(0, scroll_->widget()->height(), 0, 0);
+        }
         scroll_->ensureWidgetVisible(focus, 0, 0);
     }
     FocusMoved(focus);
