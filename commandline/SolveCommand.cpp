@@ -64,6 +64,16 @@ Target TargetOf(const QuestionModel& question) {
     return {ValueOf(question.Answer(), 0), ValueOf(question.Answer(), 1), question.Unit()};
 }
 
+// What is written under a question's table: how its numbers are rounded,
+// then its own footnotes.
+std::vector<std::string_view> NotesOf(const QuestionModel& question) {
+    std::vector<std::string_view> notes = {kQuestionsRoundingNote};
+    for (const std::string_view note : question.Footnotes()) {
+        notes.push_back(note);
+    }
+    return notes;
+}
+
 // The engine speed and road speed options into a question.
 void SetTarget(QuestionModel& question, const SolveOptions& options) {
     question.SetUnit(UnitOf(options));
@@ -153,11 +163,9 @@ Outcome<Answered> SolveAxle(const SolveOptions& options) {
     const double tire = ValueOf(answer, AxleQuestion::kTire);
     const double gear = ValueOf(answer, AxleQuestion::kGear);
     return Answered{
-        "axle",
-        answer.summary,
-        answer.table,
+        "axle", answer.summary, answer.table,
         JsonObject().AddTarget(target).AddTire(options.tire, tire).Add("gearRatio", gear).Text(),
-        {kQuestionsRoundingNote}};
+        NotesOf(question)};
 }
 
 Outcome<Answered> SolveTire(const SolveOptions& options) {
@@ -180,11 +188,9 @@ Outcome<Answered> SolveTire(const SolveOptions& options) {
     const double axle = ValueOf(answer, TireQuestion::kAxle);
     const double gear = ValueOf(answer, TireQuestion::kGear);
     return Answered{
-        "tire",
-        answer.summary,
-        answer.table,
+        "tire", answer.summary, answer.table,
         JsonObject().AddTarget(target).Add("axleRatio", axle).Add("gearRatio", gear).Text(),
-        {kQuestionsRoundingNote}};
+        NotesOf(question)};
 }
 
 // The gearbox options into the question: typed gears, or a stock gearbox
@@ -246,11 +252,7 @@ Outcome<Answered> SolveIdentify(const SolveOptions& options) {
         inputs.AddText("model", *options.model).AddText("yearRange", *options.years);
     }
     inputs.Add("gearRatios", JsonNumbers(ratios)).Add("inGear", inGear);
-    return Answered{"identify",
-                    answer.summary,
-                    answer.table,
-                    inputs.Text(),
-                    {kQuestionsRoundingNote, kRollingTireNote}};
+    return Answered{"identify", answer.summary, answer.table, inputs.Text(), NotesOf(question)};
 }
 
 // The options' readings in order, up to the first that fails: that one's
