@@ -244,7 +244,6 @@ Outcome<Answered> SolveIdentify(const SolveOptions& options) {
     // The ratios as the question read them: typed, or the stock gearbox's.
     const std::vector<double> ratios =
         ReadGearsField(question.Text(IdentifyQuestion::kGears), kNumbers)
-            .ToOptional()
             .value_or(std::vector<double>{});
     JsonObject inputs;
     inputs.AddTarget(target).AddTire(options.tire, tire);
