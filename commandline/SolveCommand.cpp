@@ -66,6 +66,16 @@ Target TargetOf(const QuestionModel& question) {
     return {ValueOf(question.Answer(), 0), ValueOf(question.Answer(), 1), question.Unit()};
 }
 
+// What is written under a question's table: how its numbers are rounded,
+// then its own footnotes.
+std::vector<std::string_view> NotesOf(const QuestionModel& question) {
+    std::vector<std::string_view> notes = {kQuestionsRoundingNote};
+    for (const std::string_view note : question.Footnotes()) {
+        notes.push_back(note);
+    }
+    return notes;
+}
+
 // The engine speed and road speed options into a question.
 void SetTarget(QuestionModel& question, const SolveOptions& options) {
     question.SetUnit(UnitOf(options));
@@ -137,11 +147,9 @@ Outcome<Answered> SolveAxle(const SolveOptions& options) {
     const double tire = ValueOf(answer, AxleQuestion::kTire);
     const double gear = ValueOf(answer, AxleQuestion::kGear);
     return Answered{
-        "axle",
-        answer.summary,
-        answer.table,
+        "axle", answer.summary, answer.table,
         JsonObject().AddTarget(target).AddTire(options.tire, tire).Add("gearRatio", gear).Value(),
-        {kQuestionsRoundingNote}};
+        NotesOf(question)};
 }
 
 Outcome<Answered> SolveTire(const SolveOptions& options) {
@@ -164,11 +172,9 @@ Outcome<Answered> SolveTire(const SolveOptions& options) {
     const double axle = ValueOf(answer, TireQuestion::kAxle);
     const double gear = ValueOf(answer, TireQuestion::kGear);
     return Answered{
-        "tire",
-        answer.summary,
-        answer.table,
+        "tire", answer.summary, answer.table,
         JsonObject().AddTarget(target).Add("axleRatio", axle).Add("gearRatio", gear).Value(),
-        {kQuestionsRoundingNote}};
+        NotesOf(question)};
 }
 
 // The gearbox options into the question: typed gears, or a stock gearbox
@@ -222,7 +228,6 @@ Outcome<Answered> SolveIdentify(const SolveOptions& options) {
     // The ratios as the question read them: typed, or the stock gearbox's.
     const std::vector<double> ratios =
         ReadGearsField(question.Text(IdentifyQuestion::kGears), kNumbers)
-            .ToOptional()
             .value_or(std::vector<double>{});
     JsonObject inputs;
     inputs.AddTarget(target).AddTire(options.tire, tire);
@@ -230,11 +235,7 @@ Outcome<Answered> SolveIdentify(const SolveOptions& options) {
         inputs.AddText("model", *options.model).AddText("yearRange", *options.years);
     }
     inputs.Add("gearRatios", JsonNumbers(ratios)).Add("inGear", inGear);
-    return Answered{"identify",
-                    answer.summary,
-                    answer.table,
-                    inputs.Value(),
-                    {kQuestionsRoundingNote, kRollingTireNote}};
+    return Answered{"identify", answer.summary, answer.table, inputs.Value(), NotesOf(question)};
 }
 
 // The options' readings in order, up to the first that fails: that one's

@@ -5,6 +5,7 @@
 #include "arith/AsciiText.h"
 #include "arith/Blanks.h"
 #include "arith/NumberReading.h"
+#include "inputs/GearName.h"
 #include "tires/TireReader.h"
 
 namespace tachoria {
@@ -120,9 +121,8 @@ Outcome<std::vector<double>> ReadGearsField(std::string_view text, const NumberC
     for (const std::string_view part : parts) {
         const Outcome<double> ratio = ReadRatioField(part, numbers);
         if (!ratio) {
-            // "1st" … "6th", as the comparison's gear fields are captioned.
-            static constexpr std::string_view kNames[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
-            std::string named(kNames[gears.size()]);
+            // Named as the comparison's gear fields are captioned.
+            std::string named = GearName(static_cast<int>(gears.size()) + 1);
             named += " gear: ";
             named += ratio.message();
             return Failure{named};

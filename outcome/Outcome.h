@@ -92,12 +92,16 @@ public:
     template <typename F>
     auto transform(
         F&& f) const& -> Outcome<std::remove_cvref_t<std::invoke_result_t<F, const T&>>, E> {
-        if (!ok()) return failure();
+        if (!ok()) {
+            return failure();
+        }
         return std::invoke(std::forward<F>(f), std::get<0>(state_));
     }
     template <typename F>
     auto transform(F&& f) && -> Outcome<std::remove_cvref_t<std::invoke_result_t<F, T&&>>, E> {
-        if (!ok()) return std::get<1>(std::move(state_));
+        if (!ok()) {
+            return std::get<1>(std::move(state_));
+        }
         return std::invoke(std::forward<F>(f), std::get<0>(std::move(state_)));
     }
 
@@ -108,14 +112,18 @@ public:
         static_assert(
             detail::IsOutcome<std::remove_cvref_t<std::invoke_result_t<F, const T&>>>::value,
             "and_then takes a function that returns an Outcome");
-        if (!ok()) return failure();
+        if (!ok()) {
+            return failure();
+        }
         return std::invoke(std::forward<F>(f), std::get<0>(state_));
     }
     template <typename F>
     auto and_then(F&& f) && -> std::remove_cvref_t<std::invoke_result_t<F, T&&>> {
         static_assert(detail::IsOutcome<std::remove_cvref_t<std::invoke_result_t<F, T&&>>>::value,
                       "and_then takes a function that returns an Outcome");
-        if (!ok()) return std::get<1>(std::move(state_));
+        if (!ok()) {
+            return std::get<1>(std::move(state_));
+        }
         return std::invoke(std::forward<F>(f), std::get<0>(std::move(state_)));
     }
 

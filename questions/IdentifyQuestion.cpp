@@ -99,6 +99,8 @@ QuestionAnswer IdentifyQuestion::Compute() const {
                     });
 }
 
+std::vector<std::string_view> IdentifyQuestion::Footnotes() const { return {kRollingTireNote}; }
+
 std::string IdentifyQuestion::PrintedTitle() const {
     return Titled(TargetText(kRpm, kSpeed) + "; tire " + Text(kTire) + "; " + GearboxLabel() +
                   " in " + GearName(InGear()));

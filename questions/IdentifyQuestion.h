@@ -27,6 +27,7 @@ public:
     void Fill(const QuestionsStart& start) override;
     [[nodiscard]] std::string PrintedTitle() const override;
     [[nodiscard]] std::string FileName() const override;
+    [[nodiscard]] std::vector<std::string_view> Footnotes() const override;
 
     // The gearbox: typed gears ("Typed gears", nothing), or a stock one, whose ratios
     // then fill kGears, which is not for typing while it is chosen. The

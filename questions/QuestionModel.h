@@ -81,6 +81,11 @@ public:
     [[nodiscard]] virtual std::string PrintedTitle() const = 0;
     [[nodiscard]] virtual std::string FileName() const = 0;
 
+    // The footnotes under this question's answer (the tachometer's: what a
+    // size code says of a loaded tire), besides kQuestionsRoundingNote, which
+    // every question's numbers follow.
+    [[nodiscard]] virtual std::vector<std::string_view> Footnotes() const { return {}; }
+
     [[nodiscard]] const NumberConverter& Numbers() const { return numbers_; }
 
 protected:

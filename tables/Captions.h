@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "inputs/GearName.h"
+
 // The names the user sees for the pages and their inputs: on the window's
 // tabs and labels, in failure messages and in table titles.
 namespace tachoria {
@@ -20,8 +22,6 @@ inline constexpr std::string_view kModelCaption = "Model";
 inline constexpr std::string_view kYearRangeCaption = "Year range";
 inline constexpr std::string_view kAxleRatioCaption = "Differential ratio";
 
-// A gear by its number, first gear 1: "1st" … "6th", then "7th" and on.
-std::string GearName(int gear);
 // A gear's column in the tables: "1st Gear".
 std::string GearHeader(int gear);
 

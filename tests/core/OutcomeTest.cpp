@@ -11,13 +11,19 @@ namespace {
 
 // A three-step reading, each step able to fail, as a field reader chains them.
 Outcome<int> Parse(const std::string& text) {
-    if (text.empty()) return Failure{"Empty"};
-    if (text.find_first_not_of("-0123456789") != std::string::npos) return Failure{"Not a number"};
+    if (text.empty()) {
+        return Failure{"Empty"};
+    }
+    if (text.find_first_not_of("-0123456789") != std::string::npos) {
+        return Failure{"Not a number"};
+    }
     return std::stoi(text);
 }
 
 Outcome<int> Positive(int n) {
-    if (n <= 0) return Failure{"Must be greater than 0"};
+    if (n <= 0) {
+        return Failure{"Must be greater than 0"};
+    }
     return n;
 }
 
@@ -52,7 +58,9 @@ TEST(Outcome, ChainPassesOnTheFirstFailureAndSkipsTheLaterSteps) {
 
 TEST(Outcome, FailurePassesOnToAnotherValueType) {
     const auto lengthOf = [](const Outcome<std::string>& text) -> Outcome<std::size_t> {
-        if (!text) return text.failure();
+        if (!text) {
+            return text.failure();
+        }
         return text->size();
     };
     EXPECT_EQ(lengthOf(Failure{"Too large: type 1 to 6"}),
@@ -78,7 +86,9 @@ TEST(Outcome, ValueOrGivesTheFallbackOnlyForAFailure) {
 TEST(Outcome, TemporariesAreMovedThroughNotCopied) {
     // A move-only value proves the rvalue overloads move it along the chain.
     const auto make = [](bool ok) -> Outcome<std::unique_ptr<int>> {
-        if (!ok) return Failure{"none"};
+        if (!ok) {
+            return Failure{"none"};
+        }
         return std::make_unique<int>(7);
     };
     const Outcome<int> doubled =
@@ -110,7 +120,9 @@ TEST(Outcome, ARicherFailureKeepsItsDetailAndPassesOnAsAPlainOne) {
     const Outcome<int> plain = refused;
     EXPECT_EQ(plain, Outcome<int>(Failure{"the width is 0"}));
     const auto passOn = [](const Outcome<int, Coded>& o) -> Outcome<std::string> {
-        if (!o) return o.failure();
+        if (!o) {
+            return o.failure();
+        }
         return std::to_string(*o);
     };
     EXPECT_EQ(passOn(refused).message(), "the width is 0");

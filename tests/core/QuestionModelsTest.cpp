@@ -46,6 +46,10 @@ TEST(QuestionModels, StartAnsweredWithTheLibrarysAnswers) {
     for (const QuestionModel* question :
          std::vector<const QuestionModel*>{&axle, &tire, &identify, &speedometer}) {
         EXPECT_TRUE(question->Answer().ProblemLines().empty()) << question->Title();
+        // Only the tachometer's answer rests on a tire's rolling diameter.
+        EXPECT_EQ(question->Footnotes(), question == &identify
+                                             ? std::vector<std::string_view>{kRollingTireNote}
+                                             : std::vector<std::string_view>{});
     }
 }
 
