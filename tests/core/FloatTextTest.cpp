@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -27,6 +27,19 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kUntouched = -12345.0;  // what a failed read must leave
 
+// std::bit_cast is missing from the WebAssembly build's libc++.
+std::uint64_t BitsOf(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+double FromBits(std::uint64_t bits) {
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
 std::string FallbackText(double value) {
     char buffer[kGeneral15Chars];
     const auto [end, ec] = fallback::WriteGeneral15(buffer, buffer + sizeof buffer, value);
@@ -42,14 +55,14 @@ struct Read {
 
 std::ostream& operator<<(std::ostream& out, const Read& read) {
     return out << "{ec " << static_cast<int>(read.ec) << ", length " << read.length << ", value "
-               << std::bit_cast<double>(read.bits) << "}";
+               << FromBits(read.bits) << "}";
 }
 
 template <typename Reader>
 Read ReadWith(Reader reader, std::string_view text) {
     double value = kUntouched;
     const auto [end, ec] = reader(text.data(), text.data() + text.size(), value);
-    return {ec, static_cast<std::size_t>(end - text.data()), std::bit_cast<std::uint64_t>(value)};
+    return {ec, static_cast<std::size_t>(end - text.data()), BitsOf(value)};
 }
 
 Read FallbackRead(std::string_view text) { return ReadWith(fallback::ReadDecimal, text); }
@@ -129,12 +142,12 @@ TEST(FloatTextFallback, ReadsAsFromChars) {
         {"nan", invalid, 0, kUntouched},
     };
     for (const auto& c : cases) {
-        const Read expected{c.ec, c.length, std::bit_cast<std::uint64_t>(c.value)};
+        const Read expected{c.ec, c.length, BitsOf(c.value)};
         EXPECT_EQ(FallbackRead(c.text), expected) << '"' << c.text << '"';
     }
     // A point followed by a thousand zeros and then a digit is still read.
     const std::string tiny = "0." + std::string(1000, '0') + "1e1000";
-    EXPECT_EQ(FallbackRead(tiny), (Read{ok, tiny.size(), std::bit_cast<std::uint64_t>(0.1)}));
+    EXPECT_EQ(FallbackRead(tiny), (Read{ok, tiny.size(), BitsOf(0.1)}));
 }
 
 #if TACHORIA_STD_FLOAT_CHARS
@@ -163,9 +176,8 @@ void CheckWrite(Mismatches& mismatches, double value) {
     const std::string_view wanted(expected, want.ptr - expected);
     const std::string_view written(actual, got.ec == std::errc{} ? got.ptr - actual : 0);
     mismatches.Check(wanted == written, [&] {
-        return std::string("bits ") + std::to_string(std::bit_cast<std::uint64_t>(value)) +
-               ": to_chars \"" + std::string(wanted) + "\", fallback \"" + std::string(written) +
-               '"';
+        return std::string("bits ") + std::to_string(BitsOf(value)) + ": to_chars \"" +
+               std::string(wanted) + "\", fallback \"" + std::string(written) + '"';
     });
 }
 
@@ -226,7 +238,7 @@ TEST(FloatTextFallback, WritesRandomBitPatternsAsToChars) {
     std::mt19937_64 random(24);
     Mismatches mismatches;
     for (int i = 0; i < 3'000'000; ++i) {
-        CheckWrite(mismatches, std::bit_cast<double>(random()));
+        CheckWrite(mismatches, FromBits(random()));
     }
     EXPECT_EQ(mismatches.count(), 0u);
 }
@@ -245,8 +257,8 @@ TEST(FloatTextFallback, WritesTiesAndLongerNumbersAsToChars) {
         CheckWrite(mismatches, std::ldexp(tie, -static_cast<int>(random() % 4)));
         CheckWrite(mismatches, tie / 10.0);
         // The double nearest a random 15, 16 or 17 digit decimal.
-        const std::string text = StdText(std::bit_cast<double>(random() >> 1),
-                                         std::chars_format::scientific, digits(random) - 1);
+        const std::string text =
+            StdText(FromBits(random() >> 1), std::chars_format::scientific, digits(random) - 1);
         double value = 0;
         std::from_chars(text.data(), text.data() + text.size(), value);
         CheckWrite(mismatches, value);
@@ -341,7 +353,7 @@ TEST(FloatTextFallback, ReadsTextsOfRandomDoublesAsFromChars) {
     std::mt19937_64 random(1964);
     Mismatches mismatches;
     for (int i = 0; i < 1'000'000; ++i) {
-        const double value = std::bit_cast<double>(random());
+        const double value = FromBits(random());
         if (!std::isfinite(value)) {
             continue;
         }
@@ -360,9 +372,9 @@ TEST(FloatTextFallback, ReadsHalfwayTextsAsFromChars) {
     std::mt19937_64 random(1969);
     Mismatches mismatches;
     for (int i = 0; i < 50'000; ++i) {
-        double low = std::bit_cast<double>(random() >> 1);
+        double low = FromBits(random() >> 1);
         if (i % 4 == 0) {
-            low = std::bit_cast<double>(random() % (std::uint64_t{1} << 53));  // denormals
+            low = FromBits(random() % (std::uint64_t{1} << 53));  // denormals
         }
         const double high = std::nextafter(low, kInf);
         if (!std::isfinite(high)) {
