@@ -253,7 +253,7 @@ TEST(FloatTextFallback, WritesTiesAndLongerNumbersAsToChars) {
     for (int i = 0; i < 500'000; ++i) {
         // n5 below 2^53 is exact and halfway between two 15-digit numbers;
         // so is n.5 and their halves, quarters and eighths scaled exactly.
-        const double tie = static_cast<double>(tail(random) * 10 + 5);
+        const auto tie = static_cast<double>(tail(random) * 10 + 5);
         CheckWrite(mismatches, std::ldexp(tie, -static_cast<int>(random() % 4)));
         CheckWrite(mismatches, tie / 10.0);
         // The double nearest a random 15, 16 or 17 digit decimal.
@@ -262,7 +262,8 @@ TEST(FloatTextFallback, WritesTiesAndLongerNumbersAsToChars) {
         double value = 0;
         std::from_chars(text.data(), text.data() + text.size(), value);
         CheckWrite(mismatches, value);
-        CheckWrite(mismatches, std::pow(10.0, power(random)) * (1.0 + (random() % 1000) * 1e-15));
+        CheckWrite(mismatches, std::pow(10.0, power(random)) *
+                                   (1.0 + static_cast<double>(random() % 1000) * 1e-15));
     }
     EXPECT_EQ(mismatches.count(), 0u);
 }
