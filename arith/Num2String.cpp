@@ -1,11 +1,11 @@
 #include "arith/Num2String.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
 #include "arith/Blanks.h"
+#include "arith/FloatText.h"
 
 namespace tachoria {
 namespace {
@@ -41,10 +41,10 @@ std::string NumberText(double value) {
     if (value == 0.0) {
         value = 0.0;  // a negative zero is written as zero
     }
-    std::array<char, 64> buffer{};
-    // to_chars ignores the C locale, so the point is always ".".
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::general, kSignificantDigits);
+    static_assert(kSignificantDigits == 15, "WriteGeneral15 writes the number's text");
+    std::array<char, kGeneral15Chars> buffer{};
+    // The point is always ".", whatever the C locale.
+    const auto [end, ec] = WriteGeneral15(buffer.data(), buffer.data() + buffer.size(), value);
     std::string_view digits(buffer.data(), ec == std::errc{} ? end - buffer.data() : 0);
 
     const bool negative = digits.starts_with('-');

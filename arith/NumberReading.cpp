@@ -1,13 +1,13 @@
 #include "arith/NumberReading.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
 
 #include "arith/AsciiText.h"
 #include "arith/Blanks.h"
+#include "arith/FloatText.h"
 #include "arith/Num2String.h"
 
 namespace tachoria {
@@ -83,10 +83,10 @@ LeadingNumber ScanLeadingNumber(std::string_view text) {
         }
     }
 
-    // from_chars takes no "+" and ignores the C locale.
+    // ReadDecimal takes no "+" and ignores the C locale.
     const std::size_t numberStart = text[0] == '+' ? 1 : 0;
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data() + numberStart, text.data() + at, value);
+    const auto [end, ec] = ReadDecimal(text.data() + numberStart, text.data() + at, value);
     bool underflow = false;
     if (ec == std::errc::result_out_of_range) {
         // Too large or too close to 0: the written digits tell which, not

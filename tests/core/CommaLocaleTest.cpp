@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "ReadJson.h"
+#include "arith/FloatText.h"
 #include "arith/Num2String.h"
 #include "arith/NumberReading.h"
 #include "commandline/CommandLine.h"
@@ -31,6 +33,18 @@ TEST_F(CommaLocale, NumberTextKeepsThePoint) {
     EXPECT_EQ(NumberText(54.592), " 54.592");
     EXPECT_EQ(NumberText(-0.57), "-.57");
     EXPECT_EQ(Num2String(54.587, 2, 8), "   54.59");
+}
+
+// printf and strtod follow the locale; the WebAssembly build's texts go through them.
+TEST_F(CommaLocale, FloatTextFallbacksKeepThePoint) {
+    char buffer[kGeneral15Chars];
+    const auto written = fallback::WriteGeneral15(buffer, buffer + sizeof buffer, -54.592);
+    EXPECT_EQ(std::string_view(buffer, written.ptr), "-54.592");
+    const std::string_view text = "3.27e1";
+    double value = 0;
+    const auto read = fallback::ReadDecimal(text.data(), text.data() + text.size(), value);
+    EXPECT_EQ(read.ptr, text.data() + text.size());
+    EXPECT_EQ(value, 32.7);
 }
 
 TEST_F(CommaLocale, StockReadingKeepsThePoint) {
