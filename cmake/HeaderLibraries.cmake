@@ -11,8 +11,8 @@ include_guard(GLOBAL)
 function(tachoria_header_library target package package_target header)
     if(CMAKE_CROSSCOMPILING)
         string(REGEX MATCH "^[^/]+" folder ${header})
-        find_path(${target}_HEADERS ${header} PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH
-                  NO_DEFAULT_PATH REQUIRED)
+        find_path(${target}_HEADERS ${header} NO_CMAKE_FIND_ROOT_PATH NO_DEFAULT_PATH REQUIRED
+                  PATHS /usr/include)
         set(root ${CMAKE_BINARY_DIR}/headers/${target})
         file(MAKE_DIRECTORY ${root})
         file(CREATE_LINK ${${target}_HEADERS}/${folder} ${root}/${folder} SYMBOLIC)

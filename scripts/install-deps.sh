@@ -20,6 +20,7 @@ test_packages=(
     locales                                 # localedef, for the comma-decimal locale tests
     desktop-file-utils appstream dpkg-dev file lintian   # validate and package the desktop install
     clang libclang-rt-dev clang-tidy clang-format        # sanitizers, libFuzzer, static checks
+    cmake-format                            # the CMake files checked as they are formatted
     libbenchmark-dev                        # the benchmarks
     xvfb xauth xdotool xclip dbus-x11 at-spi2-core python3-pyatspi   # the desktop-session tests
     openbox x11-utils                       # the laptop session's window manager, xprop, xwininfo
