@@ -39,6 +39,7 @@
 #include "ui/ChartWidget.h"
 #include "ui/CompareWindow.h"
 #include "ui/ControlLook.h"
+#include "ui/LegibleColours.h"
 #include "ui/MainForm.h"
 #include "ui/QuestionsWindow.h"
 
@@ -146,29 +147,12 @@ Shot ShootQuestions(tachoria::MainForm& window) {
     return {QStringLiteral("questions.png"), questions.grab().toImage()};
 }
 
-// A desktop's dark theme, as a user's platform theme would give it.
-QPalette DarkPalette() {
-    QPalette dark(QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
-    dark.setColor(QPalette::AlternateBase, QColor(0x42, 0x42, 0x42));
-    dark.setColor(QPalette::Text, Qt::white);
-    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::ToolTipBase, QColor(0x20, 0x20, 0x20));
-    dark.setColor(QPalette::ToolTipText, Qt::white);
-    return dark;
-}
-
 // The comparison of the stock page's setup under the dark theme, opened
 // afresh so that every colour comes from that palette: B plans 185/80R13
 // tires with its axle ratio mistyped, and a 3400 RPM redline marks the
 // cruising speeds past it.
 Shot ShootDarkComparison(tachoria::MainForm& window) {
-    QApplication::setPalette(DarkPalette());
+    QApplication::setPalette(tachoria::ExampleDarkPalette());
     tachoria::CompareWindow compare;
     compare.Fill(window.Stock().CompareTexts(), false);
     compare.resize(QSize(kScreenWidth, kScreenHeight - kPanelHeight));

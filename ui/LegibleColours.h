@@ -35,4 +35,8 @@ QColor ProblemText(const QPalette& palette);
 // the palette's Base.
 QColor RedlineColour(const QPalette& palette);
 
+// A desktop's dark theme, as a user's platform theme would give it: what the
+// screenshots and the tests try the colours under.
+QPalette ExampleDarkPalette();
+
 }  // namespace tachoria

@@ -22,23 +22,6 @@ using tachoria::ContrastRatio;
 
 namespace {
 
-// A desktop's dark theme, as a user's platform theme would give it.
-QPalette DarkPalette() {
-    QPalette dark(QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
-    dark.setColor(QPalette::AlternateBase, QColor(0x42, 0x42, 0x42));
-    dark.setColor(QPalette::Text, Qt::white);
-    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::ToolTipBase, QColor(0x20, 0x20, 0x20));
-    dark.setColor(QPalette::ToolTipText, Qt::white);
-    return dark;
-}
-
 // What a rectangle of pixels shows: its commonest colour as the
 // background, and the pixel that stands out most from it as the ink.
 struct Ink {
@@ -161,7 +144,7 @@ private slots:
         QLocale::setDefault(QLocale(QStringLiteral("en_US")));
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         light_ = QApplication::palette();
-        QApplication::setPalette(DarkPalette());
+        QApplication::setPalette(tachoria::ExampleDarkPalette());
     }
 
     // Figures WCAG gives, and what Legible promises for any background.
@@ -252,7 +235,7 @@ private slots:
         const std::unique_ptr<QWidget> window = Open(QStringLiteral("comparison"));
         Type(*window, QStringLiteral("redline"), QStringLiteral("3000"));
         Type(*window, QStringLiteral("axleB"), QStringLiteral("88 x"));
-        QApplication::setPalette(DarkPalette());
+        QApplication::setPalette(tachoria::ExampleDarkPalette());
         // The widgets hear of it through posted events, then reapply.
         QTest::qWait(100);
         CheckMarked(*window, QStringLiteral("axleB"), QStringLiteral("problemsB"));
