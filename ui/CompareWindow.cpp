@@ -57,6 +57,7 @@ void ShowIn(TableResultList& list, const Table& table, const std::string& decima
     // A label column of words reads from the left.
     list.Show(table, decimalPoint, table.headers.size() == 2);
     MarkNotedCells(list, table);
+    list.FitColumns();
 }
 
 QLabel* Heading(const QString& text, QWidget* buddy, QWidget* parent) {

@@ -32,8 +32,12 @@ void TableResultList::Show(const Table& table, const std::string& decimalPoint, 
     for (int r = 0; wordsColumn && r < topLevelItemCount(); ++r) {
         topLevelItem(r)->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
     }
+    FitColumns();
+}
+
+void TableResultList::FitColumns() {
     header()->resizeSections(QHeaderView::ResizeToContents);
-    if (!table.rows.empty()) {
+    if (!table_.rows.empty()) {
         rowsWidth_ = header()->length();
     }
     updateGeometry();

@@ -25,6 +25,9 @@ public:
     // does not narrow.
     void Show(const Table& table, const std::string& decimalPoint, bool wordsColumn);
     [[nodiscard]] const Table& Shown() const { return table_; }
+    // Each column as wide as its widest text again, after cells were
+    // marked (a sign added) since they were shown.
+    void FitColumns();
 
 protected:
     [[nodiscard]] QSize viewportSizeHint() const override;

@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -224,6 +225,11 @@ private slots:
         QCOMPARE(over->data(1, Qt::AccessibleTextRole).toString(),
                  QStringLiteral("3663, over the redline"));
         QCOMPARE(over->toolTip(1), QStringLiteral("over the redline"));
+        // The sign widens its column: the whole cell can be read, not "366…".
+        QFont bold = cruise.font();
+        bold.setBold(true);
+        QVERIFY2(cruise.columnWidth(1) >= QFontMetrics(bold).horizontalAdvance(over->text(1)),
+                 "a marked cell is cut off");
         QVERIFY(!below->data(1, Qt::AccessibleTextRole).isValid());
         QVERIFY(InCompare<QLabel>("overRedlineNote").isVisible());
         SetField("redline", QStringLiteral("5500"));
