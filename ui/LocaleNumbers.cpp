@@ -1,10 +1,13 @@
 #include "ui/LocaleNumbers.h"
 
 #include <QString>
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "arith/Blanks.h"
 #include "arith/Num2String.h"
+#include "arith/NumberReading.h"
 
 namespace tachoria {
 
@@ -27,6 +30,19 @@ std::optional<double> LocaleNumbers::ToNumber(std::string_view text) const {
     // a double as a failure, with ±infinity.
     if (!ok && std::isinf(value)) {
         return value;
+    }
+    // and a number too close to 0 as a failure too; it is 0, as the plain
+    // reader reads it, so that a field calls it too small, not no number.
+    std::string plain(blankless);
+    const char point = DecimalPoint();
+    if (std::any_of(plain.begin(), plain.end(),
+                    [point](char c) { return c == '.' && point != '.'; })) {
+        return std::nullopt;
+    }
+    std::replace(plain.begin(), plain.end(), point, '.');
+    const LeadingNumber number = ScanLeadingNumber(plain);
+    if (!ok && number.underflow && number.length == plain.size()) {
+        return number.value;
     }
     return std::nullopt;
 }

@@ -126,6 +126,14 @@ private slots:
                                    << "   " << false << 0.0;
         QTest::newRow("en overflow") << "en_US"
                                      << "1e400" << true << qInf();
+        // Too close to 0 for a double: 0, as the plain reader gives it, so
+        // that the fields call it too small, as the command line does.
+        QTest::newRow("en underflow") << "en_US"
+                                      << "1e-400" << true << 0.0;
+        QTest::newRow("de underflow") << "de_DE"
+                                      << "0,1e-400" << true << 0.0;
+        QTest::newRow("de underflow with a point") << "de_DE"
+                                                   << "0.1e-400" << false << 0.0;
         QTest::newRow("en inf") << "en_US"
                                 << "inf" << false << 0.0;
         QTest::newRow("en nan") << "en_US"
