@@ -140,10 +140,10 @@ Comparison Compare(const std::optional<Gearing>& a, const std::optional<Gearing>
     for (double speed = first; speed <= last; speed += step) {
         CruiseRow& row = comparison.cruise.emplace_back(
             CruiseRow{speed, TopGearSpeed(a, speed, unit), TopGearSpeed(b, speed, unit), {}});
-        const std::optional<double> aExact = TopGearSpeed(a, speed, unit, kExact);
-        const std::optional<double> bExact = TopGearSpeed(b, speed, unit, kExact);
-        if (aExact && bExact) {
-            row.changePercent = Percent(*bExact, *aExact);
+        // From the whole RPM shown, not the exact speeds: 1759 ÷ 1194 is
+        // +147.3 %, and so must the row say.
+        if (row.a && row.b) {
+            row.changePercent = Percent(*row.b, *row.a);
         }
     }
     comparison.aGears = a ? a->gears.size() : 0;

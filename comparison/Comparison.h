@@ -40,14 +40,14 @@ inline constexpr std::string_view kSpeedometerCaption = "Speedometer after the c
 // How the numbers are rounded, for the window's footnote.
 inline constexpr std::string_view kRoundingNote =
     "RPM truncated to whole; speeds truncated to 0.1; speedometer readings and % rounded to "
-    "0.1.";
+    "0.1, the cruise change in % worked from the RPM shown.";
 
 struct CruiseRow {
     double speed;
     std::optional<double> a;  // engine speed in A's top gear
     std::optional<double> b;
-    // B's engine speed over A's, in %, from the speeds before truncation:
-    // the same at every speed, as the gearings' ratio is.
+    // B's engine speed over A's, in %, from the truncated speeds the row
+    // shows, so that an owner's own sum with them agrees.
     std::optional<double> changePercent;
 };
 

@@ -103,6 +103,10 @@ void CheckReading(const std::string& text, char point) {
             Check(n.size() >= 3);
             CheckRereads(n[0] + "x" + n[1] + "R" + n[2], point, tire->diameter);
             break;
+        case TireForm::PeriodBias:
+            Check(n.size() >= 2);
+            CheckRereads(n[0] + "-" + n[1], point, tire->diameter);
+            break;
         case TireForm::Inches:
         case TireForm::RevolutionsPerMile:
             break;

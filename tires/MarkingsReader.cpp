@@ -52,9 +52,9 @@ bool IsServiceDescription(std::string_view word) {
     return IsSpeedSymbol(word);
 }
 
-// A word of the user's in a message: upper case, as sidewalls print it, and
-// cut short when long.
-std::string Shown(std::string_view word) {
+}  // namespace
+
+std::string ShownWord(std::string_view word) {
     constexpr std::size_t kLongest = 20;
     std::string shown = ToUpperAscii(word.substr(0, kLongest));
     if (word.size() > kLongest) {
@@ -66,8 +66,12 @@ std::string Shown(std::string_view word) {
     return "\"" + shown + "\"";
 }
 
+bool IsMark(std::string_view lowerWord) { return IsOneOf(lowerWord, kMarks); }
+
+namespace {
+
 Problem NotAMarking(std::string_view word) {
-    return "after the rim, " + Shown(word) + " is no load index, speed rating or load range";
+    return "after the rim, " + ShownWord(word) + " is no load index, speed rating or load range";
 }
 
 // The words after the rim: blanks, ",", ";" and a pair of brackets
@@ -111,8 +115,8 @@ std::optional<Problem> ReadAfterRim(Cursor& cursor) {
     if (const std::string_view glued = cursor.TakeLetters(); !glued.empty()) {
         const std::string lower = ToLowerAscii(glued);
         if (lower != "lt" && lower != "c") {
-            return IsOneOf(lower, kMarks)
-                       ? "after the rim, put a blank before " + Shown(glued)  // "17XL"
+            return IsMark(lower)
+                       ? "after the rim, put a blank before " + ShownWord(glued)  // "17XL"
                        : NotAMarking(typedWord);
         }
         words.push_back(glued);
@@ -151,10 +155,10 @@ std::optional<Problem> ReadAfterRim(Cursor& cursor) {
         } else if (IsSpeedSymbol(word(1)) && IsServiceDescription(word(0) + word(1))) {
             gives = "service";  // "94 W"
             i += 1;
-        } else if (IsOneOf(word(0), kMarks)) {
+        } else if (IsMark(word(0))) {
             gives = word(0);
         } else if (IsServiceDescription(word(0) + "r")) {
-            return "after the rim, the load index " + Shown(words[i]) + " has no speed rating";
+            return "after the rim, the load index " + ShownWord(words[i]) + " has no speed rating";
         } else {
             return NotAMarking(words[i]);
         }
@@ -163,7 +167,7 @@ std::optional<Problem> ReadAfterRim(Cursor& cursor) {
             for (std::size_t k = from + 1; k <= i; ++k) {
                 typed += " " + std::string(words[k]);
             }
-            const std::string shown = Shown(typed);
+            const std::string shown = ShownWord(typed);
             if (gives == "service") {
                 return "after the rim, " + shown + " is a second load index and speed rating";
             }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "tires/TireLexer.h"
 
@@ -14,5 +16,13 @@ namespace tachoria::tires {
 // Load", "RFT", "M+S", ...), each once.
 // Nothing when every one is read, else why not.
 std::optional<Problem> ReadAfterRim(Cursor& cursor);
+
+// Whether `lowerWord` is a mark that says nothing of the diameter: "xl",
+// "rft", "wsw", "tt", ...
+bool IsMark(std::string_view lowerWord);
+
+// A word of the user's in a message: upper case, as sidewalls print it, in
+// quotes, and cut short when long.
+std::string ShownWord(std::string_view word);
 
 }  // namespace tachoria::tires

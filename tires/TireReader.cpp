@@ -4,10 +4,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "tires/FlotationReader.h"
 #include "tires/InchesReader.h"
 #include "tires/MetricCodeReader.h"
+#include "tires/PeriodSizeReader.h"
 #include "tires/RevolutionsReader.h"
 #include "tires/TireLexer.h"
 #include "tires/TireMessages.h"
@@ -56,6 +58,9 @@ Reading Read(std::string_view text, char point, bool eitherPoint) {
     }
     if (IsLetterSize(typed)) {
         return Refusal{std::string(kLetterSize), UnreadTire::NoDiameter};
+    }
+    if (std::optional<Reading> period = ReadPeriodSize(typed, point, eitherPoint)) {
+        return std::move(*period);
     }
     Cursor cursor(typed, point, eitherPoint);
     const bool prefixed = cursor.TakePrefix();

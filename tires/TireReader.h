@@ -32,6 +32,8 @@ enum class TireForm {
     MetricNoAspect,      // "165R15", "165SR15": read as an 82-series tire
     Flotation,           // "33x12.50R15": diameter × width, then the rim
     RevolutionsPerMile,  // "818 rev/mi": the loaded, rolling tire
+    PeriodBias,          // "6.50-13", "7.00-13", "7.00-14": the Corvair's factory
+                         // bias sizes, at their published nominal diameters
 };
 
 struct Tire {
@@ -40,7 +42,8 @@ struct Tire {
     // What was read, for the user: "225/45ZR17 = 24.97 in (metric, speed
     // rating Z)", "818 rev/mi = 24.66 in", "165R15 = 25.65 in (metric, no
     // aspect ratio: read as 82-series)", "33x12.50R15 = 33 in (flotation)",
-    // "33\" = 33 in", "24 in"; numbers written with the caller's decimal point.
+    // "33\" = 33 in", "24 in", "6.50-13 = 24.70 in (period bias size, nominal;
+    // ...)"; numbers written with the caller's decimal point.
     std::string note;
     // The note without the text: "24.97 in (metric, speed rating Z)", for
     // a place that shows the text beside it.
@@ -55,9 +58,10 @@ enum class UnreadTire {
     DiameterFirst,  // a flotation size, unfinished ("33x", "33x12.50"), out of
                     // range or with a fault: it starts with the diameter
     NoDiameter,     // a metric code, finished or not ("225/45R", "P215/"), out of
-                    // range or with a fault; an inch-width ("6.50-13", "7.00x15")
-                    // or letter size ("E78-14"); a revolutions-per-mile text that
-                    // gives no tire ("818 rev/km", "-818 rev/mi", "818 rpm"): the
+                    // range or with a fault; an inch-width size other than the
+                    // period ones ("6.50-14", "7.00x15") or a letter size
+                    // ("E78-14"); a revolutions-per-mile text that gives no
+                    // tire ("818 rev/km", "-818 rev/mi", "818 rpm"): the
                     // number it starts with is no diameter
 };
 
@@ -74,12 +78,13 @@ struct TireRefusal : Failure {
 // and without quoting the text (save a word after the rim it cannot read):
 // "the rim diameter is missing", "the width is 0", "there is no width and
 // rim", "an inch-width size: type the tire's diameter, or its revolutions per
-// mile from the tire's data". Blanks pasted from elsewhere (no-break spaces,
-// tabs, line breaks) and the curly inch marks read as plain ones; a full stop
-// or comma ending a size is left out. A plain number of inches ("25.5") is
-// written with `decimalPoint`, '.' or ',', and only with it; where it is ','
-// a size may also be written with '.' ("235/75R17.5", "818.5 rev/mi"), as
-// sidewalls print it. Where it is '.', a ',' inside a size is refused.
+// mile from the tire's data" (the three period bias sizes excepted: they
+// read). Blanks pasted from elsewhere (no-break spaces, tabs, line breaks)
+// and the curly inch marks read as plain ones; a full stop or comma ending a
+// size is left out. A plain number of inches ("25.5") is written with
+// `decimalPoint`, '.' or ',', and only with it; where it is ',' a size may
+// also be written with '.' ("235/75R17.5", "818.5 rev/mi"), as sidewalls
+// print it. Where it is '.', a ',' inside a size is refused.
 // The refusal converts to a plain Outcome<Tire> or passes on as a Failure.
 Outcome<Tire, TireRefusal> ReadTire(std::string_view text, char decimalPoint = '.');
 

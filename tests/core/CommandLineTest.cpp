@@ -160,6 +160,41 @@ TEST(CommandLine, GenericTakesThePagesDefaults) {
                     .out.starts_with("MPH\tRPM\n10\t968\n"));
 }
 
+// The factory bias sizes in every tire option, at their nominal diameters:
+// 60 MPH x 3.27 x 336.135 / 24.7 (6.50-13) = 2670.03 in 4th, and / 26.2
+// (7.00-14) = 2517.2 in a 1.00 gear; other inch widths are still refused.
+TEST(CommandLine, ReadsTheFactoryBiasSizesInEveryTireOption) {
+    const struct {
+        std::vector<std::string> args;
+        const char* line;  // a line of the TSV output, or the start of the error
+    } cases[] = {
+        {EarlyCar({"--tire", "6.50-13", "--get", "rpm"}), "60\t9745\t6274\t3844\t2670\n"},
+        {EarlyCar({"--tire", "650x13 4PR", "--get", "rpm"}), "60\t9745\t6274\t3844\t2670\n"},
+        {{"generic", "--tire", "7.00 B 14", "--axle", "3.27", "--gear", "1", "--get", "rpm"},
+         "60\t2517\n"},
+        {{"compare", "--a-tire", "6.50-13", "--a-axle", "3.27", "--a-gears", "1", "--b-tire",
+          "7.00-13 bias", "--b-axle", "3.27", "--b-gears", "1"},
+         "60\t2670\t2606\t-64\t-2.4\n"},
+        {EarlyCar({"--tire", "6.50-14", "--get", "rpm"}),
+         "tachoria-cli: --tire \"6.50-14\": An inch-width size"},
+        {{"generic", "--tire", "7.00x15", "--axle", "3.27", "--gear", "1", "--get", "rpm"},
+         "tachoria-cli: --tire \"7.00x15\": An inch-width size"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.at(0) + " " + c.line);
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--format", "tsv"});
+        const Outcome run = RunWith(args);
+        if (std::string_view(c.line).starts_with("tachoria-cli")) {
+            EXPECT_EQ(run.status, 1);
+            EXPECT_TRUE(run.err.starts_with(c.line)) << run.err;
+        } else {
+            EXPECT_EQ(run.status, 0) << run.err;
+            EXPECT_NE(run.out.find(c.line), std::string::npos) << run.out;
+        }
+    }
+}
+
 const std::vector<std::string> kCompare = {
     "compare",          "--a-tire", "24", "--a-axle", "3.27", "--a-gears",
     "3.65,2.35,1.44,1", "--b-tire", "24", "--b-axle", "3.55", "--b-gears",

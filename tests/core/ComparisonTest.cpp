@@ -60,16 +60,58 @@ TEST(Comparison, CruiseRpmInTopGear) {
     EXPECT_EQ(kmh.rows.size(), 6U);
     EXPECT_EQ(Cells(kmh, 0), (Row{"80", "2276", "2406", "+130", "+5.7"}));
     EXPECT_EQ(Cells(kmh, 2), (Row{"100", "2845", "3007", "+162", "+5.7"}));
-    // The change in % is the gearings' ratio, the same on every row, not
-    // one of truncated speeds: a 100-inch tire against 24 is +316.7 %.
-    const Table ratio = CruiseTable(Compare(Gearing{100, 3.27, {1}}, kNow, 5500, SpeedUnit::KMH));
-    for (const TableRow& row : ratio.rows) {
-        SCOPED_TRACE(row.label);
-        EXPECT_EQ(row.cells.at(3), "+316.7");
-    }
     // Going back to A from B: the change is negative, and rounds away from 0.
     EXPECT_EQ(Cells(CruiseTable(Compare(kPlanned, kNow, 5500, SpeedUnit::MPH)), 2),
               (Row{"60", "2904", "2747", "-157", "-5.4"}));
+}
+
+// The change in % is worked from the RPM the row shows, so that an owner's
+// own sum with them agrees, even where the exact speeds round otherwise.
+TEST(Comparison, ChangeInPercentIsWorkedFromTheRpmShown) {
+    const struct {
+        const char* name;
+        Gearing a, b;
+        SpeedUnit unit;
+        std::size_t row;
+        Row cells;
+    } cases[] = {
+        // 1194.6 and 2953.2 exactly, +147.2 %; 1759 / 1194 = +147.3 %.
+        {"overdrive against a short axle",
+         Gearing{26, 3.08, {0.5}},
+         Gearing{28, 4.10, {1}},
+         SpeedUnit::MPH,
+         2,
+         {"60", "1194", "2953", "+1759", "+147.3"}},
+        // 100 km/h (62.137 MPH): 682.99 against 2845.78 exactly, +316.7 %
+        // as the tires' ratio is; 2163 / 682 = +317.2 %.
+        {"a 100-inch tire against 24",
+         Gearing{100, 3.27, {1}},
+         kNow,
+         SpeedUnit::KMH,
+         2,
+         {"100", "682", "2845", "+2163", "+317.2"}},
+        // 120 km/h: 819.59 and 3414.94; 2595 / 819 = +316.8 %.
+        {"the same at 120 km/h",
+         Gearing{100, 3.27, {1}},
+         kNow,
+         SpeedUnit::KMH,
+         4,
+         {"120", "819", "3414", "+2595", "+316.8"}},
+        // The early car's change of axle and tire: 157 / 2747 = +5.72 %.
+        {"the early car's change",
+         kNow,
+         kPlanned,
+         SpeedUnit::MPH,
+         2,
+         {"60", "2747", "2904", "+157", "+5.7"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Cells(CruiseTable(Compare(c.a, c.b, 5500, c.unit)), c.row), c.cells);
+    }
+    // The footnote says so.
+    EXPECT_NE(std::string(kRoundingNote).find("change in % worked from the RPM shown"),
+              std::string::npos);
 }
 
 // Speed at 5500 RPM in each gear, truncated to 0.1: 5500 / (3.65 ×

@@ -112,7 +112,7 @@ std::vector<FieldKind> Kinds() {
          [compareWith](const std::string& t) { return compareWith("--a-axle", t); }, with({"51"})},
         {"tire", "--tire", [](const std::string& t) { return AxleField(AxleQuestion::kTire, t); },
          [](const std::string& t) { return Axle("--tire", t); },
-         with({"4.99", "101", "6.50-13", "225/45R", "1e-400 in", "4 in"})},
+         with({"4.99", "101", "7.50-14", "225/45R", "1e-400 in", "4 in"})},
         {"tire of a setup", "--b-tire",
          [comparison](const std::string& t) {
              return comparison(
@@ -124,7 +124,7 @@ std::vector<FieldKind> Kinds() {
                  [](const ComparisonAnswer& a) { return a.b.tire; });
          },
          [compareWith](const std::string& t) { return compareWith("--b-tire", t); },
-         with({"6.50-13"})},
+         with({"7.50-14"})},
         {"redline", "--redline",
          [comparison](const std::string& t) {
              return comparison([&t](ComparisonModel& m) { m.SetRedline(t); },

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "FakeControls.h"
+#include "arith/Blanks.h"
 #include "comparison/Gearing.h"
 #include "tables/Captions.h"
 #include "tables/ReadForm.h"
@@ -284,8 +285,18 @@ TEST(TireBoxes, EachPlaceReadsOwnersSizesItsOwnWay) {
         {"235/75R17.5", is(31.3780), is(31.3780), is(31.3780)},
         {"33x", says("Tire Diameter \"33x\": there is no width and rim."), is(33),
          says("There is no width and rim.")},
-        {"6.50-13", says("Tire Diameter \"6.50-13\": an inch-width size"),
-         says("Tire Diameter \"6.50-13\": an inch-width size"), says("An inch-width size")},
+        // The factory bias sizes at their nominal diameters; the stock box
+        // no longer takes "6.50 13" for 6.5 in by its leading number.
+        {"6.50-13", is(24.7), is(24.7), is(24.7)},
+        {"6.50 13", is(24.7), is(24.7), is(24.7)},
+        {"650-13 4PR", is(24.7), is(24.7), is(24.7)},
+        {"7.00x13", is(25.3), is(25.3), is(25.3)},
+        {"7.00 B 14", is(26.2), is(26.2), is(26.2)},
+        {"6.50-14", says("Tire Diameter \"6.50-14\": an inch-width size"),
+         says("Tire Diameter \"6.50-14\": an inch-width size"), says("An inch-width size")},
+        {"7.00-13 junk", says("Tire Diameter \"7.00-13 junk\": after the rim, \"JUNK\""),
+         says("Tire Diameter \"7.00-13 junk\": after the rim, \"JUNK\""),
+         says("After the rim, \"JUNK\"")},
         {"E78-14", says("Tire Diameter \"E78-14\": a letter size"),
          says("Tire Diameter \"E78-14\": a letter size"), says("A letter size")},
         {"225/45R", says("Tire Diameter \"225/45R\": the rim diameter is missing."),
@@ -338,6 +349,35 @@ TEST(TireBoxes, EachPlaceReadsOwnersSizesItsOwnWay) {
     EXPECT_NEAR(
         StockInputsOf("235/75R17.5", "Early Car (1961-1964)", "1961-1963", "3.27")->tireDiameter,
         31.3780, 1e-4);
+    // A period size with a comma where the box takes one; the stock box
+    // takes only ".".
+    EXPECT_EQ(*ReadTireField("6,50-13", comma), 24.7);
+    EXPECT_EQ(*ReadTireField("7,00 B 14", comma), 26.2);
+    const Table commaGeneric = ComputeGenericTable(TableMode::GetRPM,
+                                                   {{{std::string(kTireDiameterCaption), "6,50-13"},
+                                                     {std::string(kDifferentialCaption), "3,27"},
+                                                     {std::string(kTransmissionCaption), "1"}}},
+                                                   comma);
+    ASSERT_FALSE(commaGeneric.failure) << commaGeneric.failure->message;
+    EXPECT_EQ(commaGeneric.inputs->tireDiameter, 24.7);
+    const Table commaStock = ComputeStockTable(
+        TableMode::GetRPM, *StockInputsOf("6,50-13", "Early Car (1961-1964)", "1961-1963", "3.27"));
+    ASSERT_TRUE(commaStock.failure);
+    EXPECT_TRUE(commaStock.failure->message.ends_with("decimals are written with '.'."))
+        << commaStock.failure->message;
+}
+
+// The early car 1961-1963 with a 3.27 axle on 6.50-13: 60 x 3.27 x
+// 336.135 / 24.7 = 2670.03, so 2670 RPM at 60 MPH in 4th.
+TEST(TireBoxes, TheEarlyCarOnItsFactoryTireTurns2670At60) {
+    const std::optional<StockInputs> stock =
+        StockInputsOf("6.50-13", "Early Car (1961-1964)", "1961-1963", "3.27");
+    ASSERT_TRUE(stock);
+    const Table table = ComputeStockTable(TableMode::GetRPM, *stock);
+    ASSERT_FALSE(table.failure) << table.failure->message;
+    ASSERT_GE(table.rows.size(), 6U);
+    EXPECT_EQ(TrimBlanks(table.rows[5].label), "60");
+    EXPECT_EQ(TrimBlanks(table.rows[5].cells.at(3)), "2670");
 }
 
 TEST(TireField, DescribesWhatItReadFromTheOneReading) {
@@ -356,6 +396,13 @@ TEST(TireField, DescribesWhatItReadFromTheOneReading) {
         {"185/80R13", comma, "24,65 in (metric), 818 revolutions per mile"},
         {"33x12.50R15", plain, "33 in (flotation), 611 revolutions per mile"},
         {"818 rev/mi", plain, "24.66 in"},
+        // 63360 / (pi x 24.7) = 816.5
+        {"6.50-13", plain,
+         "24.70 in (period bias size, nominal; a tire's revolutions per mile give the truest "
+         "speeds), 817 revolutions per mile"},
+        {"6,50-13", comma,
+         "24,70 in (period bias size, nominal; a tire's revolutions per mile give the truest "
+         "speeds), 817 revolutions per mile"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -365,7 +412,7 @@ TEST(TireField, DescribesWhatItReadFromTheOneReading) {
         EXPECT_EQ(ReadTireField(c.text, c.numbers), Outcome<double>(tire->diameter));
     }
     // A refused text gives the field's reason, the kind deciding its words.
-    EXPECT_EQ(ReadTireSizeField("6.50-13", plain).message(),
+    EXPECT_EQ(ReadTireSizeField("7.50-14", plain).message(),
               "An inch-width size: type the tire's diameter, or its revolutions per mile from the "
               "tire's data.");
     EXPECT_TRUE(ReadTireSizeField("abc", plain).message().starts_with("Not a number: "));

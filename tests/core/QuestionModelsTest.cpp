@@ -214,7 +214,7 @@ TEST(ComparisonModelTest, ShowsTheStockGearboxTheRatiosAreAndDrivesFromItsWheel)
 TEST(ComparisonModelTest, NamesEachBadFieldOfASetup) {
     ComparisonModel model(kNumbers);
     model.SetTexts(Setup::B,
-                   SetupTexts{.tire = "6.50-13", .axle = "3.55", .gears = {"3", "", "1"}});
+                   SetupTexts{.tire = "7.50-14", .axle = "3.55", .gears = {"3", "", "1"}});
     model.SetRedline("");
     const ComparisonAnswer& answer = model.Answer();
     EXPECT_FALSE(answer.b.gearing);

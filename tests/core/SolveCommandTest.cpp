@@ -242,7 +242,7 @@ TEST(SolveCommand, NamesTheOptionOfEveryBadNumber) {
         {With(axle, {"--rpm", "2800", "--speed", "1e-400"}), "--speed \"1e-400\"", "Too small"},
         {With(axle, {"--rpm", "2800", "--speed", "501", "--unit", "kmh"}), "--speed \"501\"",
          "Too large: type a number from 1 to 500 km/h."},
-        {With(kAxle, {"--tire", "6.50-13"}), "--tire \"6.50-13\"", "inch-width"},
+        {With(kAxle, {"--tire", "7.50-14"}), "--tire \"7.50-14\"", "inch-width"},
         {With(kAxle, {"--gear", "0"}), "--gear \"0\"", "from 0.05 to 50"},
         {With(kTire, {"--axle", "51"}), "--axle \"51\"", "Too large"},
         {{"identify", "--gears", "3.65,,1", "--in-gear", "1", "--tire", "24", "--rpm", "2900",

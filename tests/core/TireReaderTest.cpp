@@ -222,11 +222,25 @@ TEST(TireReader, RefusesWithTheReasonAndNoGuess) {
         {"LT265/75R16 E LR F", "after the rim, \"LR F\" is a second load range"},
         {"225/45R17 (94W", "after the rim, the brackets do not pair up"},
         {"225/45R17 94W) (XL", "after the rim, the brackets do not pair up"},
-        // Sizes that carry no diameter.
-        {"6.50-13", inchWidth},
+        // Sizes that carry no diameter: every inch width but the three
+        // period sizes, those with a rim they never had, and a width
+        // without its point that is not one of theirs.
+        {"6.50-14", inchWidth},
         {"7.00x15", inchWidth},
-        {"6.50x13", inchWidth},
+        {"6.50x15", inchWidth},
         {"7.50R16", inchWidth},
+        {"7.35-14", inchWidth},
+        {"6.00-13", inchWidth},
+        {"7.00-13.5", inchWidth},
+        {"6.5R13", inchWidth},
+        {"7-13", inchWidth},
+        {"6.50/13", inchWidth},
+        // A period size with words after the rim that are none of its own.
+        {"6.50-13 junk", "after the rim, \"JUNK\" is no ply rating, \"bias\" or mark"},
+        {"6.50-13 94W", "after the rim, \"94W\" is no ply rating, \"bias\" or mark"},
+        {"7.00-14bias", "after the rim, put a blank before \"BIAS\""},
+        {"6.50-13 4PR 6PR", "after the rim, \"6PR\" comes twice"},
+        {"6.50-13 bias bias ply", "after the rim, \"BIAS PLY\" comes twice"},
         {"E78-14", letterSize},
         {"g78-15", letterSize},
         {"F70-14", letterSize},
@@ -312,7 +326,8 @@ TEST(TireReader, ClassifiesWhetherAnUnreadTextStartsWithTheDiameter) {
         {"P", NoDiameter},
         {"335/95R99", NoDiameter},
         {"225/45R17 junk", NoDiameter},
-        {"6.50-13", NoDiameter},
+        {"6.50-14", NoDiameter},
+        {"6.50-13 junk", NoDiameter},
         {"7.00x15", NoDiameter},
         {"E78-14", NoDiameter},
         {"818 rev", NoDiameter},
@@ -341,6 +356,72 @@ TEST(TireReader, ClassifiesWhetherAnUnreadTextStartsWithTheDiameter) {
     EXPECT_EQ(kindOf("33x12.50", ','), DiameterFirst);
     EXPECT_EQ(kindOf("25.5", ','), NotASize);
     EXPECT_EQ(kindOf("235/75R17,5"), NoDiameter);
+    EXPECT_EQ(kindOf("6,50-13"), NoDiameter);  // a period size, with the other point
+}
+
+// The Corvair's factory bias sizes, at their published nominal diameters,
+// however an owner writes them; in a comma box with a comma too.
+TEST(TireReader, ReadsThePeriodBiasSizesAsTheirNominalDiameters) {
+    const struct {
+        const char* text;
+        double diameter;
+        char point;
+    } cases[] = {
+        {"6.50-13", 24.7, '.'},
+        {"7.00-13", 25.3, '.'},
+        {"7.00-14", 26.2, '.'},
+        {"6.50x13", 24.7, '.'},
+        {"6.50X13", 24.7, '.'},
+        {"6.50 x 13", 24.7, '.'},
+        {"6.50\xC3\x97"
+         "13",
+         24.7, '.'},
+        {"6.50 13", 24.7, '.'},
+        {"7.00 B 14", 26.2, '.'},
+        {"7.00B14", 26.2, '.'},
+        {"7.00b13", 25.3, '.'},
+        {"7.00-B14", 26.2, '.'},
+        {"6.5-13", 24.7, '.'},
+        {"7.0-14", 26.2, '.'},
+        {"650-13", 24.7, '.'},
+        {"700-13", 25.3, '.'},
+        {"700-14", 26.2, '.'},
+        {"650x13", 24.7, '.'},
+        {"6.50-13 4PR", 24.7, '.'},
+        {"6.50-13 4pr", 24.7, '.'},
+        {"6.50-13 4 PR", 24.7, '.'},
+        {"7.00-14 6 ply", 26.2, '.'},
+        {"7.00-14 8-ply", 26.2, '.'},
+        {"6.50-13 bias", 24.7, '.'},
+        {"6.50-13 Bias Ply", 24.7, '.'},
+        {"6.50-13 bias-ply 4PR", 24.7, '.'},
+        {"6.50-13 4PR WSW", 24.7, '.'},
+        {"7.00-14 6PR TT", 26.2, '.'},
+        {"6.50-13, 4PR", 24.7, '.'},
+        {"6.50-13.", 24.7, '.'},
+        {"  6.50-13\t", 24.7, '.'},
+        {"6,50-13", 24.7, ','},
+        {"7,00 B 14", 26.2, ','},
+        {"7,00x13 4PR", 25.3, ','},
+        {"6.50-13", 24.7, ','},
+        {"650-13", 24.7, ','},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " with '" + c.point + "'");
+        const Outcome<Tire> tire = ReadTire(c.text, c.point);
+        ASSERT_TRUE(tire.ok()) << tire.message();
+        EXPECT_EQ(tire->diameter, c.diameter);
+        EXPECT_EQ(tire->form, PeriodBias);
+    }
+    // What was read and how far to trust it, with the box's point.
+    const std::string nominal =
+        " in (period bias size, nominal; a tire's revolutions per mile give the truest speeds)";
+    EXPECT_EQ(ReadTire("6.50-13")->note, "6.50-13 = 24.70" + nominal);
+    EXPECT_EQ(ReadTire("700 b  14 4PR")->note, "700 b 14 4PR = 26.20" + nominal);
+    EXPECT_EQ(ReadTire("7.00-13")->readsAs, "25.30" + nominal);
+    EXPECT_EQ(ReadTire("6,50-13", ',')->note, "6,50-13 = 24,70" + nominal);
+    // Its revolutions per mile follow from that diameter: 63360 / (pi x 24.7).
+    EXPECT_NEAR(tachoria::RevolutionsPerMile(ReadTire("6.50-13")->diameter), 816.5, 0.05);
 }
 
 }  // namespace

@@ -145,7 +145,7 @@ private slots:
                                       "rev/mi.";
         QTest::newRow("tire inch-width size")
             << "tireB"
-            << "6.50-13"
+            << "7.50-14"
             << "An inch-width size: type the tire's diameter, or its revolutions per mile from the "
                "tire's data.";
         QTest::newRow("tire tiny") << "tireB"

@@ -124,6 +124,14 @@ private slots:
         Click("StockGetRPMButton");
         QCOMPARE(Row(Get<QTreeWidget>("ListView"), 0),
                  QStringList({"   10", " 1627", " 1047", " 642", " 445"}));
+
+        // The early car's factory tire, no longer refused: 60 x 3.27 x
+        // 336.135 / 24.7 = 2670.03 in 4th.
+        Type("StockTire", QStringLiteral("6.50-13"));
+        Click("StockGetRPMButton");
+        QCOMPARE(Row(Get<QTreeWidget>("ListView"), 5).at(0).trimmed(), QStringLiteral("60"));
+        QCOMPARE(Row(Get<QTreeWidget>("ListView"), 5).at(4).trimmed(), QStringLiteral("2670"));
+        QVERIFY(warnings_.isEmpty());
     }
 
     // The tooltip and what a screen reader hears say which diameter the
@@ -168,6 +176,20 @@ private slots:
         QTest::newRow("generic: code") << "TireBox"
                                        << "195/70-14"
                                        << "195/70-14 = 24.75 in (metric)";
+        const QString nominal = QStringLiteral(
+            " in (period bias size, nominal; a tire's revolutions per mile give the truest "
+            "speeds)");
+        QTest::newRow("stock: factory bias size") << "StockTire"
+                                                  << "6.50-13"
+                                                  << "6.50-13 = 24.70" + nominal;
+        QTest::newRow("generic: factory bias size") << "TireBox"
+                                                    << "7.00 B 14"
+                                                    << "7.00 B 14 = 26.20" + nominal;
+        QTest::newRow("stock: other inch width")
+            << "StockTire"
+            << "6.50-14"
+            << "\"6.50-14\": an inch-width size: type the tire's diameter, or its revolutions "
+               "per mile from the tire's data.";
     }
 
     void tireBoxesSayWhatTheyRead() {

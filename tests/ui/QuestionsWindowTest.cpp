@@ -271,7 +271,7 @@ private slots:
             << "Engine RPM"
             << "Not a number: type a number from 100 to 30000 RPM.";
         QTest::newRow("inch-width tire") << QStringList{} << "tachTire"
-                                         << "6.50-13"
+                                         << "7.50-14"
                                          << "identify"
                                          << "Tire"
                                          << "An inch-width size: type the tire's diameter, or its "
