@@ -115,10 +115,14 @@ Outcome<Table> GenericTable(const GenericRequest& request) {
     const auto given = [&numbers](const std::optional<std::string>& text, double fallback) {
         return text && !text->empty() ? *text : numbers.ToText(fallback);
     };
+    // A ratio's ":1" is left off, as the page's boxes would not read it.
+    const auto ratio = [&given](const std::optional<std::string>& text, double fallback) {
+        return std::string(RatioNumberText(given(text, fallback)));
+    };
     const std::array<GivenText, 3> texts = {{
         {"--tire", given(request.tire, kDefaultTireDiameter)},
-        {"--axle", given(request.axle, kDefaultDiffRatio)},
-        {"--gear", given(request.gear, kDefaultTransRatio)},
+        {"--axle", ratio(request.axle, kDefaultDiffRatio)},
+        {"--gear", ratio(request.gear, kDefaultTransRatio)},
     }};
     using Reader = Outcome<double> (*)(std::string_view, const NumberConverter&);
     const Reader readers[] = {ReadTireField, ReadRatioField, ReadRatioField};
@@ -132,22 +136,21 @@ Outcome<Table> GenericTable(const GenericRequest& request) {
 }
 
 Outcome<Table> StockTable(const StockRequest& request) {
-    const Outcome<GearboxCode> code = ReadGearboxOptions(request.model, request.years);
-    if (!code) {
-        return code.failure();
+    const Outcome<StockGearbox> gearbox = ReadStockGearboxOptions(request.model, request.years);
+    if (!gearbox) {
+        return gearbox.failure();
     }
-    const auto axles = AxleRatioTexts(*code);
-    if (std::find(axles.begin(), axles.end(), request.axle) == axles.end()) {
-        return Failure{"--axle " + Quote(request.axle) + " is not offered with " +
-                       Quote(request.model) + ", " + Quote(request.years) + "; it has " +
-                       QuotedList(axles) + "."};
+    const Outcome<std::string_view> axle = ReadStockAxleOption(*gearbox, request.axle);
+    if (!axle) {
+        return axle.failure();
     }
     const Outcome<double> tire = ReadStockTireOption(request.tire);
     if (!tire) {
         return Failure{OptionProblem("--tire", request.tire, tire.message())};
     }
+    // The catalogue's own texts, as the stock page's lists would hold them.
     const std::optional<StockInputs> inputs =
-        StockInputsOf(request.tire, request.model, request.years, request.axle);
+        StockInputsOf(request.tire, gearbox->model, gearbox->yearRange, *axle);
     if (!inputs) {
         return Failure{OptionProblem("--tire", request.tire, "not a tire diameter.")};
     }
@@ -326,6 +329,9 @@ CLI::App* AddTireQuestion(CLI::App& solve, SolveOptions& options) {
     command->add_option("--axle", options.axle, "axle ratio, " + Bounds(kRatioRange))->required();
     command->add_option("--gear", options.gear, "transmission gear ratio, " + Bounds(kRatioRange))
         ->required();
+    command->add_option("--rim", options.rim,
+                        "only sizes on this rim, a whole number " + Bounds(kRimRange) +
+                            " in (the car's wheels); default any");
     return command;
 }
 
