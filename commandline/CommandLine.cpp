@@ -232,14 +232,22 @@ CLI::App* AddGenericCommand(CLI::App& app, GenericRequest& generic) {
     return command;
 }
 
+// How --model and --years may be written (catalogue/CatalogueLookup).
+constexpr const char* kModelHelp =
+    "model line, as the catalogue lists it, in any case, or the start of its name (early, late, "
+    "forward)";
+constexpr const char* kYearsHelp =
+    "year range, as the catalogue lists it, or one year that only one range holds";
+
 CLI::App* AddStockCommand(CLI::App& app, StockRequest& stock) {
     CLI::App* command = app.add_subcommand(
         "stock", "The Stock Corvair Gearing tables: all four gears of a factory gearbox.");
-    command->add_option("--model", stock.model, "model line, as the catalogue lists it")
+    command->add_option("--model", stock.model, kModelHelp)->required();
+    command->add_option("--years", stock.years, kYearsHelp)->required();
+    command
+        ->add_option("--axle", stock.axle,
+                     "axle ratio offered with the gearbox, by its value (3.270 is 3.27)")
         ->required();
-    command->add_option("--years", stock.years, "year range, as the catalogue lists it")
-        ->required();
-    command->add_option("--axle", stock.axle, "axle ratio, as the catalogue lists it")->required();
     command
         ->add_option("--tire", stock.tire,
                      "tire diameter, " + Bounds(kTireRange) + " in: a size (" +
@@ -347,12 +355,11 @@ CLI::App* AddIdentifyQuestion(CLI::App& solve, SolveOptions& options) {
         "--gears", options.gears,
         "the gear ratios, first gear first, separated by commas: one to six, each " +
             Bounds(kRatioRange) + "; every factory axle ratio is checked");
-    CLI::Option* model = command->add_option(
-        "--model", options.model,
-        "instead of --gears: a model line as the catalogue lists it, with --years; its "
-        "gearbox's ratios and axle ratios are used");
-    CLI::Option* years =
-        command->add_option("--years", options.years, "year range, as the catalogue lists it");
+    CLI::Option* model =
+        command->add_option("--model", options.model,
+                            "instead of --gears, with --years: " + std::string(kModelHelp) +
+                                "; its gearbox's ratios and axle ratios are used");
+    CLI::Option* years = command->add_option("--years", options.years, std::string(kYearsHelp));
     gears->excludes(model)->excludes(years);
     model->needs(years);
     years->needs(model);

@@ -1,6 +1,5 @@
 #include "commandline/OptionReading.h"
 
-
 #include "arith/Blanks.h"
 #include "catalogue/CatalogueLookup.h"
 #include "tables/FailureMessage.h"
