@@ -115,14 +115,10 @@ Outcome<Table> GenericTable(const GenericRequest& request) {
     const auto given = [&numbers](const std::optional<std::string>& text, double fallback) {
         return text && !text->empty() ? *text : numbers.ToText(fallback);
     };
-    // A ratio's ":1" is left off, as the page's boxes would not read it.
-    const auto ratio = [&given](const std::optional<std::string>& text, double fallback) {
-        return std::string(RatioNumberText(given(text, fallback)));
-    };
-    const std::array<GivenText, 3> texts = {{
+    std::array<GivenText, 3> texts = {{
         {"--tire", given(request.tire, kDefaultTireDiameter)},
-        {"--axle", ratio(request.axle, kDefaultDiffRatio)},
-        {"--gear", ratio(request.gear, kDefaultTransRatio)},
+        {"--axle", given(request.axle, kDefaultDiffRatio)},
+        {"--gear", given(request.gear, kDefaultTransRatio)},
     }};
     using Reader = Outcome<double> (*)(std::string_view, const NumberConverter&);
     const Reader readers[] = {ReadTireField, ReadRatioField, ReadRatioField};
@@ -131,6 +127,11 @@ Outcome<Table> GenericTable(const GenericRequest& request) {
         if (!reading) {
             return Failure{OptionProblem(texts[i].name, texts[i].text, reading.message())};
         }
+    }
+    // A ratio's ":1" is left off for the table, which reads as the page's
+    // boxes do.
+    for (GivenText& ratio : std::span(texts).subspan(1)) {
+        ratio.text = std::string(RatioNumberText(ratio.text));
     }
     return TableOrFailure(ComputeGenericTable(ModeOf(request), texts, numbers));
 }
