@@ -9,6 +9,10 @@ constexpr std::array<std::string_view, 3> kModels = {
     "Late Car (1965-1969)",
 };
 
+// The wheels each model line left the factory on, in inches of rim: 13 on
+// the cars, 14 on the Forward Control; in list order.
+constexpr std::array<int, 3> kWheelRims = {13, 14, 13};
+
 struct YearRange {
     std::string_view model;
     std::string_view years;
@@ -42,6 +46,15 @@ bool IsGearboxCode(GearboxCode code) { return code >= 1 && code <= 4; }
 }  // namespace
 
 std::span<const std::string_view> ModelTexts() { return kModels; }
+
+int WheelRimInches(std::string_view model) {
+    for (std::size_t i = 0; i < kModels.size(); ++i) {
+        if (kModels[i] == model) {
+            return kWheelRims[i];
+        }
+    }
+    return 0;
+}
 
 std::vector<std::string_view> YearRangeTexts(std::string_view model) {
     std::vector<std::string_view> texts;

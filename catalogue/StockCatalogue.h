@@ -41,6 +41,10 @@ private:
 // Model line texts, in the order the drop-down list offers them.
 std::span<const std::string_view> ModelTexts();
 
+// The rim size of a model line's factory wheels, in inches; 0 for an
+// unknown model or the placeholder.
+int WheelRimInches(std::string_view model);
+
 // Year-range texts of a model line, in list order; none for an unknown model
 // or the placeholder.
 std::vector<std::string_view> YearRangeTexts(std::string_view model);

@@ -115,7 +115,7 @@ Outcome<Table> GenericTable(const GenericRequest& request) {
     const auto given = [&numbers](const std::optional<std::string>& text, double fallback) {
         return text && !text->empty() ? *text : numbers.ToText(fallback);
     };
-    const std::array<GivenText, 3> texts = {{
+    std::array<GivenText, 3> texts = {{
         {"--tire", given(request.tire, kDefaultTireDiameter)},
         {"--axle", given(request.axle, kDefaultDiffRatio)},
         {"--gear", given(request.gear, kDefaultTransRatio)},
@@ -128,26 +128,30 @@ Outcome<Table> GenericTable(const GenericRequest& request) {
             return Failure{OptionProblem(texts[i].name, texts[i].text, reading.message())};
         }
     }
+    // A ratio's ":1" is left off for the table, which reads as the page's
+    // boxes do.
+    for (GivenText& ratio : std::span(texts).subspan(1)) {
+        ratio.text = std::string(RatioNumberText(ratio.text));
+    }
     return TableOrFailure(ComputeGenericTable(ModeOf(request), texts, numbers));
 }
 
 Outcome<Table> StockTable(const StockRequest& request) {
-    const Outcome<GearboxCode> code = ReadGearboxOptions(request.model, request.years);
-    if (!code) {
-        return code.failure();
+    const Outcome<StockGearbox> gearbox = ReadStockGearboxOptions(request.model, request.years);
+    if (!gearbox) {
+        return gearbox.failure();
     }
-    const auto axles = AxleRatioTexts(*code);
-    if (std::find(axles.begin(), axles.end(), request.axle) == axles.end()) {
-        return Failure{"--axle " + Quote(request.axle) + " is not offered with " +
-                       Quote(request.model) + ", " + Quote(request.years) + "; it has " +
-                       QuotedList(axles) + "."};
+    const Outcome<std::string_view> axle = ReadStockAxleOption(*gearbox, request.axle);
+    if (!axle) {
+        return axle.failure();
     }
     const Outcome<double> tire = ReadStockTireOption(request.tire);
     if (!tire) {
         return Failure{OptionProblem("--tire", request.tire, tire.message())};
     }
+    // The catalogue's own texts, as the stock page's lists would hold them.
     const std::optional<StockInputs> inputs =
-        StockInputsOf(request.tire, request.model, request.years, request.axle);
+        StockInputsOf(request.tire, gearbox->model, gearbox->yearRange, *axle);
     if (!inputs) {
         return Failure{OptionProblem("--tire", request.tire, "not a tire diameter.")};
     }
@@ -229,14 +233,22 @@ CLI::App* AddGenericCommand(CLI::App& app, GenericRequest& generic) {
     return command;
 }
 
+// How --model and --years may be written (catalogue/CatalogueLookup).
+constexpr const char* kModelHelp =
+    "model line, as the catalogue lists it, in any case, or the start of its name (early, late, "
+    "forward)";
+constexpr const char* kYearsHelp =
+    "year range, as the catalogue lists it, or one year that only one range holds";
+
 CLI::App* AddStockCommand(CLI::App& app, StockRequest& stock) {
     CLI::App* command = app.add_subcommand(
         "stock", "The Stock Corvair Gearing tables: all four gears of a factory gearbox.");
-    command->add_option("--model", stock.model, "model line, as the catalogue lists it")
+    command->add_option("--model", stock.model, kModelHelp)->required();
+    command->add_option("--years", stock.years, kYearsHelp)->required();
+    command
+        ->add_option("--axle", stock.axle,
+                     "axle ratio offered with the gearbox, by its value (3.270 is 3.27)")
         ->required();
-    command->add_option("--years", stock.years, "year range, as the catalogue lists it")
-        ->required();
-    command->add_option("--axle", stock.axle, "axle ratio, as the catalogue lists it")->required();
     command
         ->add_option("--tire", stock.tire,
                      "tire diameter, " + Bounds(kTireRange) + " in: a size (" +
@@ -326,6 +338,9 @@ CLI::App* AddTireQuestion(CLI::App& solve, SolveOptions& options) {
     command->add_option("--axle", options.axle, "axle ratio, " + Bounds(kRatioRange))->required();
     command->add_option("--gear", options.gear, "transmission gear ratio, " + Bounds(kRatioRange))
         ->required();
+    command->add_option("--rim", options.rim,
+                        "only sizes on this rim, a whole number " + Bounds(kRimRange) +
+                            " in (the car's wheels); default any");
     return command;
 }
 
@@ -341,12 +356,11 @@ CLI::App* AddIdentifyQuestion(CLI::App& solve, SolveOptions& options) {
         "--gears", options.gears,
         "the gear ratios, first gear first, separated by commas: one to six, each " +
             Bounds(kRatioRange) + "; every factory axle ratio is checked");
-    CLI::Option* model = command->add_option(
-        "--model", options.model,
-        "instead of --gears: a model line as the catalogue lists it, with --years; its "
-        "gearbox's ratios and axle ratios are used");
-    CLI::Option* years =
-        command->add_option("--years", options.years, "year range, as the catalogue lists it");
+    CLI::Option* model =
+        command->add_option("--model", options.model,
+                            "instead of --gears, with --years: " + std::string(kModelHelp) +
+                                "; its gearbox's ratios and axle ratios are used");
+    CLI::Option* years = command->add_option("--years", options.years, std::string(kYearsHelp));
     gears->excludes(model)->excludes(years);
     model->needs(years);
     years->needs(model);

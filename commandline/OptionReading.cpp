@@ -1,8 +1,7 @@
 #include "commandline/OptionReading.h"
 
-#include <algorithm>
-
 #include "arith/Blanks.h"
+#include "catalogue/CatalogueLookup.h"
 #include "tables/FailureMessage.h"
 #include "tires/TireReader.h"
 
@@ -24,19 +23,39 @@ Outcome<double> ReadStockTireOption(std::string_view text) {
     return ReadTireField(length == 0 ? text : rest.substr(0, length), numbers);
 }
 
-Outcome<GearboxCode> ReadGearboxOptions(std::string_view model, std::string_view years) {
-    const std::span<const std::string_view> models = ModelTexts();
-    if (std::find(models.begin(), models.end(), model) == models.end()) {
+Outcome<StockGearbox> ReadStockGearboxOptions(std::string_view model, std::string_view years) {
+    const CatalogueMatch line = MatchModel(model);
+    if (!line.text) {
         return Failure{"--model " + Quote(model) +
-                       " is not a model of the catalogue; the models are " + QuotedList(models) +
-                       "."};
+                       (line.ambiguous ? " names more than one model of the catalogue"
+                                       : " is not a model of the catalogue") +
+                       "; the models are " + QuotedList(ModelTexts()) + "."};
     }
-    const std::vector<std::string_view> ranges = YearRangeTexts(model);
-    if (std::find(ranges.begin(), ranges.end(), years) == ranges.end()) {
-        return Failure{"--years " + Quote(years) + " is not a year range of " + Quote(model) +
-                       "; it has " + QuotedList(ranges) + "."};
+    const CatalogueMatch range = MatchYearRange(*line.text, years);
+    if (!range.text) {
+        return Failure{
+            "--years " + Quote(years) +
+            (range.ambiguous ? " is in more than one year range of " : " is not a year range of ") +
+            Quote(*line.text) + "; it has " + QuotedList(YearRangeTexts(*line.text)) + "."};
     }
-    return GearboxCodeOf(model, years);
+    return StockGearbox{std::string(*line.text), std::string(*range.text)};
+}
+
+Outcome<GearboxCode> ReadGearboxOptions(std::string_view model, std::string_view years) {
+    return ReadStockGearboxOptions(model, years).transform([](const StockGearbox& gearbox) {
+        return GearboxCodeOf(gearbox.model, gearbox.yearRange);
+    });
+}
+
+Outcome<std::string_view> ReadStockAxleOption(const StockGearbox& gearbox, std::string_view axle) {
+    const GearboxCode code = GearboxCodeOf(gearbox.model, gearbox.yearRange);
+    const Outcome<double> ratio = ReadRatioField(axle, PlainNumberConverter());
+    if (const std::optional<std::string_view> text =
+            ratio ? MatchAxleRatio(code, *ratio) : std::nullopt) {
+        return *text;
+    }
+    return Failure{"--axle " + Quote(axle) + " is not offered with " + Quote(gearbox.model) + ", " +
+                   Quote(gearbox.yearRange) + "; it has " + QuotedList(AxleRatioTexts(code)) + "."};
 }
 
 std::string OptionProblem(std::string_view option, std::string_view text,

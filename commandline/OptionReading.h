@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalogue/StockCatalogue.h"
+#include "comparison/StockGearboxes.h"
 #include "inputs/FieldReaders.h"
 
 // What the options need beyond the fields' readers (inputs/FieldReaders,
@@ -17,9 +18,17 @@ namespace tachoria {
 // with ("24 in" is 24) unless that number is no diameter ("6.50-13").
 Outcome<double> ReadStockTireOption(std::string_view text);
 
-// The gearbox a model line and year range of the catalogue select, or one
-// line naming --model or --years and what the catalogue has instead.
+// The gearbox a model line and year range select, as owners write them
+// (catalogue/CatalogueLookup: "early", 1962), by the catalogue's own texts;
+// or one line naming --model or --years and what the catalogue has instead.
+Outcome<StockGearbox> ReadStockGearboxOptions(std::string_view model, std::string_view years);
+// The same gearbox by its code.
 Outcome<GearboxCode> ReadGearboxOptions(std::string_view model, std::string_view years);
+
+// The catalogue's text of the axle ratio `axle` names by its value ("3.270",
+// "3.27:1"), if the gearbox is offered with it; or one line naming --axle
+// and the ratios it is offered with.
+Outcome<std::string_view> ReadStockAxleOption(const StockGearbox& gearbox, std::string_view axle);
 
 // One line for the error stream, naming the option and its text:
 // `--tire "-5": Must be greater than 0: type a number from 5 to 100 in.`

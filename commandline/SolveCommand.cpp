@@ -157,24 +157,33 @@ Outcome<Answered> SolveTire(const SolveOptions& options) {
     SetTarget(question, options);
     question.SetText(TireQuestion::kAxle, options.axle);
     question.SetText(TireQuestion::kGear, options.gear);
-    const QuestionAnswer& answer = question.Answer();
     if (const std::optional<Failure> bad =
-            FirstBad(answer, {{TireQuestion::kRpm, "--rpm", options.rpm},
-                              {TireQuestion::kSpeed, "--speed", options.speed},
-                              {TireQuestion::kAxle, "--axle", options.axle},
-                              {TireQuestion::kGear, "--gear", options.gear}})) {
+            FirstBad(question.Answer(), {{TireQuestion::kRpm, "--rpm", options.rpm},
+                                         {TireQuestion::kSpeed, "--speed", options.speed},
+                                         {TireQuestion::kAxle, "--axle", options.axle},
+                                         {TireQuestion::kGear, "--gear", options.gear}})) {
         return *bad;
     }
+    if (options.rim) {
+        const Outcome<double> rim = ReadNumberField(*options.rim, kRimRange, kNumbers, true);
+        if (!rim) {
+            return Failure{OptionProblem("--rim", *options.rim, rim.message())};
+        }
+        question.SetRim(static_cast<int>(*rim));
+    }
+    const QuestionAnswer& answer = question.Answer();
     if (answer.refusal) {
         return Unanswered("tire", *answer.refusal);
     }
     const Target target = TargetOf(question);
     const double axle = ValueOf(answer, TireQuestion::kAxle);
     const double gear = ValueOf(answer, TireQuestion::kGear);
-    return Answered{
-        "tire", answer.summary, answer.table,
-        JsonObject().AddTarget(target).Add("axleRatio", axle).Add("gearRatio", gear).Value(),
-        NotesOf(question)};
+    JsonObject inputs;
+    inputs.AddTarget(target).Add("axleRatio", axle).Add("gearRatio", gear);
+    if (question.Rim()) {
+        inputs.Add("rim", *question.Rim());
+    }
+    return Answered{"tire", answer.summary, answer.table, inputs.Value(), NotesOf(question)};
 }
 
 // The gearbox options into the question: typed gears, or a stock gearbox
@@ -188,11 +197,12 @@ Outcome<Done> SetGearbox(IdentifyQuestion& question, const SolveOptions& options
             return *bad;
         }
     } else if (options.model && options.years) {
-        const Outcome<GearboxCode> code = ReadGearboxOptions(*options.model, *options.years);
-        if (!code) {
-            return code.failure();
+        const Outcome<StockGearbox> gearbox =
+            ReadStockGearboxOptions(*options.model, *options.years);
+        if (!gearbox) {
+            return gearbox.failure();
         }
-        question.SetGearbox(StockGearbox{*options.model, *options.years});
+        question.SetGearbox(*gearbox);
     } else {
         return Failure{"solve identify: give --gears, or --model and --years."};
     }
@@ -231,8 +241,8 @@ Outcome<Answered> SolveIdentify(const SolveOptions& options) {
             .value_or(std::vector<double>{});
     JsonObject inputs;
     inputs.AddTarget(target).AddTire(options.tire, tire);
-    if (options.model && options.years) {
-        inputs.AddText("model", *options.model).AddText("yearRange", *options.years);
+    if (const std::optional<StockGearbox>& gearbox = question.Gearbox()) {
+        inputs.AddText("model", gearbox->model).AddText("yearRange", gearbox->yearRange);
     }
     inputs.Add("gearRatios", JsonNumbers(ratios)).Add("inGear", inGear);
     return Answered{"identify", answer.summary, answer.table, inputs.Value(), NotesOf(question)};

@@ -26,6 +26,8 @@ struct SolveOptions {
     std::string tire;
     std::string axle;
     std::string gear;
+    // tire: the one rim the sizes are for, 13 to 20 in; any without it.
+    std::optional<std::string> rim;
     // identify: the gears typed, or a gearbox of the catalogue, and which
     // of them the car was in, counted from 1.
     std::optional<std::string> gears;

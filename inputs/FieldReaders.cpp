@@ -86,8 +86,22 @@ Outcome<double> ReadNumberField(std::string_view text, const InputRange& range,
     return InRange(text, numbers.ToNumber(text), range, numbers, whole);
 }
 
+std::string_view RatioNumberText(std::string_view text) {
+    std::string_view rest = TrimBlanks(text);
+    if (!rest.ends_with('1')) {
+        return text;
+    }
+    rest = TrimBlanks(rest.substr(0, rest.size() - 1));
+    if (!rest.ends_with(':')) {
+        return text;
+    }
+    const std::string_view number = TrimBlanks(rest.substr(0, rest.size() - 1));
+    // ":1" alone is no ratio: read whole, for the reader's reason.
+    return number.empty() ? text : number;
+}
+
 Outcome<double> ReadRatioField(std::string_view text, const NumberConverter& numbers) {
-    return ReadNumberField(text, kRatioRange, numbers);
+    return ReadNumberField(RatioNumberText(text), kRatioRange, numbers);
 }
 
 std::string_view GearSeparator(const NumberConverter& numbers) {

@@ -26,8 +26,11 @@ namespace tachoria {
 Outcome<double> ReadNumberField(std::string_view text, const InputRange& range,
                                 const NumberConverter& numbers, bool whole = false);
 
-// A gear or axle ratio.
+// A gear or axle ratio; it may end in ":1", as owners write it ("3.55:1").
 Outcome<double> ReadRatioField(std::string_view text, const NumberConverter& numbers);
+
+// A ratio's text without the ":1" it may end in: "3.55" for "3.55 : 1".
+std::string_view RatioNumberText(std::string_view text);
 
 // One to kMostGears gear ratios, first gear first, separated by commas
 // (semicolons where the comma is the decimal point) or slashes. A bad ratio

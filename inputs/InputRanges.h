@@ -38,6 +38,8 @@ inline constexpr std::size_t kMostGears = 6;
 // The speedometer's driven gear: whole teeth, and no more than a cable
 // drive's gear has.
 inline constexpr InputRange kTeethRange{.least = 1, .most = 100, .unit = ""};
+// The rims of the sizes a tire question offers, in whole inches.
+inline constexpr InputRange kRimRange{.least = 13, .most = 20, .unit = "in"};
 // How far a speedometer reads off: half again as fast or slower is a wrong
 // gear, not an error to correct by a tooth or two.
 inline constexpr InputRange kErrorRange{.least = -50, .most = 50, .unit = "%"};

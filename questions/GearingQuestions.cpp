@@ -82,7 +82,9 @@ Outcome<AxleAnswer> AxleForTarget(double rpm, double speed, SpeedUnit unit, doub
     return answer;
 }
 
-std::vector<SizeCheck> SizesNear(double diameter, std::size_t count) {
+std::vector<SizeCheck> SizesNear(double diameter, std::size_t count, std::optional<int> rim) {
+    const int leastRim = rim.value_or(static_cast<int>(kRimRange.least));
+    const int mostRim = rim.value_or(static_cast<int>(kRimRange.most));
     struct Candidate {
         int width, aspect, rim;
         double diameter;
@@ -90,8 +92,8 @@ std::vector<SizeCheck> SizesNear(double diameter, std::size_t count) {
     std::vector<Candidate> all;
     for (int width = 145; width <= 315; width += 10) {
         for (int aspect = 35; aspect <= 85; aspect += 5) {
-            for (int rim = 13; rim <= 20; ++rim) {
-                all.push_back({width, aspect, rim, MetricDiameter(width, aspect, rim)});
+            for (int on = leastRim; on <= mostRim; ++on) {
+                all.push_back({width, aspect, on, MetricDiameter(width, aspect, on)});
             }
         }
     }
@@ -114,7 +116,7 @@ std::vector<SizeCheck> SizesNear(double diameter, std::size_t count) {
 }
 
 Outcome<TireAnswer> TireForTarget(double rpm, double speed, SpeedUnit unit, double axle,
-                                  double gear) {
+                                  double gear, std::optional<int> rim) {
     if (!Positive({rpm, speed, axle, gear})) {
         return Failure{std::string(kNotPositive)};
     }
@@ -125,7 +127,7 @@ Outcome<TireAnswer> TireForTarget(double rpm, double speed, SpeedUnit unit, doub
                        RangeText(kTireRange, PlainNumberConverter())};
     }
     answer.revolutionsPerMile = RevolutionsPerMile(answer.diameter);
-    answer.sizes = SizesNear(answer.diameter, 10);
+    answer.sizes = SizesNear(answer.diameter, 10, rim);
     return answer;
 }
 

@@ -58,13 +58,16 @@ struct TireAnswer {
     double revolutionsPerMile = 0;  // 63360 ÷ (π × diameter)
     std::vector<SizeCheck> sizes;   // the ten metric sizes nearest to it, nearest first
 };
+// `rim`: the sizes only on that rim (in inches), as on a car's own wheels;
+// on any rim of kRimRange without one.
 Outcome<TireAnswer> TireForTarget(double rpm, double speed, SpeedUnit unit, double axle,
-                                  double gear);
+                                  double gear, std::optional<int> rim = std::nullopt);
 
 // The metric sizes searched: widths 145 to 315 mm by 10, aspect ratios 35 to
-// 85 by 5, rims 13 to 20 in; the `count` nearest to `diameter`, ties broken
-// by width, then aspect ratio.
-std::vector<SizeCheck> SizesNear(double diameter, std::size_t count);
+// 85 by 5, rims 13 to 20 in (or only `rim`); the `count` nearest to
+// `diameter`, ties broken by width, then aspect ratio.
+std::vector<SizeCheck> SizesNear(double diameter, std::size_t count,
+                                 std::optional<int> rim = std::nullopt);
 
 // 3. "My tachometer reads `rpm` at a true `speed` in a gear of ratio
 // `gear`": the axle ratio that implies, and each of `axles` checked against

@@ -1,9 +1,23 @@
 #include "questions/TireQuestion.h"
 
+#include "catalogue/StockCatalogue.h"
 #include "inputs/FieldReaders.h"
+#include "inputs/InputRanges.h"
 #include "questions/GearingQuestions.h"
 
 namespace tachoria {
+
+const std::vector<RimChoice>& RimChoices() {
+    static const std::vector<RimChoice> choices = [] {
+        std::vector<RimChoice> list = {{"any", std::nullopt}};
+        for (int rim = static_cast<int>(kRimRange.least); rim <= static_cast<int>(kRimRange.most);
+             ++rim) {
+            list.push_back({std::to_string(rim) + " in", rim});
+        }
+        return list;
+    }();
+    return choices;
+}
 
 TireQuestion::TireQuestion(const NumberConverter& numbers)
     : QuestionModel(numbers,
@@ -21,6 +35,13 @@ void TireQuestion::Fill(const QuestionsStart& start) {
     const SetupTexts page = CompletedSetupTexts(start.setup, Numbers());
     SetText(kAxle, page.axle);
     SetText(kGear, page.gears.back());
+    const int wheel = start.stockPage ? WheelRimInches(start.model) : 0;
+    SetRim(wheel > 0 ? std::optional<int>(wheel) : std::nullopt);
+}
+
+void TireQuestion::SetRim(std::optional<int> rim) {
+    rim_ = rim;
+    Changed();
 }
 
 QuestionAnswer TireQuestion::Compute() const {
@@ -33,7 +54,7 @@ QuestionAnswer TireQuestion::Compute() const {
     if (AnyBad(fields)) {
         return Unanswered(std::move(fields));
     }
-    return AnswerOf(std::move(fields), TireForTarget(*rpm, *speed, Unit(), *axle, *gear),
+    return AnswerOf(std::move(fields), TireForTarget(*rpm, *speed, Unit(), *axle, *gear, rim_),
                     [&](const TireAnswer& answer) {
                         return QuestionAnswer{.fields = {},
                                               .refusal = {},
@@ -43,12 +64,13 @@ QuestionAnswer TireQuestion::Compute() const {
 }
 
 std::string TireQuestion::PrintedTitle() const {
-    return Titled(TargetText(kRpm, kSpeed) + "; axle " + Text(kAxle) + "; gear " + Text(kGear));
+    return Titled(TargetText(kRpm, kSpeed) + "; axle " + Text(kAxle) + "; gear " + Text(kGear) +
+                  (rim_ ? "; rim " + std::to_string(*rim_) + " in" : std::string()));
 }
 
 std::string TireQuestion::FileName() const {
     return "questions-tire_" + TargetPart(kRpm, kSpeed) + "_axle-" + Part(kAxle) + "_gear-" +
-           Part(kGear);
+           Part(kGear) + (rim_ ? "_rim-" + std::to_string(*rim_) : std::string());
 }
 
 }  // namespace tachoria

@@ -7,11 +7,11 @@
 
 #include "questions/AxleQuestion.h"
 #include "questions/GearingQuestions.h"
-#include "questions/TireQuestion.h"
 #include "ui/ControlLook.h"
 #include "ui/IdentifyQuestionBox.h"
 #include "ui/QuestionBox.h"
 #include "ui/SpeedometerQuestionBox.h"
+#include "ui/TireQuestionBox.h"
 #include "ui/ValuePicker.h"
 
 namespace tachoria {
@@ -27,17 +27,6 @@ QuestionBox* NewAxleQuestion(const NumberConverter& numbers, FailureSink& failur
          {Field::kSpeed, 0, 2, "axleSpeed", QStringLiteral("Axle question: road speed")},
          {Field::kTire, 1, 0, "axleTire", QStringLiteral("Axle question: tire"), Width::Tire},
          {Field::kGear, 1, 2, "axleGear", QStringLiteral("Axle question: gear ratio")}},
-        failures);
-}
-
-QuestionBox* NewTireQuestion(const NumberConverter& numbers, FailureSink& failures) {
-    using Field = TireQuestion::Field;
-    return new QuestionBox(
-        std::make_unique<TireQuestion>(numbers), "tire",
-        {{Field::kRpm, 0, 0, "tireRpm", QStringLiteral("Tire question: engine RPM")},
-         {Field::kSpeed, 0, 2, "tireSpeed", QStringLiteral("Tire question: road speed")},
-         {Field::kAxle, 1, 0, "tireAxle", QStringLiteral("Tire question: axle ratio")},
-         {Field::kGear, 1, 2, "tireGear", QStringLiteral("Tire question: gear ratio")}},
         failures);
 }
 
@@ -70,7 +59,7 @@ QWidget* QuestionsWindow::BuildContent() {
     top->addStretch(1);
     layout->addLayout(top);
 
-    questions_ = {NewAxleQuestion(numbers_, *this), NewTireQuestion(numbers_, *this),
+    questions_ = {NewAxleQuestion(numbers_, *this), new TireQuestionBox(numbers_, *this),
                   new IdentifyQuestionBox(numbers_, *this),
                   new SpeedometerQuestionBox(numbers_, *this)};
     const auto [axle, tire, identify, speedometer] = questions_;

@@ -1,6 +1,7 @@
 #include "ui/ValuePicker.h"
 
 #include "comparison/ComparisonModel.h"
+#include "questions/TireQuestion.h"
 #include "ui/ControlLook.h"
 
 namespace tachoria {
@@ -14,6 +15,12 @@ UnitPicker::UnitPicker(QWidget* parent) : ValuePicker(parent) {
 DrivePicker::DrivePicker(QWidget* parent) : ValuePicker(parent) {
     for (const DriveChoice& choice : kDriveChoices) {
         Add(ToQString(choice.label), choice.drive);
+    }
+}
+
+RimPicker::RimPicker(QWidget* parent) : ValuePicker(parent) {
+    for (const RimChoice& choice : RimChoices()) {
+        Add(ToQString(choice.label), choice.rim);
     }
 }
 

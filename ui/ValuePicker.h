@@ -59,6 +59,12 @@ public:
     explicit DrivePicker(QWidget* parent = nullptr);
 };
 
+// The rims a tire question's sizes may be for: "any", "13 in" … "20 in".
+class RimPicker final : public ValuePicker<std::optional<int>> {
+public:
+    explicit RimPicker(QWidget* parent = nullptr);
+};
+
 // The catalogue's gearboxes, "Early Car (1961-1964), 1961-1963", after an
 // item for gears of the user's own (`ownGears`: "Custom gears"), which
 // stands for no stock gearbox.

@@ -285,9 +285,9 @@ TEST(CommandLine, ExplainsSelectionsAndGearCountsThatGiveNoTable) {
         std::vector<std::string> args;
         const char* message;
     } cases[] = {
-        {{"stock", "--model", "Early Car", "--years", "1964", "--axle", "3.27", "--tire", "24",
-          "--get", "rpm"},
-         "--model \"Early Car\" is not a model of the catalogue; the models are \"Early Car "
+        {{"stock", "--model", "Car", "--years", "1964", "--axle", "3.27", "--tire", "24", "--get",
+          "rpm"},
+         "--model \"Car\" is not a model of the catalogue; the models are \"Early Car "
          "(1961-1964)\", \"Forward Control\", \"Late Car (1965-1969)\"."},
         {{"stock", "--model", "Early Car (1961-1964)", "--years", "1965", "--axle", "3.27",
           "--tire", "24", "--get", "rpm"},
@@ -308,6 +308,79 @@ TEST(CommandLine, ExplainsSelectionsAndGearCountsThatGiveNoTable) {
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, std::string("tachoria-cli: ") + c.message + "\n");
     }
+}
+
+// A model line, year and axle ratio as owners write them select what the
+// catalogue's own texts select; what could be more than one is refused
+// with the choices.
+TEST(CommandLine, ReadsTheCatalogueChoicesAsOwnersWriteThem) {
+    const auto stock = [](const char* model, const char* years, const char* axle) {
+        return RunWith({"stock", "--model", model, "--years", years, "--axle", axle, "--tire", "24",
+                        "--get", "rpm", "--format", "json"});
+    };
+    const struct {
+        const char* model;
+        const char* years;
+        const char* axle;
+        const char* catalogues[3];
+    } cases[] = {
+        {"Early Car", "1962", "3.270", {"Early Car (1961-1964)", "1961-1963", "3.27"}},
+        {"early car (1961-1964)",
+         "1961-1963",
+         "3.55:1",
+         {"Early Car (1961-1964)", "1961-1963", "3.55"}},
+        {"early", "1964", "3.27 : 1", {"Early Car (1961-1964)", "1964", "3.27"}},
+        {"forward", "1965", "3.2700", {"Forward Control", "1964-1965", "3.27"}},
+        {"FORWARD CONTROL", "1961 (early)", "3.27", {"Forward Control", "1961 (early)", "3.27"}},
+        {"Late Car", "1967", "3.55", {"Late Car (1965-1969)", "1966-1969", "3.55"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.model) + ", " + c.years + ", " + c.axle);
+        const Outcome owners = stock(c.model, c.years, c.axle);
+        EXPECT_EQ(owners.status, 0) << owners.err;
+        EXPECT_EQ(owners.out, stock(c.catalogues[0], c.catalogues[1], c.catalogues[2]).out);
+    }
+
+    const struct {
+        const char* model;
+        const char* years;
+        const char* axle;
+        const char* message;
+    } refused[] = {
+        {"", "1962", "3.27",
+         "--model \"\" names more than one model of the catalogue; the models are \"Early Car "
+         "(1961-1964)\", \"Forward Control\", \"Late Car (1965-1969)\"."},
+        {"forward", "1961", "3.27",
+         "--years \"1961\" is in more than one year range of \"Forward Control\"; it has "
+         "\"1961 (early)\", \"1961(late)-1963\", \"1964-1965\"."},
+        {"late", "1964", "3.27",
+         "--years \"1964\" is not a year range of \"Late Car (1965-1969)\"; it has \"1965\", "
+         "\"1966-1969\"."},
+        {"early", "1962", "3.271",
+         "--axle \"3.271\" is not offered with \"Early Car (1961-1964)\", \"1961-1963\"; it "
+         "has \"3.08\", \"3.27\", \"3.55\", \"3.89\"."},
+        {"early", "1962", "3.27:2",
+         "--axle \"3.27:2\" is not offered with \"Early Car (1961-1964)\", \"1961-1963\"; it "
+         "has \"3.08\", \"3.27\", \"3.55\", \"3.89\"."},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.message);
+        const Outcome run = stock(c.model, c.years, c.axle);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, std::string("tachoria-cli: ") + c.message + "\n");
+    }
+}
+
+// A ratio's ":1" in the generic table's options, as in every ratio field.
+TEST(CommandLine, GenericReadsARatioThatEndsInPerOne) {
+    const auto generic = [](const char* axle, const char* gear) {
+        return RunWith({"generic", "--tire", "24", "--axle", axle, "--gear", gear, "--get", "rpm",
+                        "--format", "csv"});
+    };
+    const Outcome owners = generic("3.55:1", "1:1");
+    EXPECT_EQ(owners.status, 0) << owners.err;
+    EXPECT_EQ(owners.out, generic("3.55", "1").out);
 }
 
 TEST(CommandLine, RefusesUsageErrorsWithStatusTwo) {

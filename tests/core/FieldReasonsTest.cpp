@@ -219,6 +219,39 @@ TEST(FieldReasons, TellZeroFromANumberTooSmallForADouble) {
     EXPECT_EQ(ReadErrorField("1e-400", kNumbers).value_or(99), 0);
 }
 
+// "3.55:1" as owners write a ratio; what is not "per one" stays refused,
+// for the number's reason.
+TEST(FieldReasons, ARatioMayEndInPerOne) {
+    const struct {
+        const char* text;
+        double ratio;
+    } read[] = {{"3.55:1", 3.55}, {" 3.55 : 1 ", 3.55}, {"1:1", 1}, {"0.7:1", 0.7}};
+    for (const auto& c : read) {
+        EXPECT_EQ(ReadRatioField(c.text, kNumbers).value_or(0), c.ratio) << c.text;
+    }
+    const struct {
+        const char* text;
+        const char* reason;
+    } refused[] = {
+        {":1", "Not a number: type a number from 0.05 to 50."},
+        {"3.55:2", "Not a number: type a number from 0.05 to 50."},
+        {"3.55:1:1", "Not a number: type a number from 0.05 to 50."},
+        {"3.55:1.0", "Not a number: type a number from 0.05 to 50."},
+        {"0:1", "Must be greater than 0: type a number from 0.05 to 50."},
+        {"51:1", "Too large: type a number from 0.05 to 50."},
+    };
+    for (const auto& c : refused) {
+        EXPECT_EQ(ReadRatioField(c.text, kNumbers).message(), c.reason) << c.text;
+    }
+    EXPECT_EQ(*ReadGearsField("3.65:1, 2.35:1, 1.44:1, 1:1", kNumbers),
+              (std::vector<double>{3.65, 2.35, 1.44, 1}));
+    // The tool windows read through the same reader.
+    ComparisonModel model(kNumbers);
+    model.SetTexts(Setup::A, {.tire = "24", .axle = "3.55:1", .gears = {"3.65:1", "1"}});
+    EXPECT_FALSE(model.Answer().a.axle.bad());
+    EXPECT_EQ(model.Answer().a.axle.value, 3.55);
+}
+
 TEST(FieldReasons, GearRatiosAreSeparatedByTheirFieldsSeparators) {
     // A comma decimal point leaves ";" and "/" between ratios.
     class CommaNumbers final : public NumberConverter {

@@ -89,6 +89,34 @@ TEST(GearingQuestions, TireForATarget) {
     EXPECT_EQ(tied.at(2).size, "275/45R14");
 }
 
+// On one rim every size listed is for it, in the same order rules: 24 in
+// on 13-in wheels is nearest 215/65R13 (13 + 2 × 215 × 0.65 ÷ 25.4 = 24.00).
+TEST(GearingQuestions, TireForATargetOnTheCarsOwnRim) {
+    for (const int rim : {13, 14, 17, 20}) {
+        SCOPED_TRACE(rim);
+        const Outcome<TireAnswer> answer = TireForTarget(2800, 70, SpeedUnit::MPH, 3.27, 1, rim);
+        ASSERT_TRUE(answer) << answer.message();
+        ASSERT_EQ(answer->sizes.size(), 10U);
+        const std::string onRim = 'R' + std::to_string(rim);
+        for (std::size_t i = 0; i < answer->sizes.size(); ++i) {
+            EXPECT_TRUE(answer->sizes[i].size.ends_with(onRim)) << answer->sizes[i].size;
+            if (i > 0) {
+                EXPECT_LE(std::fabs(answer->sizes[i - 1].offPercent),
+                          std::fabs(answer->sizes[i].offPercent));
+            }
+        }
+    }
+    EXPECT_EQ(SizesNear(24, 1, 13).at(0).size, "215/65R13");
+    // 165/75R14, 225/55R14 and 275/45R14 tie on 14-in rims too: the
+    // narrowest first, then the lower aspect.
+    const std::vector<SizeCheck> tied = SizesNear(14 + 2.0 * 165 * 75 / 100 / 25.4, 3, 14);
+    EXPECT_EQ(tied.at(0).size, "165/75R14");
+    EXPECT_EQ(tied.at(1).size, "225/55R14");
+    EXPECT_EQ(tied.at(2).size, "275/45R14");
+    // No rim of any size the whole search does not give.
+    EXPECT_EQ(SizesNear(24, 10, std::nullopt).size(), SizesNear(24, 10).size());
+}
+
 // 18 teeth reading 5.7 % high need 18 × 1.057 = 19.03 teeth; 19 leave
 // 19.026 ÷ 19 − 1 = +0.1 %, 20 leave −4.9 %. Reading low needs fewer.
 TEST(GearingQuestions, SpeedometerGear) {

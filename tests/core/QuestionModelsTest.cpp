@@ -77,6 +77,29 @@ TEST(QuestionModels, TakeThePagesSetupIntoTheFieldsItAppliesTo) {
     identify.Fill({});
     EXPECT_FALSE(identify.Gearbox());
 
+    // The tire sizes for the car's own wheels, from the stock page only.
+    TireQuestion tire(kNumbers);
+    EXPECT_EQ(tire.Rim(), std::nullopt);
+    tire.Fill(kStockPage);
+    EXPECT_EQ(tire.Rim(), 13);
+    EXPECT_EQ(tire.PrintedTitle(),
+              "Gearing Questions: Tire for a target (2800 RPM at 70 MPH; axle 3.55; gear 1; rim "
+              "13 in)");
+    EXPECT_EQ(tire.FileName(), "questions-tire_2800-rpm_70-mph_axle-3.55_gear-1_rim-13");
+    EXPECT_TRUE(tire.Answer().table.rows.back().cells.at(0).ends_with("R13"));
+    tire.Fill(
+        {.setup = {}, .model = "Forward Control", .yearRange = "1964-1965", .stockPage = true});
+    EXPECT_EQ(tire.Rim(), 14);
+    tire.Fill({.setup = {}, .model = "", .yearRange = "", .stockPage = true});
+    EXPECT_EQ(tire.Rim(), std::nullopt);
+    tire.SetRim(15);
+    tire.Fill({});
+    EXPECT_EQ(tire.Rim(), std::nullopt);
+    EXPECT_EQ(RimChoices().size(), 9U);
+    EXPECT_EQ(RimChoices().front().label, "any");
+    EXPECT_EQ(RimChoices().back().label, "20 in");
+    EXPECT_EQ(RimChoices().back().rim, 20);
+
     SpeedometerQuestion speedometer(kNumbers);
     speedometer.Fill(kStockPage);
     EXPECT_EQ(speedometer.Drive(), SpeedometerDrive::FrontWheel);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ReadJson.h"
@@ -215,6 +216,17 @@ TEST(SolveCommand, IgnoresAxlesForASpeedometerDrivenFromAWheel) {
 
 // The typed gears and the catalogue's early car give the same ratio in
 // fourth; typed gears are checked against every factory axle ratio.
+// The catalogue's gearbox by an owner's words, written out by its own texts.
+TEST(SolveCommand, IdentifiesFromTheCatalogueAsOwnersNameIt) {
+    const Ran owners =
+        Solve(With(kIdentify, {"--model", "early car", "--years", "1962", "--format", "json"}));
+    ASSERT_EQ(owners.status, 0) << owners.err;
+    EXPECT_EQ(owners.out, Solve(With(kIdentify, {"--format", "json"})).out);
+    const Ran perOne = Solve(With(kTire, {"--axle", "3.55:1", "--format", "json"}));
+    EXPECT_EQ(perOne.status, 0) << perOne.err;
+    EXPECT_EQ(testing::ReadJson(perOne.out)["inputs"]["axleRatio"], 3.55);
+}
+
 TEST(SolveCommand, IdentifiesFromTypedGearsAsFromTheCatalogue) {
     const Ran typed = Solve({"identify", "--gears", "3.65,2.35,1.44,1", "--in-gear", "4", "--tire",
                              "185/80R13", "--rpm", "2900", "--speed", "60", "--format", "tsv"});
@@ -222,6 +234,40 @@ TEST(SolveCommand, IdentifiesFromTypedGearsAsFromTheCatalogue) {
     EXPECT_EQ(typed.status, 0) << typed.err;
     EXPECT_EQ(TsvRows(typed.out).at(1), TsvRows(stock.out).at(1));
     EXPECT_EQ(TsvRows(typed.out).size(), 1 + CatalogueAxleRatios(kNoGearbox).size());
+}
+
+// 3000 RPM at 60 MPH with 3.55 takes 23.86 in: on 13-in wheels only 13-in
+// sizes are listed, nearest first; any rim lists others too.
+TEST(SolveCommand, ListsTiresOnlyOnTheRimAsked) {
+    for (const char* rim : {"13", "14", "20"}) {
+        SCOPED_TRACE(rim);
+        const Ran run = Solve(With(kTire, {"--rim", rim, "--format", "tsv"}));
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::vector<std::vector<std::string>> rows = TsvRows(run.out);
+        ASSERT_EQ(rows.size(), 11U);
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            EXPECT_TRUE(rows[i].at(1).ends_with(std::string("R") + rim)) << rows[i].at(1);
+        }
+        const testing::Json json =
+            testing::ReadJson(Solve(With(kTire, {"--rim", rim, "--format", "json"})).out);
+        EXPECT_EQ(json["inputs"]["rim"], std::stoi(rim));
+    }
+    const Ran any = Solve(With(kTire, {"--format", "tsv"}));
+    const std::vector<std::vector<std::string>> rows = TsvRows(any.out);
+    EXPECT_TRUE(std::any_of(rows.begin() + 1, rows.end(),
+                            [](const auto& row) { return !row.at(1).ends_with("R13"); }));
+    EXPECT_FALSE(
+        testing::ReadJson(Solve(With(kTire, {"--format", "json"})).out)["inputs"].contains("rim"));
+    for (const auto& [rim, reason] :
+         {std::pair{"12", "Too small: type a whole number from 13 to 20 in."},
+          std::pair{"21", "Too large: type a whole number from 13 to 20 in."},
+          std::pair{"13.5", "Not a whole number: type a whole number from 13 to 20 in."},
+          std::pair{"13in", "Not a number: type a whole number from 13 to 20 in."},
+          std::pair{"", "Empty: type a whole number from 13 to 20 in."}}) {
+        const Ran run = Solve(With(kTire, {"--rim", rim}));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "tachoria-cli: --rim \"" + std::string(rim) + "\": " + reason + "\n");
+    }
 }
 
 // No answer: status 1, one line naming the option, quoting its text and
@@ -280,6 +326,10 @@ TEST(SolveCommand, ExplainsInputsThatGiveNoAnswer) {
     } cases[] = {
         {With(kIdentify, {"--years", "1965"}),
          "--years \"1965\" is not a year range of \"Early Car (1961-1964)\"; it has"},
+        {With(kIdentify, {"--model", "forward", "--years", "1961"}),
+         "--years \"1961\" is in more than one year range of \"Forward Control\"; it has"},
+        {With(kIdentify, {"--model", "Corvair"}),
+         "--model \"Corvair\" is not a model of the catalogue; the models are"},
         // 500 MPH at 100 RPM would take a tire of 5966 in.
         {{"tire", "--rpm", "100", "--speed", "300", "--axle", "3.55", "--gear", "1"},
          "solve tire: "},

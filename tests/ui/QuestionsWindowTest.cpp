@@ -151,6 +151,38 @@ private slots:
         QCOMPARE(In<QSpinBox>("inGear").value(), 4);
         QCOMPARE(In<QSpinBox>("inGear").maximum(), 4);
         QCOMPARE(In<QComboBox>("drive").currentText(), QStringLiteral("a front wheel"));
+        QCOMPARE(In<QComboBox>("tireRim").currentText(), QStringLiteral("13 in"));  // its wheels
+        QVERIFY(warnings_.isEmpty());
+    }
+
+    // The tire question's sizes for one rim: every size listed is on it,
+    // the rim is captioned with a key of its own and named for screen
+    // readers, and "any" gives the sizes on every rim again.
+    void offersTiresForTheCarsWheels() {
+        OpenFromStockTable();
+        auto& rim = In<QComboBox>("tireRim");
+        QCOMPARE(rim.count(), 9);
+        QCOMPARE(rim.itemText(0), QStringLiteral("any"));
+        QCOMPARE(CaptionOf(rim), QStringLiteral("&Rim"));
+        QCOMPARE(rim.accessibleName(), QStringLiteral("Tire question: rim"));
+        int withR = 0;
+        for (const QLabel* label : Questions().findChildren<QLabel*>()) {
+            withR += label->text().contains(QStringLiteral("&R"), Qt::CaseInsensitive) ? 1 : 0;
+        }
+        QCOMPARE(withR, 1);
+        auto& list = In<QTreeWidget>("tireList");
+        for (const QString& chosen : {QStringLiteral("14 in"), QStringLiteral("20 in")}) {
+            Set("tireRim", chosen);
+            QCOMPARE(list.topLevelItemCount(), 11);
+            const QString onRim = QLatin1Char('R') + chosen.left(2);
+            for (int row = 1; row < list.topLevelItemCount(); ++row) {
+                QVERIFY2(ListRow("tireList", row).at(1).endsWith(onRim),
+                         qPrintable(ListRow("tireList", row).join(' ')));
+            }
+        }
+        // 27.48 in on any rim is nearest 265/55R16, as without a choice.
+        Set("tireRim", "any");
+        QCOMPARE(ListRow("tireList", 1).at(1), QStringLiteral("265/55R16"));
         QVERIFY(warnings_.isEmpty());
     }
 
@@ -171,9 +203,14 @@ private slots:
         // 70 × 3.27 × 336.135 ÷ 2800 = 27.479 in, 63360 ÷ (π × 27.479) = 734
         // revolutions; 265/55R16 is 16 + 2 × 265 × 0.55 ÷ 25.4 = 27.476 in.
         QTest::newRow("tire for 2800 RPM at 70 MPH, 3.27 axle, 4th")
-            << QStringList{} << "tire"
+            << QStringList{"tireRim=any"} << "tire"
             << QStringList{"27.48 in", "734 revolutions per mile", "2800 RPM at 70 MPH"}
             << QList<QStringList>{{}, {"Size", "265/55R16", "27.48", "734", "0.0"}};
+        // On the early car's 13-in wheels: 13 + 2 × 245 × 0.75 ÷ 25.4 =
+        // 27.468 in, 0.04 % under.
+        QTest::newRow("tire for 2800 RPM at 70 MPH on the car's 13-in wheels")
+            << QStringList{} << "tire" << QStringList{"27.48 in", "2800 RPM at 70 MPH"}
+            << QList<QStringList>{{}, {"Size", "245/75R13", "27.47", "734", "0.0"}};
         // 185/80R13 is 24.654 in: 2900 × 24.654 ÷ (60 × 336.135) = 3.545;
         // 60 × 3.55 × 336.135 ÷ 24.654 = 2904.2.
         QTest::newRow("tachometer 2900 RPM at 60 MPH in 4th, early car")
@@ -393,7 +430,8 @@ private slots:
                                 "Factory\t3.08\t3019\t+7.8\nFactory\t3.27\t3205\t+14.5\n"));
         const QList<std::pair<QString, QString>> names = {
             {"axleList", "questions-axle_2800-rpm_70-mph_tire-24_gear-1.csv"},
-            {"tireList", "questions-tire_2800-rpm_70-mph_axle-3.27_gear-1.csv"},
+            // The early car's 13-in wheels, from the stock page.
+            {"tireList", "questions-tire_2800-rpm_70-mph_axle-3.27_gear-1_rim-13.csv"},
             {"identifyList", "questions-fitted-axle_2900-rpm_60-mph_tire-185-80R13_gear-4.csv"},
             {"speedometerList", "questions-speedometer_teeth-18_high-0.csv"},
         };
@@ -464,6 +502,7 @@ private slots:
         QVERIFY(!In<QLineEdit>("tachGears").isReadOnly());
         QCOMPARE(In<QSpinBox>("inGear").value(), 1);
         QCOMPARE(In<QComboBox>("drive").currentText(), QStringLiteral("transmission"));
+        QCOMPARE(In<QComboBox>("tireRim").currentText(), QStringLiteral("any"));
         QCOMPARE(In<QLineEdit>("axleRpm").text(), QStringLiteral("3000"));  // typed, kept
 
         Questions().showMinimized();
@@ -498,7 +537,7 @@ private slots:
             QVERIFY2(captioned.contains(widget) || widget->objectName() == "offPercent",
                      qPrintable(widget->objectName()));
         }
-        QCOMPARE(fields, 1 + 4 + 4 + 6 + 7);
+        QCOMPARE(fields, 1 + 4 + 5 + 6 + 7);
         for (const char* question : {"axle", "tire", "identify", "speedometer"}) {
             const QString name = QString::fromLatin1(question);
             QVERIFY(!In<QTreeWidget>(name + "List").accessibleName().isEmpty());
