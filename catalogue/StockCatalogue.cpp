@@ -9,6 +9,21 @@ constexpr std::array<std::string_view, 3> kModels = {
     "Late Car (1965-1969)",
 };
 
+// Where each model line's speedometer is driven, in kModels' order. The
+// early cars carry the drive gear on the drive pinion shaft in the
+// differential carrier, with the nylon driven gear in the carrier (1961
+// Corvair Shop Manual, rear axle section); the Forward Control uses the
+// same transaxle; the late cars (1965-1969) drive it from the left front
+// wheel.
+constexpr std::array<SpeedometerDrive, 3> kDrives = {
+    SpeedometerDrive::Transmission,
+    SpeedometerDrive::Transmission,
+    SpeedometerDrive::FrontWheel,
+};
+
+// The Powerglide is offered once for the early cars and once for the late.
+constexpr std::array<std::string_view, 2> kPowerglideModels = {kModels[0], kModels[2]};
+
 struct YearRange {
     std::string_view model;
     std::string_view years;
@@ -42,6 +57,17 @@ bool IsGearboxCode(GearboxCode code) { return code >= 1 && code <= 4; }
 }  // namespace
 
 std::span<const std::string_view> ModelTexts() { return kModels; }
+
+std::optional<SpeedometerDrive> SpeedometerDriveOf(std::string_view model) {
+    for (std::size_t i = 0; i < kModels.size(); ++i) {
+        if (kModels[i] == model) {
+            return kDrives[i];
+        }
+    }
+    return std::nullopt;
+}
+
+std::span<const std::string_view> PowerglideModelTexts() { return kPowerglideModels; }
 
 std::vector<std::string_view> YearRangeTexts(std::string_view model) {
     std::vector<std::string_view> texts;

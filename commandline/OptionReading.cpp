@@ -39,6 +39,18 @@ Outcome<GearboxCode> ReadGearboxOptions(std::string_view model, std::string_view
     return GearboxCodeOf(model, years);
 }
 
+Outcome<StockGearbox> ReadStockGearboxOptions(std::string_view model, std::string_view years,
+                                              std::string_view prefix) {
+    if (const Outcome<GearboxCode> code = ReadGearboxOptions(model, years); !code) {
+        std::string message = code.message();
+        if (message.starts_with("--")) {
+            message.insert(2, prefix);
+        }
+        return Failure{message};
+    }
+    return StockGearbox{std::string(model), std::string(years)};
+}
+
 std::string OptionProblem(std::string_view option, std::string_view text,
                           std::string_view problem) {
     return std::string(option) + " " + Quote(text) + ": " + std::string(problem);

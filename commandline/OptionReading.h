@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalogue/StockCatalogue.h"
+#include "comparison/StockGearboxes.h"
 #include "inputs/FieldReaders.h"
 
 // What the options need beyond the fields' readers (inputs/FieldReaders,
@@ -20,6 +21,12 @@ Outcome<double> ReadStockTireOption(std::string_view text);
 // The gearbox a model line and year range of the catalogue select, or one
 // line naming --model or --years and what the catalogue has instead.
 Outcome<GearboxCode> ReadGearboxOptions(std::string_view model, std::string_view years);
+
+// The stock gearbox that a model line and year range select, read by
+// ReadGearboxOptions; `prefix` goes into the options its line names ("a-"
+// names --a-model and --a-years).
+Outcome<StockGearbox> ReadStockGearboxOptions(std::string_view model, std::string_view years,
+                                              std::string_view prefix = {});
 
 // One line for the error stream, naming the option and its text:
 // `--tire "-5": Must be greater than 0: type a number from 5 to 100 in.`
