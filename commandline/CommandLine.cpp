@@ -277,11 +277,12 @@ CLI::App* AddCompareCommand(CLI::App& app, CompareOptions& compare, FormatReques
                                     Bounds(kRatioRange));
         CLI::Option* modelOption = command->add_option(
             option + "-model", *model,
-            "instead of " + option + "-gears: " + setup + " model line as the catalogue lists it, with " +
-                option + "-years; its gearbox's ratios are used" +
+            "instead of " + option + "-gears: " + setup +
+                " model line as the catalogue lists it, with " + option +
+                "-years; its gearbox's ratios are used" +
                 (std::string(letter) == "a" ? ", and its speedometer's drive" : ""));
-        CLI::Option* yearsOption = command->add_option(option + "-years", *years,
-                                                       setup + " year range, as the catalogue lists it");
+        CLI::Option* yearsOption = command->add_option(
+            option + "-years", *years, setup + " year range, as the catalogue lists it");
         gearsOption->excludes(modelOption)->excludes(yearsOption);
         modelOption->needs(yearsOption);
         yearsOption->needs(modelOption);
@@ -290,8 +291,8 @@ CLI::App* AddCompareCommand(CLI::App& app, CompareOptions& compare, FormatReques
     command->callback([gearboxes] {
         for (const auto& [option, gears, model] : gearboxes) {
             if (gears->count() == 0 && model->count() == 0) {
-                throw CLI::RequiredError(option + "-gears, or " + option + "-model with " +
-                                         option + "-years,");
+                throw CLI::RequiredError(option + "-gears, or " + option + "-model with " + option +
+                                         "-years,");
             }
         }
     });
@@ -390,10 +391,9 @@ CLI::App* AddSpeedometerQuestion(CLI::App& solve, SolveOptions& options) {
         "speedometer",
         "The teeth of the speedometer's driven gear that make it read true, from the error it "
         "reads with or from a change of tire or axle ratio.");
-    command
-        ->add_option("--teeth", options.teeth,
-                     "teeth of the driven gear fitted now, a whole number, " +
-                         Bounds(kTeethRange) + "; not needed when driven from a wheel");
+    command->add_option("--teeth", options.teeth,
+                        "teeth of the driven gear fitted now, a whole number, " +
+                            Bounds(kTeethRange) + "; not needed when driven from a wheel");
     CLI::Option* error =
         command->add_option("--error", options.error,
                             "how far the speedometer reads off now, " + Bounds(kErrorRange) +

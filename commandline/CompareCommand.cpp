@@ -49,8 +49,9 @@ Outcome<SetupRead> ReadSetupOptions(const SetupOptions& options) {
         }
         return SetupRead{Gearing{*tireReading, *axleReading, *gears}, std::nullopt};
     }
-    const Outcome<StockGearbox> gearbox = ReadStockGearboxOptions(
-        options.model.value_or(""), options.years.value_or(""), std::string(1, options.letter) + "-");
+    const Outcome<StockGearbox> gearbox =
+        ReadStockGearboxOptions(options.model.value_or(""), options.years.value_or(""),
+                                std::string(1, options.letter) + "-");
     if (!gearbox) {
         return gearbox.failure();
     }

@@ -313,7 +313,8 @@ Outcome<SpeedometerDrive> DriveOf(const SolveOptions& options) {
                                               : SpeedometerDrive::Transmission;
     }
     if (options.model && options.years) {
-        const Outcome<StockGearbox> gearbox = ReadStockGearboxOptions(*options.model, *options.years);
+        const Outcome<StockGearbox> gearbox =
+            ReadStockGearboxOptions(*options.model, *options.years);
         if (!gearbox) {
             return gearbox.failure();
         }

@@ -214,7 +214,7 @@ void CompareWindow::BuildShortcuts() {
             const std::optional<StockGearbox>& gearbox = model_.Gearbox(Setup::A);
             openQuestions_({.setup = a_->Texts(),
                             .model = gearbox ? gearbox->model : std::string(),
-                            .yearRange = !gearbox             ? std::string()
+                            .yearRange = !gearbox              ? std::string()
                                          : gearbox->powerglide ? std::string(kPowerglideName)
                                                                : gearbox->yearRange,
                             .stockPage = false});

@@ -1,10 +1,10 @@
 #include "ui/IdentifyQuestionBox.h"
 
 #include <QGridLayout>
-#include <QStringList>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "questions/GearingQuestions.h"

@@ -4,8 +4,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
-#include <QStringList>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "ui/CheckedField.h"

@@ -81,7 +81,6 @@ TEST(StockCatalogue, OffersTheAxleRatiosOfEachGearbox) {
     EXPECT_TRUE(AxleRatioTexts(5).empty());
 }
 
-
 // Where each model line's speedometer is driven: the early cars and the
 // Forward Control from the transaxle, the late cars from the left front
 // wheel; nothing for a text that names no line.

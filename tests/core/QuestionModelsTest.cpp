@@ -204,7 +204,9 @@ TEST(QuestionModels, DriveTheSpeedometerAsThePagesModelLineDoes) {
          SpeedometerDrive::Transmission},
         {{.setup = {}, .model = "Late Car (1965-1969)", .yearRange = "1965", .stockPage = true},
          SpeedometerDrive::FrontWheel},
-        {{.setup = {}, .model = "Late Car (1965-1969)", .yearRange = std::string(kPowerglideName),
+        {{.setup = {},
+          .model = "Late Car (1965-1969)",
+          .yearRange = std::string(kPowerglideName),
           .stockPage = false},
          SpeedometerDrive::FrontWheel},
         // Nothing chosen on the stock page: the default setup, an early car.

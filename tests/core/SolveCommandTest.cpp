@@ -187,8 +187,8 @@ TEST(SolveCommand, AnswersEachQuestionInTextTableAndJson) {
          R"j("195/70R14", "tireDiameter": 24.7480314960630, "axleRatio": null}, )j"
          R"j("errorPercent": 2.23035316576519})j"},
         // --driven-from overrides the model line; the error counts from a wheel too.
-        {{"speedometer", "--teeth", "18", "--model", "Late Car (1965-1969)", "--years",
-          "1966-1969", "--driven-from", "transmission", "--error", "5.7"},
+        {{"speedometer", "--teeth", "18", "--model", "Late Car (1965-1969)", "--years", "1966-1969",
+          "--driven-from", "transmission", "--error", "5.7"},
          "speedometer",
          "The speedometer reads 5.7 % high; 19.03 teeth on the driven gear make it true: 19 teeth "
          "leave +0.1 %, 20 teeth leave -4.9 %.",
