@@ -11,10 +11,11 @@ constexpr std::array<std::string_view, 3> kModels = {
 
 // Where each model line's speedometer is driven, in kModels' order. The
 // early cars carry the drive gear on the drive pinion shaft in the
-// differential carrier, with the nylon driven gear in the carrier (1961
-// Corvair Shop Manual, rear axle section); the Forward Control uses the
-// same transaxle; the late cars (1965-1969) drive it from the left front
-// wheel.
+// differential carrier (in 1960 machined into the shaft), with the nylon
+// driven gear in the carrier (1961 Corvair Shop Manual, rear axle
+// section), so an axle change moves the speedometer; the Forward Control
+// uses the same transaxle; the late cars (1965-1969) drive it from the
+// left front wheel, through the hub's dust cap.
 constexpr std::array<SpeedometerDrive, 3> kDrives = {
     SpeedometerDrive::Transmission,
     SpeedometerDrive::Transmission,
