@@ -154,7 +154,8 @@ Shot ShootQuestions(tachoria::MainForm& window) {
 Shot ShootDarkComparison(tachoria::MainForm& window) {
     QApplication::setPalette(tachoria::ExampleDarkPalette());
     tachoria::CompareWindow compare;
-    compare.Fill(window.Stock().CompareTexts(), false);
+    // The page's early car, 1961-1963: its gearbox, as the page hands it on.
+    compare.Fill(window.Stock().CompareTexts(), false, tachoria::PageGearbox({}, {}, true));
     compare.resize(QSize(kScreenWidth, kScreenHeight - kPanelHeight));
     compare.show();
     compare.findChild<QLineEdit*>(QStringLiteral("tireB"))->setText(QStringLiteral("185/80R13"));

@@ -13,6 +13,22 @@ constexpr std::array<std::string_view, 3> kModels = {
 // the cars, 14 on the Forward Control; in list order.
 constexpr std::array<int, 3> kWheelRims = {13, 14, 13};
 
+// Where each model line's speedometer is driven, in kModels' order. The
+// early cars carry the drive gear on the drive pinion shaft in the
+// differential carrier (in 1960 machined into the shaft), with the nylon
+// driven gear in the carrier (1961 Corvair Shop Manual, rear axle
+// section), so an axle change moves the speedometer; the Forward Control
+// uses the same transaxle; the late cars (1965-1969) drive it from the
+// left front wheel, through the hub's dust cap.
+constexpr std::array<SpeedometerDrive, 3> kDrives = {
+    SpeedometerDrive::Transmission,
+    SpeedometerDrive::Transmission,
+    SpeedometerDrive::FrontWheel,
+};
+
+// The Powerglide is offered once for the early cars and once for the late.
+constexpr std::array<std::string_view, 2> kPowerglideModels = {kModels[0], kModels[2]};
+
 struct YearRange {
     std::string_view model;
     std::string_view years;
@@ -55,6 +71,17 @@ int WheelRimInches(std::string_view model) {
     }
     return 0;
 }
+
+std::optional<SpeedometerDrive> SpeedometerDriveOf(std::string_view model) {
+    for (std::size_t i = 0; i < kModels.size(); ++i) {
+        if (kModels[i] == model) {
+            return kDrives[i];
+        }
+    }
+    return std::nullopt;
+}
+
+std::span<const std::string_view> PowerglideModelTexts() { return kPowerglideModels; }
 
 std::vector<std::string_view> YearRangeTexts(std::string_view model) {
     std::vector<std::string_view> texts;

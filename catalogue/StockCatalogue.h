@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,22 @@ std::span<const std::string_view> ModelTexts();
 // The rim size of a model line's factory wheels, in inches; 0 for an
 // unknown model or the placeholder.
 int WheelRimInches(std::string_view model);
+
+// What drives a speedometer: the transmission's output (on a Corvair, the
+// transaxle), which follows the tire and the axle ratio, or a front wheel,
+// which follows that wheel's tire only.
+enum class SpeedometerDrive { Transmission, FrontWheel };
+
+// What drives a model line's speedometer; none for a text that is no model
+// line of the catalogue.
+std::optional<SpeedometerDrive> SpeedometerDriveOf(std::string_view model);
+
+// The two-speed Powerglide automatic, low and high (Corvair Chassis Shop
+// Manual, December 1964), offered for the model lines PowerglideModelTexts
+// gives. It stays out of the stock page's lists.
+inline constexpr std::string_view kPowerglideName = "Powerglide (1.82, 1.00)";
+inline constexpr std::array<double, 2> kPowerglideRatios = {1.82, 1.00};
+std::span<const std::string_view> PowerglideModelTexts();
 
 // Year-range texts of a model line, in list order; none for an unknown model
 // or the placeholder.

@@ -265,9 +265,13 @@ CLI::App* AddCompareCommand(CLI::App& app, CompareOptions& compare, FormatReques
         "compare",
         "Two gearings side by side, A (now) and B (planned), as the Compare Gearing "
         "window shows them.");
-    for (const auto& [letter, tire, axle, gears] :
-         {std::tuple{"a", &compare.aTire, &compare.aAxle, &compare.aGears},
-          std::tuple{"b", &compare.bTire, &compare.bAxle, &compare.bGears}}) {
+    // Each setup's gears: typed, or a model line's gearbox.
+    std::vector<std::tuple<std::string, CLI::Option*, CLI::Option*>> gearboxes;
+    for (const auto& [letter, tire, axle, gears, model, years] :
+         {std::tuple{"a", &compare.aTire, &compare.aAxle, &compare.aGears, &compare.aModel,
+                     &compare.aYears},
+          std::tuple{"b", &compare.bTire, &compare.bAxle, &compare.bGears, &compare.bModel,
+                     &compare.bYears}}) {
         const std::string setup = std::string(letter) == "a" ? "A's" : "B's";
         const std::string option = std::string("--") + letter;
         command
@@ -277,23 +281,43 @@ CLI::App* AddCompareCommand(CLI::App& app, CompareOptions& compare, FormatReques
             ->required();
         command->add_option(option + "-axle", *axle, setup + " axle ratio, " + Bounds(kRatioRange))
             ->required();
-        command
-            ->add_option(option + "-gears", *gears,
-                         setup +
-                             " forward gear ratios, first gear first, separated by commas: "
-                             "one to six, each " +
-                             Bounds(kRatioRange))
-            ->required();
+        CLI::Option* gearsOption =
+            command->add_option(option + "-gears", *gears,
+                                setup +
+                                    " forward gear ratios, first gear first, separated by commas: "
+                                    "one to six, each " +
+                                    Bounds(kRatioRange));
+        CLI::Option* modelOption = command->add_option(
+            option + "-model", *model,
+            "instead of " + option + "-gears: " + setup +
+                " model line as the catalogue lists it, with " + option +
+                "-years; its gearbox's ratios are used" +
+                (std::string(letter) == "a" ? ", and its speedometer's drive" : ""));
+        CLI::Option* yearsOption = command->add_option(
+            option + "-years", *years, setup + " year range, as the catalogue lists it");
+        gearsOption->excludes(modelOption)->excludes(yearsOption);
+        modelOption->needs(yearsOption);
+        yearsOption->needs(modelOption);
+        gearboxes.push_back({option, gearsOption, modelOption});
     }
+    command->callback([gearboxes] {
+        for (const auto& [option, gears, model] : gearboxes) {
+            if (gears->count() == 0 && model->count() == 0) {
+                throw CLI::RequiredError(option + "-gears, or " + option + "-model with " + option +
+                                         "-years,");
+            }
+        }
+    });
     command->add_option("--redline", compare.redline,
                         "engine speed to shift up at, " + Bounds(kRedlineRange) + " RPM; " +
                             Default(kDefaultRedline));
     AddUnitOption(*command, compare.unit, "");
     command
         ->add_option("--driven-from", compare.drivenFrom,
-                     "what drives A's speedometer: transmission (it follows the tire and the "
-                     "axle ratio) or wheel (a front wheel: only the tires count); default "
-                     "transmission")
+                     "what drives A's speedometer: transmission (on a Corvair, the transaxle: "
+                     "it follows the tire and the axle ratio) or wheel (the left front wheel: "
+                     "only the tires count); default: as A's --a-model (the late cars: wheel), "
+                     "else transmission")
         ->transform(CLI::IsMember({"transmission", "wheel"}, CLI::ignore_case));
     AddFormatOption(*command, format);
     return command;
@@ -381,22 +405,30 @@ CLI::App* AddSpeedometerQuestion(CLI::App& solve, SolveOptions& options) {
         "speedometer",
         "The teeth of the speedometer's driven gear that make it read true, from the error it "
         "reads with or from a change of tire or axle ratio.");
-    command
-        ->add_option("--teeth", options.teeth,
-                     "teeth of the driven gear fitted now, a whole number, " + Bounds(kTeethRange))
-        ->required();
+    command->add_option("--teeth", options.teeth,
+                        "teeth of the driven gear fitted now, a whole number, " +
+                            Bounds(kTeethRange) + "; not needed when driven from a wheel");
     CLI::Option* error =
         command->add_option("--error", options.error,
                             "how far the speedometer reads off now, " + Bounds(kErrorRange) +
                                 " %: + when it reads high (63 at a true 60 is +5), - when low");
-    CLI::Option* drivenFrom =
-        command
-            ->add_option("--driven-from", options.drivenFrom,
-                         "instead of --error: what drives the speedometer, transmission (it "
-                         "follows the tire and the axle ratio) or wheel (a front wheel: only the "
-                         "tires count, and the axles may be left out); default transmission")
-            ->transform(CLI::IsMember({"transmission", "wheel"}, CLI::ignore_case));
-    error->excludes(drivenFrom);
+    command
+        ->add_option("--driven-from", options.drivenFrom,
+                     "what drives the speedometer: transmission (on a Corvair, the transaxle: "
+                     "it follows the tire and the axle ratio; the answer is the driven gear's "
+                     "teeth) or wheel (the left front wheel: only the tires count, the axles "
+                     "may be left out, and the answer is a cable ratio adapter); default: as "
+                     "--model, else transmission")
+        ->transform(CLI::IsMember({"transmission", "wheel"}, CLI::ignore_case));
+    CLI::Option* model = command->add_option(
+        "--model", options.model,
+        "the car's model line as the catalogue lists it, with --years: what drives its "
+        "speedometer (the early cars and the Forward Control: transmission; the late cars: "
+        "wheel)");
+    CLI::Option* years =
+        command->add_option("--years", options.years, "year range, as the catalogue lists it");
+    model->needs(years);
+    years->needs(model);
     for (const auto& [letter, setup, tire, axle] :
          {std::tuple{"a", "the speedometer is true with (A)", &options.aTire, &options.aAxle},
           std::tuple{"b", "fitted now (B)", &options.bTire, &options.bAxle}}) {
@@ -407,10 +439,18 @@ CLI::App* AddSpeedometerQuestion(CLI::App& solve, SolveOptions& options) {
         error->excludes(command->add_option(option + "-axle", *axle,
                                             "instead of --error: the axle ratio " +
                                                 std::string(setup) + ", " + Bounds(kRatioRange) +
-                                                "; not needed with --driven-from wheel"));
+                                                "; not needed when driven from a wheel"));
     }
     command->callback([&options] {
-        const bool wheel = options.drivenFrom == "wheel";
+        // A model line not in the catalogue is told of when the question
+        // is run.
+        const std::optional<SpeedometerDrive> modelDrive =
+            options.model ? SpeedometerDriveOf(*options.model) : std::nullopt;
+        if (options.model && !modelDrive && !options.drivenFrom) {
+            return;
+        }
+        const bool wheel = options.drivenFrom ? *options.drivenFrom == "wheel"
+                                              : modelDrive == SpeedometerDrive::FrontWheel;
         if (!options.error &&
             (!options.aTire || !options.bTire || (!wheel && (!options.aAxle || !options.bAxle)))) {
             throw CLI::RequiredError(

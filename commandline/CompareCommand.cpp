@@ -16,43 +16,70 @@ namespace {
 // The options' "." as the decimal point.
 const PlainNumberConverter kNumbers;
 
-// A setup as read, or the first problem of its fields.
-Outcome<Gearing> ReadSetup(char letter, const std::string& tire, const std::string& axle,
-                           const std::string& gears) {
-    const std::string prefix = std::string("--") + letter + "-";
-    const Outcome<double> tireReading = ReadTireField(tire, kNumbers);
+// One setup's options.
+struct SetupOptions {
+    char letter;
+    const std::string& tire;
+    const std::string& axle;
+    const std::optional<std::string>& gears;
+    const std::optional<std::string>& model;
+    const std::optional<std::string>& years;
+};
+
+// A setup as read, with its stock gearbox when given by model line and
+// years, or the first problem of its options.
+struct SetupRead {
+    Gearing gearing;
+    std::optional<StockGearbox> gearbox;
+};
+Outcome<SetupRead> ReadSetupOptions(const SetupOptions& options) {
+    const std::string prefix = std::string("--") + options.letter + "-";
+    const Outcome<double> tireReading = ReadTireField(options.tire, kNumbers);
     if (!tireReading) {
-        return Failure{OptionProblem(prefix + "tire", tire, tireReading.message())};
+        return Failure{OptionProblem(prefix + "tire", options.tire, tireReading.message())};
     }
-    const Outcome<double> axleReading = ReadRatioField(axle, kNumbers);
+    const Outcome<double> axleReading = ReadRatioField(options.axle, kNumbers);
     if (!axleReading) {
-        return Failure{OptionProblem(prefix + "axle", axle, axleReading.message())};
+        return Failure{OptionProblem(prefix + "axle", options.axle, axleReading.message())};
     }
-    const Outcome<std::vector<double>> gearReadings = ReadGearsField(gears, kNumbers);
-    if (!gearReadings) {
-        return Failure{OptionProblem(prefix + "gears", gears, gearReadings.message())};
+    if (options.gears) {
+        const Outcome<std::vector<double>> gears = ReadGearsField(*options.gears, kNumbers);
+        if (!gears) {
+            return Failure{OptionProblem(prefix + "gears", *options.gears, gears.message())};
+        }
+        return SetupRead{Gearing{*tireReading, *axleReading, *gears}, std::nullopt};
     }
-    return Gearing{*tireReading, *axleReading, *gearReadings};
+    const Outcome<StockGearbox> gearbox =
+        ReadStockGearboxOptions(options.model.value_or(""), options.years.value_or(""),
+                                std::string(1, options.letter) + "-");
+    if (!gearbox) {
+        return gearbox.failure();
+    }
+    return SetupRead{Gearing{*tireReading, *axleReading, StockGearRatios(*gearbox)}, *gearbox};
 }
 
-Json SetupJson(const std::string& tire, const Gearing& gearing) {
+Json SetupJson(const std::string& tire, const SetupRead& setup) {
     Json json = Json::object();
     json["tire"] = tire;
-    json["tireDiameter"] = JsonNumber(gearing.tireDiameter);
-    json["axleRatio"] = JsonNumber(gearing.axleRatio);
-    json["gearRatios"] = JsonNumbers(gearing.gears);
+    json["tireDiameter"] = JsonNumber(setup.gearing.tireDiameter);
+    json["axleRatio"] = JsonNumber(setup.gearing.axleRatio);
+    if (setup.gearbox) {
+        json["model"] = setup.gearbox->model;
+        json["yearRange"] = setup.gearbox->yearRange;
+    }
+    json["gearRatios"] = JsonNumbers(setup.gearing.gears);
     return json;
 }
 
 // What the tables were computed from, as the JSON's "inputs".
-Json InputsJson(const CompareOptions& options, const Gearing& a, const Gearing& b, double redline,
-                SpeedUnit unit) {
+Json InputsJson(const CompareOptions& options, const SetupRead& a, const SetupRead& b,
+                double redline, SpeedUnit unit, SpeedometerDrive drive) {
     Json json = Json::object();
     json["a"] = SetupJson(options.aTire, a);
     json["b"] = SetupJson(options.bTire, b);
     json["redline"] = JsonNumber(redline);
     json["unit"] = UnitName(unit);
-    json["drivenFrom"] = options.drivenFrom;
+    json["drivenFrom"] = drive == SpeedometerDrive::FrontWheel ? "wheel" : "transmission";
     return json;
 }
 
@@ -115,11 +142,13 @@ std::string Written(const std::array<Captioned, 3>& tables, TextFormat format, c
 }  // namespace
 
 Outcome<std::string> RunCompare(const CompareOptions& options, TextFormat format) {
-    const Outcome<Gearing> a = ReadSetup('a', options.aTire, options.aAxle, options.aGears);
+    const Outcome<SetupRead> a = ReadSetupOptions(
+        {'a', options.aTire, options.aAxle, options.aGears, options.aModel, options.aYears});
     if (!a) {
         return a.failure();
     }
-    const Outcome<Gearing> b = ReadSetup('b', options.bTire, options.bAxle, options.bGears);
+    const Outcome<SetupRead> b = ReadSetupOptions(
+        {'b', options.bTire, options.bAxle, options.bGears, options.bModel, options.bYears});
     if (!b) {
         return b.failure();
     }
@@ -128,13 +157,18 @@ Outcome<std::string> RunCompare(const CompareOptions& options, TextFormat format
         return Failure{OptionProblem("--redline", options.redline, redline.message())};
     }
     const SpeedUnit unit = options.unit == "kmh" ? SpeedUnit::KMH : SpeedUnit::MPH;
+    // As the window: A's model line says what drives its speedometer,
+    // unless the drive is given.
+    const SpeedometerDrive drive =
+        options.drivenFrom ? (*options.drivenFrom == "wheel" ? SpeedometerDrive::FrontWheel
+                                                             : SpeedometerDrive::Transmission)
+                           : DriveOf(a->gearbox);
 
     // Every gear row of both setups, as the window shows them.
     const Comparison comparison =
-        Compare(*a, *b, *redline, unit, std::max(a->gears.size(), b->gears.size()),
-                options.drivenFrom == "wheel" ? SpeedometerDrive::FrontWheel
-                                              : SpeedometerDrive::Transmission);
-    const Json inputs = InputsJson(options, *a, *b, *redline, unit);
+        Compare(a->gearing, b->gearing, *redline, unit,
+                std::max(a->gearing.gears.size(), b->gearing.gears.size()), drive);
+    const Json inputs = InputsJson(options, *a, *b, *redline, unit, drive);
     const std::array<Captioned, 3> tables = {{
         {"cruise", kCruiseCaption, CruiseTable(comparison)},
         {"gears", kGearsCaption, GearTable(comparison)},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "outcome/Outcome.h"
@@ -9,18 +10,25 @@
 // setups given as options.
 namespace tachoria {
 
-// The options as given; the gears are ratios separated by commas, first
-// gear first.
+// The options as given. Each setup's gears are ratios separated by commas,
+// first gear first, or the gearbox of a model line and year range of the
+// catalogue.
 struct CompareOptions {
     std::string aTire;
     std::string aAxle;
-    std::string aGears;
+    std::optional<std::string> aGears;
+    std::optional<std::string> aModel;
+    std::optional<std::string> aYears;
     std::string bTire;
     std::string bAxle;
-    std::string bGears;
+    std::optional<std::string> bGears;
+    std::optional<std::string> bModel;
+    std::optional<std::string> bYears;
     std::string redline;
-    std::string unit;                         // "mph" or "kmh"
-    std::string drivenFrom = "transmission";  // or "wheel": what drives A's speedometer
+    std::string unit;  // "mph" or "kmh"
+    // What drives A's speedometer, "transmission" or "wheel"; when not
+    // given, A's model line says, and typed gears mean the transmission.
+    std::optional<std::string> drivenFrom;
 };
 
 // What the subcommand prints, or one line naming the option and the reason
@@ -30,8 +38,8 @@ struct CompareOptions {
 // the numbers are rounded and what the mark means; tsv
 // and csv: the tables one after another, an empty line between them; json:
 // one object with "cruise", "gears" and "speedometer", each a table as
-// JsonText writes one, whose "inputs" are the two setups, the redline and
-// the unit.
+// JsonText writes one, whose "inputs" are the two setups (with their model
+// line and year range when given), the redline, the unit and the drive.
 Outcome<std::string> RunCompare(const CompareOptions& options, TextFormat format);
 
 }  // namespace tachoria

@@ -23,10 +23,12 @@ Outcome<double> ReadStockTireOption(std::string_view text) {
     return ReadTireField(length == 0 ? text : rest.substr(0, length), numbers);
 }
 
-Outcome<StockGearbox> ReadStockGearboxOptions(std::string_view model, std::string_view years) {
+Outcome<StockGearbox> ReadStockGearboxOptions(std::string_view model, std::string_view years,
+                                              std::string_view prefix) {
+    const std::string option = "--" + std::string(prefix);
     const CatalogueMatch line = MatchModel(model);
     if (!line.text) {
-        return Failure{"--model " + Quote(model) +
+        return Failure{option + "model " + Quote(model) +
                        (line.ambiguous ? " names more than one model of the catalogue"
                                        : " is not a model of the catalogue") +
                        "; the models are " + QuotedList(ModelTexts()) + "."};
@@ -34,7 +36,7 @@ Outcome<StockGearbox> ReadStockGearboxOptions(std::string_view model, std::strin
     const CatalogueMatch range = MatchYearRange(*line.text, years);
     if (!range.text) {
         return Failure{
-            "--years " + Quote(years) +
+            option + "years " + Quote(years) +
             (range.ambiguous ? " is in more than one year range of " : " is not a year range of ") +
             Quote(*line.text) + "; it has " + QuotedList(YearRangeTexts(*line.text)) + "."};
     }

@@ -20,8 +20,10 @@ Outcome<double> ReadStockTireOption(std::string_view text);
 
 // The gearbox a model line and year range select, as owners write them
 // (catalogue/CatalogueLookup: "early", 1962), by the catalogue's own texts;
-// or one line naming --model or --years and what the catalogue has instead.
-Outcome<StockGearbox> ReadStockGearboxOptions(std::string_view model, std::string_view years);
+// or one line naming --model or --years and what the catalogue has instead,
+// with `prefix` in the options' names ("a-" names --a-model and --a-years).
+Outcome<StockGearbox> ReadStockGearboxOptions(std::string_view model, std::string_view years,
+                                              std::string_view prefix = {});
 // The same gearbox by its code.
 Outcome<GearboxCode> ReadGearboxOptions(std::string_view model, std::string_view years);
 

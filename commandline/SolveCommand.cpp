@@ -315,15 +315,50 @@ Outcome<Setups> ReadSetups(const SolveOptions& options, SpeedometerDrive drive) 
     return setups;
 }
 
-Outcome<Answered> SolveSpeedometer(const SolveOptions& options) {
-    Readings readings;
-    const double teeth =
-        readings.Take("--teeth", options.teeth, ReadTeethField(options.teeth, kNumbers));
-    if (readings.failure()) {
-        return *readings.failure();
+// What drives the speedometer: --driven-from, else the model line's drive
+// (--model, --years), else the transmission.
+Outcome<SpeedometerDrive> DriveOf(const SolveOptions& options) {
+    if (options.drivenFrom) {
+        return *options.drivenFrom == "wheel" ? SpeedometerDrive::FrontWheel
+                                              : SpeedometerDrive::Transmission;
     }
+    if (options.model && options.years) {
+        const Outcome<StockGearbox> gearbox =
+            ReadStockGearboxOptions(*options.model, *options.years);
+        if (!gearbox) {
+            return gearbox.failure();
+        }
+        return tachoria::DriveOf(*gearbox);
+    }
+    return SpeedometerDrive::Transmission;
+}
+
+Outcome<Answered> SolveSpeedometer(const SolveOptions& options) {
+    const Outcome<SpeedometerDrive> drive = DriveOf(options);
+    if (!drive) {
+        return drive.failure();
+    }
+    const bool wheel = *drive == SpeedometerDrive::FrontWheel;
+    Readings readings;
     JsonObject inputs;
-    inputs.Add("teeth", teeth);
+    // A wheel has no driven gear: its teeth are not asked for.
+    double teeth = 0;
+    if (!wheel) {
+        if (!options.teeth) {
+            return Failure{
+                "solve speedometer: give --teeth: driven from the transmission, the answer is "
+                "the driven gear's."};
+        }
+        teeth = readings.Take("--teeth", *options.teeth, ReadTeethField(*options.teeth, kNumbers));
+        if (readings.failure()) {
+            return *readings.failure();
+        }
+        inputs.Add("teeth", teeth);
+    }
+    inputs.AddText("drivenFrom", wheel ? "wheel" : "transmission");
+    if (options.model && options.years) {
+        inputs.AddText("model", *options.model).AddText("yearRange", *options.years);
+    }
     double error = 0;
     if (options.error) {
         error = readings.Take("--error", *options.error, ReadErrorField(*options.error, kNumbers));
@@ -331,19 +366,26 @@ Outcome<Answered> SolveSpeedometer(const SolveOptions& options) {
             return *readings.failure();
         }
     } else {
-        const SpeedometerDrive drive = options.drivenFrom == "wheel"
-                                           ? SpeedometerDrive::FrontWheel
-                                           : SpeedometerDrive::Transmission;
-        const Outcome<Setups> setups = ReadSetups(options, drive);
+        const Outcome<Setups> setups = ReadSetups(options, *drive);
         if (!setups) {
             return setups.failure();
         }
-        error = SpeedometerErrorPercent(setups->a, setups->b, drive);
-        inputs.AddText("drivenFrom", options.drivenFrom)
-            .Add("a", SetupJson(options.aTire, setups->a, options.aAxle))
+        error = SpeedometerErrorPercent(setups->a, setups->b, *drive);
+        inputs.Add("a", SetupJson(options.aTire, setups->a, options.aAxle))
             .Add("b", SetupJson(options.bTire, setups->b, options.bAxle));
     }
     inputs.Add("errorPercent", error);
+    if (wheel) {
+        const Outcome<CableAdapterAnswer> adapter = CableAdapterFor(error);
+        if (!adapter) {
+            return Unanswered("speedometer", adapter.message());
+        }
+        return Answered{"speedometer",
+                        CableAdapterSummary(*adapter),
+                        CableAdapterTable(*adapter),
+                        inputs.Value(),
+                        {kQuestionsRoundingNote, kCableAdapterNote}};
+    }
     const Outcome<SpeedometerGearAnswer> answer = SpeedometerGearFor(teeth, error);
     if (!answer) {
         return Unanswered("speedometer", answer.message());

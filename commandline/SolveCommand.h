@@ -29,16 +29,19 @@ struct SolveOptions {
     // tire: the one rim the sizes are for, 13 to 20 in; any without it.
     std::optional<std::string> rim;
     // identify: the gears typed, or a gearbox of the catalogue, and which
-    // of them the car was in, counted from 1.
+    // of them the car was in, counted from 1. speedometer: the model line
+    // and years, for what drives it.
     std::optional<std::string> gears;
     std::optional<std::string> model;
     std::optional<std::string> years;
     std::string inGear;
-    // speedometer: the driven gear's teeth, and the error it reads with
-    // them, or the setup it is true with (A) and the one fitted (B).
-    std::string teeth;
+    // speedometer: the driven gear's teeth (none from a wheel), and the
+    // error it reads with them, or the setup it is true with (A) and the one
+    // fitted (B); what drives it, "transmission" or "wheel", when given (else
+    // the model line's drive, else the transmission).
+    std::optional<std::string> teeth;
     std::optional<std::string> error;
-    std::string drivenFrom = "transmission";  // or "wheel"
+    std::optional<std::string> drivenFrom;
     std::optional<std::string> aTire;
     std::optional<std::string> aAxle;
     std::optional<std::string> bTire;

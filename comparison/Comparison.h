@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/StockCatalogue.h"
 #include "comparison/Gearing.h"
 #include "inputs/Defaults.h"
 #include "tables/Table.h"
@@ -14,16 +15,15 @@
 // conversions, with their truncation.
 namespace tachoria {
 
-// What drives the speedometer: the transmission's output (it follows the
-// tire and the axle ratio) or a front wheel (it follows that wheel's tire
-// only). The catalogue's cars drive it from the left front wheel.
-enum class SpeedometerDrive { Transmission, FrontWheel };
+// SpeedometerDrive (catalogue/StockCatalogue.h): what drives the
+// speedometer; each model line of the catalogue says which.
 
 // What each drive means, for the speedometer's footnote.
 inline constexpr std::string_view kSpeedometerDriveNote =
-    "A speedometer driven from the transmission follows the tire and the axle ratio; one "
-    "driven from a front wheel follows only that wheel's tire (A's and B's tires are taken as "
-    "the front tires).";
+    "A speedometer driven from the transmission (on a Corvair, the transaxle: the early cars and "
+    "the Forward Control) follows the tire and the axle ratio; one driven from the left front "
+    "wheel (the late cars, 1965-1969) follows only that wheel's tire (A's and B's tires are "
+    "taken as the front tires).";
 
 // The note on a cruise cell whose engine speed lies past the redline, and
 // the sign that stands beside such a cell where no colour shows it.

@@ -42,8 +42,10 @@ SetupReading ReadSetup(const SetupTexts& texts, const NumberConverter& numbers) 
 
 ComparisonModel::ComparisonModel(const NumberConverter& numbers)
     : numbers_(numbers), redline_(numbers.ToText(kDefaultRedline)) {
+    const std::optional<StockGearbox> first = PageGearbox({}, {}, true);
     for (const Setup side : {Setup::A, Setup::B}) {
         SetTexts(side, DefaultSetupTexts(numbers));
+        SetGearbox(side, first);
     }
 }
 
@@ -90,11 +92,10 @@ void ComparisonModel::MatchGearbox(Setup side) {
 }
 
 void ComparisonModel::FollowStock() {
-    // Gears from the catalogue: the factory cars drive the speedometer from
-    // the left front wheel.
-    if (const bool stock = gearboxes_[0].has_value(); stock != aWasStock_) {
-        aWasStock_ = stock;
-        drive_ = stock ? SpeedometerDrive::FrontWheel : SpeedometerDrive::Transmission;
+    // A's model line says where its speedometer is driven.
+    if (gearboxes_[0] != aFollowed_) {
+        aFollowed_ = gearboxes_[0];
+        drive_ = DriveOf(aFollowed_);
     }
 }
 

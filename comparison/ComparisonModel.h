@@ -31,8 +31,8 @@ struct DriveChoice {
     SpeedometerDrive drive;
 };
 inline constexpr std::array<DriveChoice, 2> kDriveChoices{
-    {{"transmission", SpeedometerDrive::Transmission},
-     {"a front wheel", SpeedometerDrive::FrontWheel}}};
+    {{"the transmission (on a Corvair, the transaxle)", SpeedometerDrive::Transmission},
+     {"the left front wheel", SpeedometerDrive::FrontWheel}}};
 
 // One setup's fields as read: "Tire", "Axle ratio", "1st gear" … (as many
 // gears as its texts hold), and the gearing when none is bad.
@@ -64,16 +64,18 @@ struct ComparisonAnswer {
 
 class ComparisonModel {
 public:
-    // Starts from the default setup on both sides, the default redline, MPH
-    // and the transmission.
+    // Starts from the default setup on both sides, the catalogue's first
+    // gearbox (the early car's, driven from the transaxle), the default
+    // redline and MPH.
     explicit ComparisonModel(const NumberConverter& numbers);
 
     // A setup's texts; its gears are the gear fields on show, one to six.
     [[nodiscard]] const SetupTexts& Texts(Setup side) const;
     void SetTexts(Setup side, SetupTexts texts);
     // The stock gearbox chosen for a side, whose ratios then fill its gears;
-    // nothing is custom. SetTexts shows the stock gearbox the ratios typed
-    // are, if any (MatchingGearbox).
+    // nothing is custom. SetTexts keeps it while the gears are still its
+    // ratios, and makes the side custom once they are not: ratios typed
+    // count as typed (MatchingGearbox).
     [[nodiscard]] const std::optional<StockGearbox>& Gearbox(Setup side) const;
     void SetGearbox(Setup side, std::optional<StockGearbox> gearbox);
 
@@ -81,9 +83,9 @@ public:
     void SetRedline(std::string text);
     [[nodiscard]] SpeedUnit Unit() const { return unit_; }
     void SetUnit(SpeedUnit unit);
-    // What drives A's speedometer. Choosing a stock gearbox for A, or going
-    // back to custom gears, sets it (the factory cars drive it from a
-    // front wheel); after that it is the user's.
+    // What drives A's speedometer. Each change of A's gearbox sets it from
+    // the gearbox's model line (DriveOf: custom gears, the transmission);
+    // between such changes it is the user's.
     [[nodiscard]] SpeedometerDrive Drive() const { return drive_; }
     void SetDrive(SpeedometerDrive drive);
 
@@ -100,7 +102,7 @@ private:
     std::string redline_;
     SpeedUnit unit_ = SpeedUnit::MPH;
     SpeedometerDrive drive_ = SpeedometerDrive::Transmission;
-    bool aWasStock_ = false;
+    std::optional<StockGearbox> aFollowed_;  // the gearbox of A that set the drive
     mutable bool stale_ = true;
     mutable ComparisonAnswer answer_;
 };

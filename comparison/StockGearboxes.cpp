@@ -2,37 +2,30 @@
 
 #include <algorithm>
 
-#include "catalogue/StockCatalogue.h"
-
 namespace tachoria {
 namespace {
 
 std::vector<GearboxChoice> Choices() {
     std::vector<GearboxChoice> choices;
+    const std::span<const std::string_view> automatic = PowerglideModelTexts();
     for (const std::string_view model : ModelTexts()) {
         for (const std::string_view years : YearRangeTexts(model)) {
-            choices.push_back({std::string(model) + ", " + std::string(years),
-                               StockGearbox{std::string(model), std::string(years)}});
+            StockGearbox gearbox{std::string(model), std::string(years)};
+            choices.push_back({GearboxLabel(gearbox, {}), std::move(gearbox)});
+        }
+        if (std::find(automatic.begin(), automatic.end(), model) != automatic.end()) {
+            StockGearbox gearbox = PowerglideOf(model);
+            choices.push_back({GearboxLabel(gearbox, {}), std::move(gearbox)});
         }
     }
     return choices;
 }
 
-// Whether `gears` are exactly the ratios of `gearbox`.
-bool Matches(const StockGearbox& gearbox, const std::vector<std::optional<double>>& gears) {
-    const GearboxCode code = GearboxCodeOf(gearbox.model, gearbox.yearRange);
-    if (code == kNoGearbox || gears.size() != kForwardGears.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < gears.size(); ++i) {
-        if (gears[i] != RatioSetOf(code).Of(kForwardGears[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
+
+StockGearbox PowerglideOf(std::string_view model) {
+    return StockGearbox{.model = std::string(model), .yearRange = {}, .powerglide = true};
+}
 
 const std::vector<GearboxChoice>& StockGearboxChoices() {
     static const std::vector<GearboxChoice> choices = Choices();
@@ -40,17 +33,36 @@ const std::vector<GearboxChoice>& StockGearboxChoices() {
 }
 
 std::string GearboxLabel(const std::optional<StockGearbox>& gearbox, std::string_view none) {
-    return gearbox ? gearbox->model + ", " + gearbox->yearRange : std::string(none);
+    if (!gearbox) {
+        return std::string(none);
+    }
+    return gearbox->model + ", " +
+           (gearbox->powerglide ? std::string(kPowerglideName) : gearbox->yearRange);
+}
+
+std::vector<double> StockGearRatios(const StockGearbox& gearbox) {
+    if (gearbox.powerglide) {
+        const std::span<const std::string_view> models = PowerglideModelTexts();
+        if (std::find(models.begin(), models.end(), gearbox.model) == models.end()) {
+            return {};
+        }
+        return {kPowerglideRatios.begin(), kPowerglideRatios.end()};
+    }
+    const GearboxCode code = GearboxCodeOf(gearbox.model, gearbox.yearRange);
+    std::vector<double> ratios;
+    if (code != kNoGearbox) {
+        for (const Gear gear : kForwardGears) {
+            ratios.push_back(RatioSetOf(code).Of(gear));
+        }
+    }
+    return ratios;
 }
 
 std::vector<std::string> StockGearTexts(const StockGearbox& gearbox,
                                         const NumberConverter& numbers) {
     std::vector<std::string> texts;
-    const GearboxCode code = GearboxCodeOf(gearbox.model, gearbox.yearRange);
-    if (code != kNoGearbox) {
-        for (const Gear gear : kForwardGears) {
-            texts.push_back(numbers.ToText(RatioSetOf(code).Of(gear)));
-        }
+    for (const double ratio : StockGearRatios(gearbox)) {
+        texts.push_back(numbers.ToText(ratio));
     }
     return texts;
 }
@@ -58,17 +70,37 @@ std::vector<std::string> StockGearTexts(const StockGearbox& gearbox,
 std::optional<StockGearbox> MatchingGearbox(const std::vector<std::string>& gears,
                                             const std::optional<StockGearbox>& current,
                                             const NumberConverter& numbers) {
-    std::vector<std::optional<double>> ratios;
-    for (const std::string& gear : gears) {
-        ratios.push_back(numbers.ToNumber(gear));
+    if (!current) {
+        return std::nullopt;
     }
-    if (current && Matches(*current, ratios)) {
-        return current;
+    const std::vector<double> ratios = StockGearRatios(*current);
+    const bool same = !ratios.empty() && gears.size() == ratios.size() &&
+                      std::equal(gears.begin(), gears.end(), ratios.begin(),
+                                 [&numbers](const std::string& gear, double ratio) {
+                                     return numbers.ToNumber(gear) == ratio;
+                                 });
+    return same ? current : std::nullopt;
+}
+
+SpeedometerDrive DriveOf(const std::optional<StockGearbox>& gearbox) {
+    return gearbox ? SpeedometerDriveOf(gearbox->model).value_or(SpeedometerDrive::Transmission)
+                   : SpeedometerDrive::Transmission;
+}
+
+std::optional<StockGearbox> PageGearbox(std::string_view model, std::string_view yearRange,
+                                        bool stockPage) {
+    if (GearboxCodeOf(model, yearRange) != kNoGearbox) {
+        return StockGearbox{std::string(model), std::string(yearRange)};
     }
-    for (const GearboxChoice& choice : StockGearboxChoices()) {
-        if (Matches(choice.gearbox, ratios)) {
-            return choice.gearbox;
-        }
+    const std::span<const std::string_view> automatic = PowerglideModelTexts();
+    if (yearRange == kPowerglideName &&
+        std::find(automatic.begin(), automatic.end(), model) != automatic.end()) {
+        return PowerglideOf(model);
+    }
+    if (stockPage) {
+        // The page's gears came from the default setup: its gearbox.
+        const std::string_view first = ModelTexts().front();
+        return StockGearbox{std::string(first), std::string(YearRangeTexts(first).front())};
     }
     return std::nullopt;
 }

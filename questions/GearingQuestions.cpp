@@ -197,6 +197,21 @@ Outcome<SpeedometerGearAnswer> SpeedometerGearFor(double teeth, double errorPerc
     return answer;
 }
 
+Outcome<CableAdapterAnswer> CableAdapterFor(double errorPercent) {
+    if (!std::isfinite(errorPercent) || errorPercent <= -100) {
+        return Failure{"the error must be more than -100 %"};
+    }
+    if (OutOfRange(errorPercent, kErrorRange, PlainNumberConverter())) {
+        return Failure{"a speedometer " + FixedText(std::fabs(errorPercent), 1) + " % " +
+                       (errorPercent > 0 ? "high" : "low") +
+                       " needs more than a cable ratio adapter; the adapter corrects " +
+                       RangeText(kErrorRange, PlainNumberConverter())};
+    }
+    // A speedometer that reads high turns too fast for the road: the
+    // adapter slows the cable in proportion.
+    return CableAdapterAnswer{errorPercent, 100 / (100 + errorPercent)};
+}
+
 double SpeedometerErrorPercent(const Gearing& a, const Gearing& b, SpeedometerDrive drive) {
     // The speedometer shows the road speed A would make at the shaft's
     // turns; B makes the true one.
@@ -261,6 +276,13 @@ Table SpeedometerGearTable(const SpeedometerGearAnswer& answer, double teeth) {
     return table;
 }
 
+Table CableAdapterTable(const CableAdapterAnswer& answer) {
+    Table table = Titled({"", "Adapter ratio", "Speedometer error %"});
+    table.rows.push_back({"Now", {FixedText(1, 3), SignedText(answer.errorPercent, 1)}});
+    table.rows.push_back({"True", {FixedText(answer.ratio, 3), SignedText(0, 1)}});
+    return table;
+}
+
 std::string AxleSummary(const AxleAnswer& answer, double rpm, double speed, SpeedUnit unit) {
     return Plain(rpm) + " RPM at " + Speed(speed, unit) + " takes an axle ratio of " +
            FixedText(answer.ratio, 2) + ".";
@@ -302,6 +324,18 @@ std::string SpeedometerGearSummary(const SpeedometerGearAnswer& answer) {
                 SignedText(check.errorPercent, 1) + " %";
     }
     return text + ".";
+}
+
+std::string CableAdapterSummary(const CableAdapterAnswer& answer) {
+    const std::string off = FixedText(std::fabs(answer.errorPercent), 1) + " %";
+    if (off == "0.0 %") {
+        return "The speedometer reads true; it needs no cable ratio adapter.";
+    }
+    return "The speedometer reads " + off + (answer.errorPercent > 0 ? " high" : " low") +
+           "; the left front wheel drives it with no driven gear to change, so a cable ratio "
+           "adapter of " +
+           FixedText(answer.ratio, 3) + " (" + FixedText(answer.ratio, 3) +
+           " turns out for each turn in) makes it true.";
 }
 
 }  // namespace tachoria

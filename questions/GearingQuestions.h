@@ -98,6 +98,16 @@ struct SpeedometerGearAnswer {
 };
 Outcome<SpeedometerGearAnswer> SpeedometerGearFor(double teeth, double errorPercent);
 
+// 4, driven from a front wheel: the wheel turns the cable through the
+// hub's dust cap, with no driven gear to change, so what makes the
+// speedometer true is a cable ratio adapter: the ratio of its output turns
+// to its input turns.
+struct CableAdapterAnswer {
+    double errorPercent = 0;  // as given, or from the change of tires
+    double ratio = 1;         // that makes it true; shown to 0.001
+};
+Outcome<CableAdapterAnswer> CableAdapterFor(double errorPercent);
+
 // How far a speedometer true with `a` reads off (+ high) once `b` is fitted.
 // From a front wheel only the tires count; A's and B's tires are taken as
 // the front tires.
@@ -111,6 +121,7 @@ Table TireTable(const TireAnswer& answer);
 Table IdentifyTable(const IdentifyAnswer& answer, double rpm, double speed, SpeedUnit unit,
                     double tire);
 Table SpeedometerGearTable(const SpeedometerGearAnswer& answer, double teeth);
+Table CableAdapterTable(const CableAdapterAnswer& answer);
 
 // One sentence for the user: "2800 RPM at 70 MPH takes an axle ratio of
 // 2.86."; for the
@@ -121,6 +132,7 @@ std::string AxleSummary(const AxleAnswer& answer, double rpm, double speed, Spee
 std::string TireSummary(const TireAnswer& answer, double rpm, double speed, SpeedUnit unit);
 std::string IdentifySummary(const IdentifyAnswer& answer);
 std::string SpeedometerGearSummary(const SpeedometerGearAnswer& answer);
+std::string CableAdapterSummary(const CableAdapterAnswer& answer);
 
 // Footnotes: how the numbers are rounded, and for the tachometer question
 // that a size code overstates a loaded tire's rolling diameter by about 2-3 %
@@ -131,5 +143,15 @@ inline constexpr std::string_view kQuestionsRoundingNote =
 inline constexpr std::string_view kRollingTireNote =
     "A size code overstates a loaded tire's rolling diameter by about 2-3 %; the revolutions "
     "per mile from the tire's maker give the best answer.";
+// With the Powerglide, for the tachometer question: its torque converter
+// slips a little even at cruise.
+inline constexpr std::string_view kConverterSlipNote =
+    "With the Powerglide, the torque converter slips at cruise, so the tachometer reads a few "
+    "per cent above the table.";
+// For the speedometer question driven from a front wheel.
+inline constexpr std::string_view kCableAdapterNote =
+    "A front wheel drives the speedometer's cable through the hub's dust cap, with no driven "
+    "gear to change; a cable ratio adapter corrects it. Its ratio is its output turns for each "
+    "input turn, rounded to 0.001.";
 
 }  // namespace tachoria

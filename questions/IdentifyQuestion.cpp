@@ -30,15 +30,7 @@ void IdentifyQuestion::Fill(const QuestionsStart& start) {
     const SetupTexts page = CompletedSetupTexts(start.setup, Numbers());
     SetText(kTire, page.tire);
     SetText(kGears, GearsText(page.gears, Numbers()));
-    std::optional<StockGearbox> stock;
-    if (GearboxCodeOf(start.model, start.yearRange) != kNoGearbox) {
-        stock = StockGearbox{start.model, start.yearRange};
-    } else if (start.stockPage) {
-        // The page's gears came from the default setup: its gearbox.
-        const std::string_view model = ModelTexts().front();
-        stock = StockGearbox{std::string(model), std::string(YearRangeTexts(model).front())};
-    }
-    gearbox_ = std::move(stock);
+    gearbox_ = PageGearbox(start.model, start.yearRange, start.stockPage);
     chosenGear_ = static_cast<int>(page.gears.size());
     Changed();
 }
@@ -85,8 +77,11 @@ QuestionAnswer IdentifyQuestion::Compute() const {
     if (AnyBad(fields)) {
         return Unanswered(std::move(fields));
     }
-    const GearboxCode code =
-        gearbox_ ? GearboxCodeOf(gearbox_->model, gearbox_->yearRange) : kNoGearbox;
+    // Typed gears and the Powerglide (offered with every axle) check every
+    // factory axle ratio.
+    const GearboxCode code = gearbox_ && !gearbox_->powerglide
+                                 ? GearboxCodeOf(gearbox_->model, gearbox_->yearRange)
+                                 : kNoGearbox;
     const double gear = (*gears)[static_cast<std::size_t>(InGear() - 1)];
     return AnswerOf(std::move(fields),
                     IdentifyAxle(*rpm, *speed, Unit(), *tire, gear, CatalogueAxleRatios(code)),
@@ -99,7 +94,12 @@ QuestionAnswer IdentifyQuestion::Compute() const {
                     });
 }
 
-std::vector<std::string_view> IdentifyQuestion::Footnotes() const { return {kRollingTireNote}; }
+std::vector<std::string_view> IdentifyQuestion::Footnotes() const {
+    if (gearbox_ && gearbox_->powerglide) {
+        return {kRollingTireNote, kConverterSlipNote};
+    }
+    return {kRollingTireNote};
+}
 
 std::string IdentifyQuestion::PrintedTitle() const {
     return Titled(TargetText(kRpm, kSpeed) + "; tire " + Text(kTire) + "; " + GearboxLabel() +

@@ -31,7 +31,8 @@ public:
 
     // The gearbox: typed gears ("Typed gears", nothing), or a stock one, whose ratios
     // then fill kGears, which is not for typing while it is chosen. The
-    // factory axle ratios checked are that gearbox's, or all for typed gears.
+    // factory axle ratios checked are that gearbox's, or all for typed gears and the
+    // Powerglide (whose footnote adds that its converter slips at cruise).
     [[nodiscard]] const std::optional<StockGearbox>& Gearbox() const { return gearbox_; }
     void SetGearbox(std::optional<StockGearbox> gearbox);
     [[nodiscard]] bool GearsReadOnly() const { return gearbox_.has_value(); }

@@ -28,8 +28,11 @@ void SpeedometerQuestion::Fill(const QuestionsStart& start) {
     for (const Field axle : {kAAxle, kBAxle}) {
         SetText(axle, page.axle);
     }
-    // The factory cars drive the speedometer from the left front wheel.
-    SetDrive(start.stockPage ? SpeedometerDrive::FrontWheel : SpeedometerDrive::Transmission);
+    FollowGearbox(PageGearbox(start.model, start.yearRange, start.stockPage));
+}
+
+void SpeedometerQuestion::FollowGearbox(const std::optional<StockGearbox>& gearbox) {
+    SetDrive(DriveOf(gearbox));
 }
 
 void SpeedometerQuestion::SetForm(SpeedometerForm form) {
@@ -50,9 +53,13 @@ QuestionAnswer SpeedometerQuestion::Compute() const {
     fields[kATire].enabled = fields[kBTire].enabled = change;
     // From a wheel only the tires count.
     fields[kAAxle].enabled = fields[kBAxle].enabled = change && !wheel;
+    // A wheel has no driven gear.
+    fields[kTeeth].enabled = !wheel;
 
-    const std::optional<double> teeth =
-        Check(fields[kTeeth], ReadTeethField(Text(kTeeth), Numbers()));
+    std::optional<double> teeth;
+    if (!wheel) {
+        teeth = Check(fields[kTeeth], ReadTeethField(Text(kTeeth), Numbers()));
+    }
     double error = 0;
     if (change) {
         const std::optional<double> aTire = CheckTire(fields[kATire], Text(kATire), Numbers());
@@ -74,6 +81,15 @@ QuestionAnswer SpeedometerQuestion::Compute() const {
     if (AnyBad(fields)) {
         return Unanswered(std::move(fields));
     }
+    if (wheel) {
+        return AnswerOf(std::move(fields), CableAdapterFor(error),
+                        [](const CableAdapterAnswer& answer) {
+                            return QuestionAnswer{.fields = {},
+                                                  .refusal = {},
+                                                  .summary = CableAdapterSummary(answer),
+                                                  .table = CableAdapterTable(answer)};
+                        });
+    }
     return AnswerOf(std::move(fields), SpeedometerGearFor(*teeth, error),
                     [&](const SpeedometerGearAnswer& answer) {
                         return QuestionAnswer{.fields = {},
@@ -83,12 +99,22 @@ QuestionAnswer SpeedometerQuestion::Compute() const {
                     });
 }
 
+std::vector<std::string_view> SpeedometerQuestion::Footnotes() const {
+    if (drive_ == SpeedometerDrive::FrontWheel) {
+        return {kCableAdapterNote};
+    }
+    return {};
+}
+
 std::string SpeedometerQuestion::PrintedTitle() const {
-    std::string inputs = Text(kTeeth) + " teeth; ";
+    const bool wheel = drive_ == SpeedometerDrive::FrontWheel;
+    std::string inputs = wheel ? std::string() : Text(kTeeth) + " teeth; ";
     if (form_ == SpeedometerForm::ReadsOff) {
         inputs += "reads off by " + Text(kOffPercent) + " %";
+        if (wheel) {
+            inputs += "; driven from " + std::string(kDriveChoices[1].label);
+        }
     } else {
-        const bool wheel = drive_ == SpeedometerDrive::FrontWheel;
         const auto setup = [this, wheel](std::string_view letter, Field tire, Field axle) {
             return std::string(letter) + ": tire " + Text(tire) +
                    (wheel ? std::string() : ", axle " + Text(axle));
@@ -100,12 +126,13 @@ std::string SpeedometerQuestion::PrintedTitle() const {
 }
 
 std::string SpeedometerQuestion::FileName() const {
-    std::string name = "questions-speedometer_teeth-" + Part(kTeeth);
+    const bool wheel = drive_ == SpeedometerDrive::FrontWheel;
+    std::string name =
+        "questions-speedometer" + (wheel ? std::string("_wheel") : "_teeth-" + Part(kTeeth));
     if (form_ == SpeedometerForm::ReadsOff) {
         const std::optional<double> off = Numbers().ToNumber(Text(kOffPercent));
         name += (off.value_or(0) < 0 ? "_low-" : "_high-") + Part(kOffPercent);
     } else {
-        const bool wheel = drive_ == SpeedometerDrive::FrontWheel;
         name += "_A_tire-" + Part(kATire) + (wheel ? "" : "_axle-" + Part(kAAxle)) + "_B_tire-" +
                 Part(kBTire) + (wheel ? "" : "_axle-" + Part(kBAxle));
     }

@@ -211,8 +211,14 @@ void CompareWindow::BuildShortcuts() {
         gearingQuestions_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
         gearingQuestions_->setShortcutContext(Qt::WindowShortcut);
         connect(gearingQuestions_, &QAction::triggered, this, [this] {
-            openQuestions_(
-                {.setup = a_->Texts(), .model = {}, .yearRange = {}, .stockPage = false});
+            // A's gearbox, so that the questions know its speedometer's drive.
+            const std::optional<StockGearbox>& gearbox = model_.Gearbox(Setup::A);
+            openQuestions_({.setup = a_->Texts(),
+                            .model = gearbox ? gearbox->model : std::string(),
+                            .yearRange = !gearbox              ? std::string()
+                                         : gearbox->powerglide ? std::string(kPowerglideName)
+                                                               : gearbox->yearRange,
+                            .stockPage = false});
         });
         addAction(gearingQuestions_);
     }
@@ -355,15 +361,16 @@ TableResultList& CompareWindow::NewResultList(const char* name, const QString& a
     return *list;
 }
 
-void CompareWindow::Fill(const SetupTexts& now, bool keepB) {
+void CompareWindow::Fill(const SetupTexts& now, bool keepB,
+                         const std::optional<StockGearbox>& gearbox) {
     const SetupTexts completed = CompletedSetupTexts(now, numbers_);
     {
         // One recomputation for both setups, not one each.
         const QSignalBlocker blockA(a_);
         const QSignalBlocker blockB(b_);
-        a_->Fill(completed);
+        a_->Fill(completed, gearbox);
         if (!keepB) {
-            b_->Fill(completed);
+            b_->Fill(completed, gearbox);
         }
     }
     Recompute();

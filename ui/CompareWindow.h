@@ -44,8 +44,10 @@ public:
     explicit CompareWindow(QWidget* parent = nullptr, QuestionsOpener openQuestions = {});
 
     // Fills setup A, and B too unless `keepB`; what `now` leaves empty comes
-    // from the default setup.
-    void Fill(const SetupTexts& now, bool keepB);
+    // from the default setup. `gearbox`: the stock gearbox `now`'s gears are
+    // (from the stock page), whose model line sets the speedometer's drive;
+    // none for gears typed, which start with the transmission.
+    void Fill(const SetupTexts& now, bool keepB, const std::optional<StockGearbox>& gearbox = {});
     // The whole comparison on one page: both setups' inputs, the tables and
     // the chart, as "Print Comparison…" prints it.
     [[nodiscard]] ComparisonPrintout Printout() const;
@@ -83,8 +85,8 @@ private:
     CheckedField* redline_ = nullptr;
     ReasonLine* redlineProblem_ = nullptr;
     UnitPicker* unit_ = nullptr;
-    // What drives A's speedometer; it starts from where A's gears came from
-    // (the catalogue's cars: a front wheel) and then stays as chosen.
+    // What drives A's speedometer; it follows A's gearbox (its model line's
+    // drive; custom gears: the transmission) and otherwise stays as chosen.
     DrivePicker* speedometerDrive_ = nullptr;
     TableResultList* cruiseList_ = nullptr;
     TableResultList* gearList_ = nullptr;

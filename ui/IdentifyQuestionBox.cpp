@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "questions/GearingQuestions.h"
@@ -44,8 +45,8 @@ IdentifyQuestionBox::IdentifyQuestionBox(const NumberConverter& numbers, Failure
                         QStringLiteral("Tachometer question: gear ratios"), Width::Full});
 
     AddAnswer();
-    Column().addWidget(
-        NewNote(ForReading(kRollingTireNote, DecimalPoint()), "rollingTireNote", this));
+    notes_ = NewNote(ForReading(kRollingTireNote, DecimalPoint()), "rollingTireNote", this);
+    Column().addWidget(notes_);
     Column().addStretch(1);
 
     connect(inGear_, &QSpinBox::valueChanged, this, [this](int gear) {
@@ -56,7 +57,15 @@ IdentifyQuestionBox::IdentifyQuestionBox(const NumberConverter& numbers, Failure
         Question().SetGearbox(gearbox_->ValueAt(index));
         ShowTexts();
         Update();
+        if (picked_) {
+            picked_(Question().Gearbox());
+        }
     });
+}
+
+void IdentifyQuestionBox::OnGearboxPicked(
+    std::function<void(const std::optional<StockGearbox>&)> picked) {
+    picked_ = std::move(picked);
 }
 
 IdentifyQuestion& IdentifyQuestionBox::Question() const {
@@ -84,6 +93,14 @@ void IdentifyQuestionBox::ShowChoices(const QuestionAnswer& /*answer*/) {
         MarkProblem(*gears_, gears_->HasProblem());  // for typing again
     }
     gears_->setReadOnly(readOnly);
+    // The Powerglide adds its converter's slip.
+    QStringList notes;
+    for (const std::string_view note : question.Footnotes()) {
+        notes << ForReading(note, DecimalPoint());
+    }
+    if (const QString text = notes.join(QLatin1Char(' ')); notes_->text() != text) {
+        notes_->setText(text);
+    }
 }
 
 }  // namespace tachoria

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "questions/IdentifyQuestion.h"
 #include "ui/QuestionBox.h"
 
@@ -16,6 +18,8 @@ class IdentifyQuestionBox final : public QuestionBox {
 public:
     IdentifyQuestionBox(const NumberConverter& numbers, FailureSink& failures,
                         QWidget* parent = nullptr);
+    // Called with each gearbox the user picks (none: typed gears).
+    void OnGearboxPicked(std::function<void(const std::optional<StockGearbox>&)> picked);
 
 private:
     [[nodiscard]] IdentifyQuestion& Question() const;
@@ -25,6 +29,8 @@ private:
     QSpinBox* inGear_ = nullptr;
     GearboxPicker* gearbox_ = nullptr;
     CheckedField* gears_ = nullptr;
+    QLabel* notes_ = nullptr;  // the question's footnotes
+    std::function<void(const std::optional<StockGearbox>&)> picked_;
 };
 
 }  // namespace tachoria

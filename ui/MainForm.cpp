@@ -19,7 +19,10 @@ MainForm::MainForm(QWidget* parent)
           StockTab_, *this, [this](const SetupTexts& now) { OpenCompare(now); },
           [this](const QuestionsStart& start) { OpenQuestions(start); })),
       stockPage_(*new StockPageWidget(
-          StockTab_, *this, [this](const SetupTexts& now) { OpenCompare(now); },
+          StockTab_, *this,
+          [this](const SetupTexts& now, const std::optional<StockGearbox>& gearbox) {
+              OpenCompare(now, gearbox);
+          },
           [this](const QuestionsStart& start) { OpenQuestions(start); })),
       presentWarning_(ShowWarning) {
     setObjectName(QStringLiteral("MainForm"));
@@ -78,14 +81,14 @@ void MainForm::Report(const std::string& message) {
 
 void MainForm::Form_Load() { stockPage_.Form_Load(); }
 
-void MainForm::OpenCompare(const SetupTexts& now) {
+void MainForm::OpenCompare(const SetupTexts& now, const std::optional<StockGearbox>& gearbox) {
     // Open, it keeps the plan in B; closed, it starts over from the page.
     const bool open = compare_ != nullptr && compare_->isVisible();
     if (compare_ == nullptr) {
         compare_ =
             new CompareWindow(this, [this](const QuestionsStart& start) { OpenQuestions(start); });
     }
-    compare_->Fill(now, open);
+    compare_->Fill(now, open, gearbox);
     compare_->Present();
 }
 

@@ -40,8 +40,9 @@ public:
 
     // Opens "Compare Gearing" with `now` as setup A, and as B too unless
     // the window is open (shown or minimized), which keeps its B and comes
-    // to the front. There is never more than one.
-    void OpenCompare(const SetupTexts& now);
+    // to the front. There is never more than one. `gearbox`: the stock
+    // gearbox of `now`'s gears, if they came from the catalogue.
+    void OpenCompare(const SetupTexts& now, const std::optional<StockGearbox>& gearbox = {});
     // The comparison window, or null before it is first opened.
     [[nodiscard]] CompareWindow* Compare() const { return compare_; }
 

@@ -63,6 +63,11 @@ QWidget* QuestionsWindow::BuildContent() {
                   new IdentifyQuestionBox(numbers_, *this),
                   new SpeedometerQuestionBox(numbers_, *this)};
     const auto [axle, tire, identify, speedometer] = questions_;
+    // A gearbox picked for the tachometer is the car's: its model line says
+    // what drives the speedometer.
+    static_cast<IdentifyQuestionBox*>(identify)->OnGearboxPicked(
+        [box = static_cast<SpeedometerQuestionBox*>(speedometer)](
+            const std::optional<StockGearbox>& gearbox) { box->FollowGearbox(gearbox); });
     // The two questions with short answers share a column; the tire's ten
     // sizes and the tachometer's factory ratios take one each.
     auto* columns = new QHBoxLayout;

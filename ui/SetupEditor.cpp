@@ -100,9 +100,14 @@ SetupEditor::SetupEditor(ComparisonModel& model, Setup side, const QString& titl
     picker_.Choose(model_.Gearbox(side_));
 }
 
-void SetupEditor::Fill(const SetupTexts& texts) {
+void SetupEditor::Fill(const SetupTexts& texts, const std::optional<StockGearbox>& gearbox) {
     ShowTexts(texts);
-    Edited();
+    model_.SetTexts(side_, Texts());
+    // Ratios from the catalogue keep their gearbox; typed ones are custom.
+    model_.SetGearbox(side_, gearbox);
+    ShowTexts(model_.Texts(side_));
+    picker_.Choose(model_.Gearbox(side_));
+    emit Changed();
 }
 
 void SetupEditor::ShowTexts(const SetupTexts& texts) {

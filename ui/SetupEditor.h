@@ -31,7 +31,7 @@ public:
     SetupEditor(ComparisonModel& model, Setup side, const QString& title,
                 QWidget* parent = nullptr);
 
-    void Fill(const SetupTexts& texts);
+    void Fill(const SetupTexts& texts, const std::optional<StockGearbox>& gearbox = {});
     [[nodiscard]] SetupTexts Texts() const;
     // Marks the fields as `reading` has them, and says why under them.
     void Show(const SetupReading& reading);

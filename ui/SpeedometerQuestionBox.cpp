@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "ui/CheckedField.h"
@@ -52,6 +53,8 @@ SpeedometerQuestionBox::SpeedometerQuestionBox(const NumberConverter& numbers,
     AddField({Field::kBAxle, 5, 2, "bAxle", QStringLiteral("Speedometer question: B axle ratio")});
 
     AddAnswer();
+    note_ = NewNote({}, "cableAdapterNote", this);
+    Column().addWidget(note_);
     Column().addStretch(1);
 
     connect(readsOff_, &QRadioButton::toggled, this, [this](bool readsOff) {
@@ -73,9 +76,25 @@ void SpeedometerQuestionBox::FillChoices() {
     drive_->Choose(Question().Drive());
 }
 
+void SpeedometerQuestionBox::FollowGearbox(const std::optional<StockGearbox>& gearbox) {
+    Question().FollowGearbox(gearbox);
+    FillChoices();
+    Update();
+}
+
 void SpeedometerQuestionBox::ShowChoices(const QuestionAnswer& /*answer*/) {
     const bool change = Question().Form() == SpeedometerForm::FromChange;
-    drive_->setEnabled(change);
+    // The drive counts in either form: from a wheel the answer is an
+    // adapter, not teeth.
+    QStringList notes;
+    for (const std::string_view note : Question().Footnotes()) {
+        notes << ForReading(note, DecimalPoint());
+    }
+    const QString text = notes.join(QLatin1Char(' '));
+    if (note_->text() != text) {
+        note_->setText(text);
+    }
+    note_->setVisible(!text.isEmpty());
     // Tab enters the choice at the button checked, as on any desktop; the
     // arrow keys move between them.
     readsOff_->setFocusPolicy(change ? Qt::ClickFocus : Qt::StrongFocus);

@@ -16,6 +16,9 @@ class SpeedometerQuestionBox final : public QuestionBox {
 public:
     SpeedometerQuestionBox(const NumberConverter& numbers, FailureSink& failures,
                            QWidget* parent = nullptr);
+    // Drives the speedometer as a gearbox picked elsewhere in the window
+    // says (its model line's drive), and answers again.
+    void FollowGearbox(const std::optional<StockGearbox>& gearbox);
 
 private:
     [[nodiscard]] SpeedometerQuestion& Question() const;
@@ -25,6 +28,7 @@ private:
     QRadioButton* readsOff_ = nullptr;
     QRadioButton* fromChange_ = nullptr;
     DrivePicker* drive_ = nullptr;
+    QLabel* note_ = nullptr;  // the adapter's footnote, driven from a wheel
 };
 
 }  // namespace tachoria

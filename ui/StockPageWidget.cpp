@@ -52,7 +52,12 @@ StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures, const Com
                        .alternatingRows = true},
                       {.shown = [this] { return ShownTable(); },
                        .failures = failures,
-                       .compare = [this, compare] { compare(CompareTexts()); },
+                       .compare =
+                           [this, compare] {
+                               compare(CompareTexts(),
+                                       PageGearbox(StockModel_.currentText().toStdString(),
+                                                   StockYear_.currentText().toStdString(), true));
+                           },
                        .questions = [this, questions] { questions(QuestionsTexts()); },
                        .tireReading = &StockTireReading});
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "comparison/Gearing.h"
+#include "comparison/StockGearboxes.h"
 #include "tables/StockPage.h"
 #include "ui/ControlAdapters.h"
 #include "ui/TwipPage.h"
@@ -25,7 +26,10 @@ struct QuestionsStart;
 class StockPageWidget final : public TwipPage {
 public:
     // Opens the comparison window with a setup's fields.
-    using CompareOpener = std::function<void(const SetupTexts&)>;
+    // The page's setup, and the gearbox its model and years select
+    // (PageGearbox).
+    using CompareOpener =
+        std::function<void(const SetupTexts&, const std::optional<StockGearbox>&)>;
     // Opens the gearing questions with the page's inputs.
     using QuestionsOpener = std::function<void(const QuestionsStart&)>;
 

@@ -64,6 +64,15 @@ DOCUMENTED = [
      " --b-tire 185/80R13 --b-axle 3.55"),
     ("README.md: driven from a front wheel",
      "solve speedometer --teeth 18 --driven-from wheel --a-tire 24 --b-tire 185/80R13"),
+    ("README.md: A's model line drives the speedometer; the Powerglide as typed gears",
+     'compare --a-tire 24 --a-axle 3.27 --a-model "Late Car (1965-1969)" --a-years 1966-1969'
+     " --b-tire 185/80R13 --b-axle 3.55 --b-gears 1.82,1"),
+    ("README.md: the late car's front wheel, a cable ratio adapter",
+     'solve speedometer --model "Late Car (1965-1969)" --years 1966-1969 --a-tire 25.3'
+     " --b-tire 195/70R14"),
+    ("README.md: the early car's transaxle",
+     'solve speedometer --teeth 18 --model "Early Car (1961-1964)" --years 1961-1963'
+     " --a-tire 24 --a-axle 3.27 --b-tire 185/80R13 --b-axle 3.55"),
 ]
 
 # Every tire form of the README's table and the man page's TIRE SIZES,

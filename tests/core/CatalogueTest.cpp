@@ -81,5 +81,28 @@ TEST(StockCatalogue, OffersTheAxleRatiosOfEachGearbox) {
     EXPECT_TRUE(AxleRatioTexts(5).empty());
 }
 
+// Where each model line's speedometer is driven: the early cars and the
+// Forward Control from the transaxle, the late cars from the left front
+// wheel; nothing for a text that names no line.
+TEST(StockCatalogue, KnowsWhatDrivesEachModelLinesSpeedometer) {
+    const struct {
+        std::string_view model;
+        std::optional<SpeedometerDrive> drive;
+    } cases[] = {
+        {"Early Car (1961-1964)", SpeedometerDrive::Transmission},
+        {"Forward Control", SpeedometerDrive::Transmission},
+        {"Late Car (1965-1969)", SpeedometerDrive::FrontWheel},
+        {"late car (1965-1969)", std::nullopt},
+        {kSelectModel, std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SpeedometerDriveOf(c.model), c.drive) << c.model;
+    }
+    for (const std::string_view model : ModelTexts()) {
+        EXPECT_TRUE(SpeedometerDriveOf(model)) << model;
+    }
+}
+
 }  // namespace
 }  // namespace tachoria

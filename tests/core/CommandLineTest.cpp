@@ -397,6 +397,11 @@ TEST(CommandLine, RefusesUsageErrorsWithStatusTwo) {
         {"catalogue", "--format", "xml"},
         {"compare", "--a-tire", "24", "--a-axle", "3.27", "--a-gears", "1"},
         Compare("--unit", "mps"),
+        // Gears typed and from the catalogue exclude each other; a model
+        // needs its years.
+        Compare("--a-model", "Early Car (1961-1964)"),
+        {"compare", "--a-tire", "24", "--a-axle", "3.27", "--a-model", "Forward Control",
+         "--b-tire", "24", "--b-axle", "3.55", "--b-gears", "1"},
     };
     for (const auto& args : cases) {
         std::string line;
@@ -592,6 +597,97 @@ TEST(CommandLine, ComparesTwoSetupsInEachFormat) {
                 << row << " " << cell;
         }
     }
+}
+
+std::vector<std::string> Joined(std::vector<std::string> first,
+                                const std::vector<std::string>& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+// A setup given by model line and years takes the catalogue's gears, and
+// A's model line says what drives the speedometer unless --driven-from
+// does; typed gears start with the transmission, even a stock gearbox's.
+TEST(CommandLine, ComparesModelLinesWithTheirSpeedometersDrive) {
+    const std::vector<std::string> earlyA = {"--a-model", "Early Car (1961-1964)", "--a-years",
+                                             "1961-1963"};
+    const std::vector<std::string> lateA = {"--a-model", "Late Car (1965-1969)", "--a-years",
+                                            "1966-1969"};
+    const auto run = [](std::vector<std::string> a, std::vector<std::string> b,
+                        std::vector<std::string> more) {
+        std::vector<std::string> args = {"compare", "--format", "json"};
+        args.insert(args.end(), a.begin(), a.end());
+        args.insert(args.end(), b.begin(), b.end());
+        args.insert(args.end(), more.begin(), more.end());
+        return RunWith(args);
+    };
+    const struct {
+        const char* what;
+        std::vector<std::string> a;
+        std::vector<std::string> b;
+        std::vector<std::string> more;
+        const char* drivenFrom;
+        const char* reads;  // the speedometer at a true 60 MPH
+        const char* error;
+    } cases[] = {
+        // k = (3.55 ÷ 24.6535) ÷ (3.27 ÷ 24) = 1.0568: 63.4 at a true 60.
+        {"early car, transaxle",
+         Joined({"--a-tire", "24", "--a-axle", "3.27"}, earlyA),
+         {"--b-tire", "185/80R13", "--b-axle", "3.55", "--b-gears", "3.65,2.35,1.44,1"},
+         {},
+         "transmission",
+         "63.4",
+         "5.7 % high"},
+        {"early car, driven from a wheel as given",
+         Joined({"--a-tire", "24", "--a-axle", "3.27"}, earlyA),
+         {"--b-tire", "185/80R13", "--b-axle", "3.55", "--b-gears", "3.65,2.35,1.44,1"},
+         {"--driven-from", "wheel"},
+         "wheel",
+         "58.4",
+         "2.7 % low"},
+        // k = 25.3 ÷ 24.748 = 1.0223, whatever the axle.
+        {"late car, front wheel",
+         Joined({"--a-tire", "25.3", "--a-axle", "3.55"}, lateA),
+         {"--b-tire", "195/70R14", "--b-axle", "3.27", "--b-model", "Late Car (1965-1969)",
+          "--b-years", "1966-1969"},
+         {},
+         "wheel",
+         "61.3",
+         "2.2 % high"},
+        {"late car's ratios typed",
+         {"--a-tire", "25.3", "--a-axle", "3.55", "--a-gears", "3.2,2.2,1.47,1"},
+         {"--b-tire", "195/70R14", "--b-axle", "3.55", "--b-gears", "3.2,2.2,1.47,1"},
+         {},
+         "transmission",
+         "61.3",
+         "2.2 % high"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Outcome json = run(c.a, c.b, c.more);
+        ASSERT_EQ(json.status, 0) << json.err;
+        const Json compared = ReadJson(json.out);
+        const Json& speedometer = compared["speedometer"];
+        EXPECT_EQ(speedometer["inputs"]["drivenFrom"], c.drivenFrom);
+        EXPECT_EQ(speedometer["rows"][0][1], Json::parse(c.reads)) << json.out;
+        EXPECT_EQ(speedometer["rows"][2][1], c.error) << json.out;
+    }
+    // The catalogue's gears, and its texts in the inputs.
+    const Json late = ReadJson(run(Joined({"--a-tire", "24", "--a-axle", "3.27"}, lateA),
+                                   {"--b-tire", "24", "--b-axle", "3.27", "--b-gears", "1"}, {})
+                                   .out);
+    EXPECT_EQ(late["cruise"]["inputs"]["a"],
+              Json::parse(R"j({"tire": "24", "tireDiameter": 24, "axleRatio": 3.27,
+                  "model": "Late Car (1965-1969)", "yearRange": "1966-1969",
+                  "gearRatios": [3.2, 2.2, 1.47, 1]})j"));
+    // A model or years the catalogue lacks, named by the option given.
+    const Outcome bad = run({"--a-tire", "24", "--a-axle", "3.27", "--a-gears", "1"},
+                            {"--b-tire", "24", "--b-axle", "3.27", "--b-model",
+                             "Late Car (1965-1969)", "--b-years", "1964"},
+                            {});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_TRUE(bad.err.starts_with("tachoria-cli: --b-years \"1964\" is not a year range of"))
+        << bad.err;
 }
 
 // Arguments are bytes; whatever they hold, what is written is UTF-8 and

@@ -186,40 +186,167 @@ TEST(QuestionModels, LeaveAsideTheFieldsOfTheSpeedometersOtherForm) {
                   "185/80R13, or revolutions per mile such as 818 rev/mi.",
                   "B axle ratio: Must be greater than 0: type a number from 0.05 to 50."}));
 
-    // From a wheel only the tires count.
+    // From a wheel only the tires count, and with no driven gear the answer
+    // is a cable ratio adapter.
     speedometer.SetDrive(SpeedometerDrive::FrontWheel);
     speedometer.SetText(SpeedometerQuestion::kATire, "24");
     speedometer.SetText(SpeedometerQuestion::kBTire, "26");
+    speedometer.SetText(SpeedometerQuestion::kTeeth, "x");
     EXPECT_FALSE(enabled(SpeedometerQuestion::kBAxle));
+    EXPECT_FALSE(enabled(SpeedometerQuestion::kTeeth));
     ASSERT_TRUE(speedometer.Answer().answered());
-    EXPECT_EQ(
-        speedometer.Answer().table,
-        SpeedometerGearTable(*SpeedometerGearFor(18, SpeedometerErrorPercent(
-                                                         Gearing{24, 1, {1}}, Gearing{26, 1, {1}},
-                                                         SpeedometerDrive::FrontWheel)),
-                             18));
+    EXPECT_EQ(speedometer.Answer().table,
+              CableAdapterTable(*CableAdapterFor(SpeedometerErrorPercent(
+                  Gearing{24, 1, {1}}, Gearing{26, 1, {1}}, SpeedometerDrive::FrontWheel))));
+    EXPECT_EQ(speedometer.Footnotes(), (std::vector<std::string_view>{kCableAdapterNote}));
     EXPECT_EQ(speedometer.PrintedTitle(),
-              "Gearing Questions: Speedometer gear (18 teeth; A: tire 24 to B: tire 26; driven "
-              "from a front wheel)");
+              "Gearing Questions: Speedometer gear (A: tire 24 to B: tire 26; driven from the "
+              "left front wheel)");
     speedometer.SetForm(SpeedometerForm::ReadsOff);
     speedometer.SetText(SpeedometerQuestion::kOffPercent, "-3");
+    EXPECT_EQ(speedometer.FileName(), "questions-speedometer_wheel_low-3");
+    // Reading off, a wheel still takes an adapter: 100 ÷ 97 = 1.031.
+    EXPECT_EQ(speedometer.Answer().table.rows.at(1).cells.at(0), "1.031");
+    speedometer.SetDrive(SpeedometerDrive::Transmission);
+    speedometer.SetText(SpeedometerQuestion::kTeeth, "18");
     EXPECT_EQ(speedometer.FileName(), "questions-speedometer_teeth-18_low-3");
+    EXPECT_TRUE(speedometer.Footnotes().empty());
 }
 
-TEST(ComparisonModelTest, ShowsTheStockGearboxTheRatiosAreAndDrivesFromItsWheel) {
+// Each model line's speedometer drive is every window's default: the
+// transaxle for the early cars and the Forward Control, the left front
+// wheel for the late cars, the transmission for typed gears.
+TEST(QuestionModels, DriveTheSpeedometerAsThePagesModelLineDoes) {
+    const struct {
+        QuestionsStart start;
+        SpeedometerDrive drive;
+    } cases[] = {
+        {{.setup = {}, .model = "Early Car (1961-1964)", .yearRange = "1964", .stockPage = true},
+         SpeedometerDrive::Transmission},
+        {{.setup = {}, .model = "Forward Control", .yearRange = "1964-1965", .stockPage = true},
+         SpeedometerDrive::Transmission},
+        {{.setup = {}, .model = "Late Car (1965-1969)", .yearRange = "1965", .stockPage = true},
+         SpeedometerDrive::FrontWheel},
+        {{.setup = {},
+          .model = "Late Car (1965-1969)",
+          .yearRange = std::string(kPowerglideName),
+          .stockPage = false},
+         SpeedometerDrive::FrontWheel},
+        // Nothing chosen on the stock page: the default setup, an early car.
+        {{.setup = {}, .model = "", .yearRange = "", .stockPage = true},
+         SpeedometerDrive::Transmission},
+        {{}, SpeedometerDrive::Transmission},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.start.model + ", " + c.start.yearRange);
+        SpeedometerQuestion speedometer(kNumbers);
+        speedometer.SetDrive(c.drive == SpeedometerDrive::Transmission
+                                 ? SpeedometerDrive::FrontWheel
+                                 : SpeedometerDrive::Transmission);
+        speedometer.Fill(c.start);
+        EXPECT_EQ(speedometer.Drive(), c.drive);
+    }
+    SpeedometerQuestion speedometer(kNumbers);
+    speedometer.FollowGearbox(PowerglideOf("Late Car (1965-1969)"));
+    EXPECT_EQ(speedometer.Drive(), SpeedometerDrive::FrontWheel);
+    speedometer.FollowGearbox(std::nullopt);
+    EXPECT_EQ(speedometer.Drive(), SpeedometerDrive::Transmission);
+}
+
+// The Powerglide: its two ratios fill the gears, every factory axle ratio
+// is checked, and the footnote adds the converter's slip.
+TEST(QuestionModels, IdentifyWithThePowerglideChecksEveryFactoryAxle) {
+    IdentifyQuestion identify(kNumbers);
+    identify.SetGearbox(PowerglideOf("Early Car (1961-1964)"));
+    EXPECT_EQ(identify.Text(IdentifyQuestion::kGears), "1.82, 1");
+    EXPECT_EQ(identify.GearCount(), 2);
+    EXPECT_EQ(identify.GearboxLabel(), "Early Car (1961-1964), Powerglide (1.82, 1.00)");
+    identify.SetChosenGear(2);
+    ASSERT_TRUE(identify.Answer().answered());
+    EXPECT_EQ(identify.Answer().table.rows.size(), 1 + CatalogueAxleRatios(kNoGearbox).size());
+    EXPECT_EQ(identify.Footnotes(),
+              (std::vector<std::string_view>{kRollingTireNote, kConverterSlipNote}));
+    identify.SetGearbox(StockGearbox{"Early Car (1961-1964)", "1964"});
+    EXPECT_EQ(identify.Answer().table.rows.size(), 1 + 2U);  // 3.27 and 3.55
+    EXPECT_EQ(identify.Footnotes(), (std::vector<std::string_view>{kRollingTireNote}));
+}
+
+// The pickers offer the Powerglide after each car's manual gearboxes, the
+// early cars' and the late cars', and never on the stock page's lists.
+TEST(StockGearboxes, OfferThePowerglideForTheEarlyAndTheLateCars) {
+    std::vector<std::string> labels;
+    for (const GearboxChoice& choice : StockGearboxChoices()) {
+        labels.push_back(choice.label);
+        EXPECT_EQ(GearboxLabel(choice.gearbox, {}), choice.label);
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{
+                          "Early Car (1961-1964), 1961-1963",
+                          "Early Car (1961-1964), 1964",
+                          "Early Car (1961-1964), Powerglide (1.82, 1.00)",
+                          "Forward Control, 1961 (early)",
+                          "Forward Control, 1961(late)-1963",
+                          "Forward Control, 1964-1965",
+                          "Late Car (1965-1969), 1965",
+                          "Late Car (1965-1969), 1966-1969",
+                          "Late Car (1965-1969), Powerglide (1.82, 1.00)",
+                      }));
+    EXPECT_EQ(StockGearRatios(PowerglideOf("Late Car (1965-1969)")),
+              (std::vector<double>{1.82, 1.0}));
+    EXPECT_TRUE(StockGearRatios(PowerglideOf("Forward Control")).empty());
+    EXPECT_EQ(YearRangeTexts("Late Car (1965-1969)"),
+              (std::vector<std::string_view>{"1965", "1966-1969"}));
+    // The picker's texts, back to the gearbox, as the questions are opened
+    // from the comparison.
+    EXPECT_EQ(PageGearbox("Early Car (1961-1964)", kPowerglideName, false),
+              PowerglideOf("Early Car (1961-1964)"));
+    EXPECT_EQ(PageGearbox("Forward Control", kPowerglideName, false), std::nullopt);
+}
+
+TEST(ComparisonModelTest, KeepsTheStockGearboxChosenAndDrivesAsItsModelLine) {
     ComparisonModel model(kNumbers);
-    // Both sides start as the early car, whose speedometer a wheel drives.
+    // Both sides start as the early car, whose transaxle drives the
+    // speedometer.
     EXPECT_EQ(model.Gearbox(Setup::A)->yearRange, "1961-1963");
-    EXPECT_EQ(model.Drive(), SpeedometerDrive::FrontWheel);
-    SetupTexts custom = model.Texts(Setup::A);
-    custom.gears[3] = "0.89";
-    model.SetTexts(Setup::A, custom);
+    EXPECT_EQ(model.Drive(), SpeedometerDrive::Transmission);
+    // Each gearbox chosen for A sets the drive from its model line.
+    const struct {
+        std::optional<StockGearbox> gearbox;
+        SpeedometerDrive drive;
+    } chosen[] = {
+        {StockGearbox{"Late Car (1965-1969)", "1965"}, SpeedometerDrive::FrontWheel},
+        {StockGearbox{"Forward Control", "1964-1965"}, SpeedometerDrive::Transmission},
+        {PowerglideOf("Late Car (1965-1969)"), SpeedometerDrive::FrontWheel},
+        {PowerglideOf("Early Car (1961-1964)"), SpeedometerDrive::Transmission},
+        {StockGearbox{"Late Car (1965-1969)", "1966-1969"}, SpeedometerDrive::FrontWheel},
+        {std::nullopt, SpeedometerDrive::Transmission},
+    };
+    for (const auto& c : chosen) {
+        SCOPED_TRACE(GearboxLabel(c.gearbox, "custom"));
+        model.SetGearbox(Setup::A, c.gearbox);
+        EXPECT_EQ(model.Drive(), c.drive);
+        EXPECT_EQ(model.Gearbox(Setup::A), c.gearbox);
+    }
+    // The 1965 late car's ratios typed are typed: custom, the transmission,
+    // though the early 1964 and the Forward Control have them too.
+    model.SetGearbox(Setup::A, StockGearbox{"Late Car (1965-1969)", "1965"});
+    SetupTexts typed = model.Texts(Setup::A);
+    EXPECT_EQ(typed.gears, (std::vector<std::string>{"3.2", "2.18", "1.44", "1"}));
+    typed.gears[3] = "0.89";
+    model.SetTexts(Setup::A, typed);
+    typed.gears[3] = "1";
+    model.SetTexts(Setup::A, typed);
     EXPECT_FALSE(model.Gearbox(Setup::A));
     EXPECT_EQ(model.Drive(), SpeedometerDrive::Transmission);
-    model.SetDrive(SpeedometerDrive::FrontWheel);  // the user's from now on
-    custom.gears[3] = "0.9";
-    model.SetTexts(Setup::A, custom);
-    EXPECT_EQ(model.Drive(), SpeedometerDrive::FrontWheel);
+    // An edit that keeps the ratios keeps the gearbox.
+    model.SetGearbox(Setup::A, StockGearbox{"Late Car (1965-1969)", "1965"});
+    typed.tire = "26";
+    model.SetTexts(Setup::A, typed);
+    EXPECT_EQ(model.Gearbox(Setup::A), (StockGearbox{"Late Car (1965-1969)", "1965"}));
+    model.SetDrive(SpeedometerDrive::Transmission);  // the user's from now on
+    typed.tire = "25";
+    model.SetTexts(Setup::A, typed);
+    EXPECT_EQ(model.Drive(), SpeedometerDrive::Transmission);
+    model.SetDrive(SpeedometerDrive::FrontWheel);
 
     model.SetGearbox(Setup::B, StockGearbox{"Late Car (1965-1969)", "1966-1969"});
     EXPECT_EQ(model.Texts(Setup::B).gears, StockGearTexts(*model.Gearbox(Setup::B), kNumbers));

@@ -138,7 +138,7 @@ TEST(SolveCommand, AnswersEachQuestionInTextTableAndJson) {
           {"True", "19.03", "0.0"},
           {"Nearest", "19", "+0.1"},
           {"Nearest", "20", "-4.9"}},
-         R"j({"teeth": 18, "errorPercent": 5.7})j"},
+         R"j({"teeth": 18, "drivenFrom": "transmission", "errorPercent": 5.7})j"},
         // 24 ÷ 3.27 against 24.654 ÷ 3.55 (185/80R13): reads 5.68 % high.
         {{"speedometer", "--teeth", "18", "--a-tire", "24", "--a-axle", "3.27", "--b-tire",
           "185/80R13", "--b-axle", "3.55"},
@@ -150,17 +150,52 @@ TEST(SolveCommand, AnswersEachQuestionInTextTableAndJson) {
          R"j({"teeth": 18, "drivenFrom": "transmission", "a": {"tire": "24", "tireDiameter": 24, )j"
          R"j("axleRatio": 3.27}, "b": {"tire": "185/80R13", "tireDiameter": 24.6535433070866, )j"
          R"j("axleRatio": 3.55}, "errorPercent": 5.6847916221039})j"},
-        // From a wheel only the tires count: 24 against 24.654 reads 2.65 % low.
+        // From a wheel only the tires count: 24 against 24.654 reads 2.65 % low,
+        // and a wheel has no driven gear: an adapter of 1 ÷ 0.97349 = 1.027.
         {{"speedometer", "--teeth", "18", "--driven-from", "Wheel", "--a-tire", "24", "--b-tire",
           "185/80R13"},
          "speedometer",
-         "The speedometer reads 2.7 % low; 17.52 teeth on the driven gear make it true: 17 teeth "
-         "leave +3.1 %, 18 "
-         "teeth leave -2.7 %.",
-         {{"Now", "18", "-2.7"}, {"True", "17.52", "0.0"}},
-         R"j({"teeth": 18, "drivenFrom": "wheel", "a": {"tire": "24", "tireDiameter": 24, )j"
+         "The speedometer reads 2.7 % low; the left front wheel drives it with no driven gear to "
+         "change, so a cable ratio adapter of 1.027 (1.027 turns out for each turn in) makes it "
+         "true.",
+         {{"Now", "1.000", "-2.7"}, {"True", "1.027", "0.0"}},
+         R"j({"drivenFrom": "wheel", "a": {"tire": "24", "tireDiameter": 24, )j"
          R"j("axleRatio": null}, "b": {"tire": "185/80R13", "tireDiameter": 24.6535433070866, )j"
          R"j("axleRatio": null}, "errorPercent": -2.65091025231556})j"},
+        // The early car's transaxle: k = (3.55 ÷ 24.6535) ÷ (3.27 ÷ 24) = 1.0568.
+        {{"speedometer", "--teeth", "18", "--model", "Early Car (1961-1964)", "--years",
+          "1961-1963", "--a-tire", "24", "--a-axle", "3.27", "--b-tire", "185/80R13", "--b-axle",
+          "3.55"},
+         "speedometer",
+         "The speedometer reads 5.7 % high; 19.02 teeth on the driven gear make it true: 19 teeth "
+         "leave +0.1 %, 20 teeth leave -4.9 %.",
+         {{"Now", "18", "+5.7"}, {"True", "19.02", "0.0"}},
+         R"j({"teeth": 18, "drivenFrom": "transmission", "model": "Early Car (1961-1964)", )j"
+         R"j("yearRange": "1961-1963", "a": {"tire": "24", "tireDiameter": 24, )j"
+         R"j("axleRatio": 3.27}, "b": {"tire": "185/80R13", "tireDiameter": 24.6535433070866, )j"
+         R"j("axleRatio": 3.55}, "errorPercent": 5.6847916221039})j"},
+        // The late car's front wheel, no teeth needed: k = 25.3 ÷ 24.748 = 1.0223,
+        // and an adapter of 1 ÷ 1.0223 = 0.978.
+        {{"speedometer", "--model", "Late Car (1965-1969)", "--years", "1966-1969", "--a-tire",
+          "25.3", "--b-tire", "195/70R14"},
+         "speedometer",
+         "The speedometer reads 2.2 % high; the left front wheel drives it with no driven gear to "
+         "change, so a cable ratio adapter of 0.978 (0.978 turns out for each turn in) makes it "
+         "true.",
+         {{"Now", "1.000", "+2.2"}, {"True", "0.978", "0.0"}},
+         R"j({"drivenFrom": "wheel", "model": "Late Car (1965-1969)", "yearRange": "1966-1969", )j"
+         R"j("a": {"tire": "25.3", "tireDiameter": 25.3, "axleRatio": null}, "b": {"tire": )j"
+         R"j("195/70R14", "tireDiameter": 24.7480314960630, "axleRatio": null}, )j"
+         R"j("errorPercent": 2.23035316576519})j"},
+        // --driven-from overrides the model line; the error counts from a wheel too.
+        {{"speedometer", "--teeth", "18", "--model", "Late Car (1965-1969)", "--years", "1966-1969",
+          "--driven-from", "transmission", "--error", "5.7"},
+         "speedometer",
+         "The speedometer reads 5.7 % high; 19.03 teeth on the driven gear make it true: 19 teeth "
+         "leave +0.1 %, 20 teeth leave -4.9 %.",
+         {{"Now", "18", "+5.7"}},
+         R"j({"teeth": 18, "drivenFrom": "transmission", "model": "Late Car (1965-1969)", )j"
+         R"j("yearRange": "1966-1969", "errorPercent": 5.7})j"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.summary);
@@ -170,8 +205,12 @@ TEST(SolveCommand, AnswersEachQuestionInTextTableAndJson) {
         EXPECT_TRUE(text.out.starts_with(c.summary + "\n\n")) << text.out;
         // The notes after an empty line, each on its own.
         std::string notes = "\n\n";
-        for (const std::string_view note : {kQuestionsRoundingNote, kRollingTireNote}) {
-            if (note == kQuestionsRoundingNote || std::string(c.question) == "identify") {
+        const bool adapter = c.summary.find("adapter") != std::string::npos;
+        for (const std::string_view note :
+             {kQuestionsRoundingNote, kRollingTireNote, kCableAdapterNote}) {
+            if (note == kQuestionsRoundingNote ||
+                (note == kRollingTireNote && std::string(c.question) == "identify") ||
+                (note == kCableAdapterNote && adapter)) {
                 notes += note;
                 notes += "\n";
             }
@@ -330,6 +369,12 @@ TEST(SolveCommand, ExplainsInputsThatGiveNoAnswer) {
          "--years \"1961\" is in more than one year range of \"Forward Control\"; it has"},
         {With(kIdentify, {"--model", "Corvair"}),
          "--model \"Corvair\" is not a model of the catalogue; the models are"},
+        // The speedometer's drive from a model line the catalogue lacks, and
+        // a driven gear not given where there is one.
+        {{"speedometer", "--model", "Corsa", "--years", "1965", "--error", "3"},
+         "--model \"Corsa\" is not a model of the catalogue"},
+        {{"speedometer", "--model", "Early Car (1961-1964)", "--years", "1964", "--error", "3"},
+         "solve speedometer: give --teeth"},
         // 500 MPH at 100 RPM would take a tire of 5966 in.
         {{"tire", "--rpm", "100", "--speed", "300", "--axle", "3.55", "--gear", "1"},
          "solve tire: "},
@@ -360,7 +405,9 @@ TEST(SolveCommand, RefusesUsageErrorsWithStatusTwo) {
         {"speedometer", "--teeth", "18"},
         {"speedometer", "--teeth", "18", "--a-tire", "24", "--b-tire", "24"},
         With(kSpeedometer, {"--a-tire", "24"}),
-        With(kSpeedometer, {"--driven-from", "wheel"}),
+        // The drive counts with --error too; a model line needs its years.
+        With(kSpeedometer, {"--model", "Late Car (1965-1969)"}),
+        {"speedometer", "--model", "Late Car (1965-1969)", "--years", "1965", "--a-tire", "24"},
         {"speedometer", "--teeth", "18", "--driven-from", "cable", "--a-tire", "24", "--b-tire",
          "24"},
         {"axle", "--rpm", "2800", "--speed", "70", "--tire", "24"},

@@ -5,7 +5,9 @@
 
 #include "WindowTestBase.h"
 #include "catalogue/StockCatalogue.h"
+#include "comparison/StockGearboxes.h"
 #include "ui/CompareWindow.h"
+#include "ui/LocaleNumbers.h"
 
 class CliMatchesWindowTest : public WindowTestBase {
     Q_OBJECT
@@ -184,7 +186,7 @@ private slots:
             qobject_cast<QComboBox*>(field("unit"))
                 ->setCurrentIndex(c.unit == std::string("mph") ? 0 : 1);
 
-            // The window starts a stock setup's speedometer on a front wheel.
+            // Typed gears start with the transmission; the drive is passed as shown.
             const auto* drive = window.findChild<QComboBox*>(QStringLiteral("speedometerDrive"));
             QVERIFY(drive != nullptr);
             const auto texts = [](const SetupTexts& setup) {
@@ -240,6 +242,46 @@ private slots:
         }
         // The redlines above put some cruising speeds over them.
         QVERIFY(marked > 0);
+    }
+
+    // Every gearbox of the catalogue as A, by --a-model and --a-years, and
+    // B on 185/80R13 with a 3.55 axle: the program takes the same gears and
+    // the same speedometer drive from A's model line as the window does.
+    void comparisonsByModelLineMatch() {
+        tachoria::CompareWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto* drive = window.findChild<QComboBox*>(QStringLiteral("speedometerDrive"));
+        QVERIFY(drive != nullptr);
+        int wheels = 0;
+        for (const std::string_view model : tachoria::ModelTexts()) {
+            for (const std::string_view years : tachoria::YearRangeTexts(model)) {
+                const tachoria::StockGearbox gearbox{std::string(model), std::string(years)};
+                const tachoria::LocaleNumbers numbers;
+                const tachoria::SetupTexts a = {"24", "3.27",
+                                                tachoria::StockGearTexts(gearbox, numbers)};
+                window.Fill({"185/80R13", "3.55", a.gears}, false, gearbox);
+                window.Fill(a, true, gearbox);
+                const QStringList texts = Strings(std::array{model, years});
+                const QStringList args = {
+                    "compare", "--a-tire",  "24",     "--a-axle",  "3.27",      "--a-model",
+                    texts[0],  "--a-years", texts[1], "--b-tire",  "185/80R13", "--b-axle",
+                    "3.55",    "--b-model", texts[0], "--b-years", texts[1]};
+                const QList<QStringList> cli = CliTables(args);
+                const QString what = args.join(' ') + ": " + cli.first().join(" | ");
+                QVERIFY2(cli.size() == 3, qPrintable(what));
+                const char* lists[] = {"cruise", "gears", "speedometer"};
+                for (int i = 0; i < 3; ++i) {
+                    auto* list = window.findChild<QTreeWidget*>(QString::fromLatin1(lists[i]));
+                    QVERIFY(list != nullptr);
+                    QVERIFY2(cli[i] == Shown(*list),
+                             qPrintable(what + "\n" + cli[i].join('\n') + "\n---\n" +
+                                        Shown(*list).join('\n')));
+                }
+                wheels += drive->currentIndex();
+            }
+        }
+        QCOMPARE(wheels, 2);  // the late car's two year ranges
     }
 };
 

@@ -94,15 +94,19 @@ private slots:
 
         QCOMPARE(CompareRow("cruise", 2), QStringList({"60", "2747", "2904", "+157", "+5.7"}));
         QCOMPARE(CompareRow("gears", 0), QStringList({"1", "32.9", "3541", "31.1", "3541"}));
-        // The factory cars drive the speedometer from a front wheel: only
-        // the tire counts. From the transmission, the axle counts too.
+        // The early car drives the speedometer from its transaxle: the tire
+        // and the axle count, (3.55 ÷ 24.6535) ÷ (3.27 ÷ 24) = 1.0568. From
+        // a front wheel only the tire would.
         auto& drive = InCompare<QComboBox>("speedometerDrive");
-        QCOMPARE(drive.currentText(), QStringLiteral("a front wheel"));
+        QCOMPARE(drive.currentText(),
+                 QStringLiteral("the transmission (on a Corvair, the transaxle)"));
+        QCOMPARE(CompareRow("speedometer", 0), QStringList({"shows at a true 60 MPH", "63.4"}));
+        QCOMPARE(CompareRow("speedometer", 2), QStringList({"reads", "5.7 % high"}));
+        drive.setCurrentIndex(1);
+        QCOMPARE(drive.currentText(), QStringLiteral("the left front wheel"));
         QCOMPARE(CompareRow("speedometer", 0), QStringList({"shows at a true 60 MPH", "58.4"}));
         QCOMPARE(CompareRow("speedometer", 2), QStringList({"reads", "2.7 % low"}));
         drive.setCurrentIndex(0);
-        QCOMPARE(CompareRow("speedometer", 0), QStringList({"shows at a true 60 MPH", "63.4"}));
-        QCOMPARE(CompareRow("speedometer", 2), QStringList({"reads", "5.7 % high"}));
         QVERIFY(InCompare<QLabel>("footnote").text().startsWith("RPM truncated to whole"));
 
         InCompare<QComboBox>("unit").setCurrentIndex(1);
@@ -296,6 +300,43 @@ private slots:
         rpm.selectAll();
         QTest::keyClicks(&rpm, QStringLiteral("3000"));
         QCOMPARE(gearbox.currentText(), forward);
+    }
+
+    // A's gearbox sets the drive from its model line: the late car's left
+    // front wheel, 25.3 ÷ 24.748 = 1.0223 whatever the axle; the Powerglide
+    // fills two gears. Its ratios typed are typed: custom, the transmission.
+    void drivesTheSpeedometerAsAsModelLine() {
+        OpenFromStockTable();
+        auto& picker = InCompare<QComboBox>("pickerA");
+        auto& drive = InCompare<QComboBox>("speedometerDrive");
+        const auto pick = [&picker](const QString& label) {
+            const int index = picker.findText(label);
+            QVERIFY2(index > 0, qPrintable(label));
+            picker.setCurrentIndex(index);
+            emit picker.activated(index);
+        };
+        pick(QStringLiteral("Late Car (1965-1969), 1966-1969"));
+        QCOMPARE(drive.currentText(), QStringLiteral("the left front wheel"));
+        SetField("tireA", QStringLiteral("25.3"));
+        SetField("tireB", QStringLiteral("195/70R14"));
+        SetField("axleB", QStringLiteral("3.89"));
+        QCOMPARE(CompareRow("speedometer", 2), QStringList({"reads", "2.2 % high"}));
+        QCOMPARE(picker.currentText(), QStringLiteral("Late Car (1965-1969), 1966-1969"));
+
+        pick(QStringLiteral("Early Car (1961-1964), Powerglide (1.82, 1.00)"));
+        QCOMPARE(InCompare<QSpinBox>("gearCountA").value(), 2);
+        QCOMPARE(InCompare<QLineEdit>("gearA1").text(), QStringLiteral("1.82"));
+        QCOMPARE(drive.currentText(),
+                 QStringLiteral("the transmission (on a Corvair, the transaxle)"));
+        pick(QStringLiteral("Late Car (1965-1969), Powerglide (1.82, 1.00)"));
+        QCOMPARE(drive.currentText(), QStringLiteral("the left front wheel"));
+
+        pick(QStringLiteral("Late Car (1965-1969), 1965"));
+        SetField("gearA4", QStringLiteral("0.9"));
+        SetField("gearA4", QStringLiteral("1"));
+        QCOMPARE(picker.currentText(), QStringLiteral("Custom gears"));
+        QCOMPARE(drive.currentText(),
+                 QStringLiteral("the transmission (on a Corvair, the transaxle)"));
     }
 
     // The picker shows which stock gearbox the ratios are, "Custom gears"

@@ -127,8 +127,8 @@ private slots:
         QCOMPARE(form_->findChild<QuestionsWindow*>(), nullptr);
     }
 
-    // The stock page gives its tire and axle, its gearbox in top gear, and a
-    // speedometer driven from the front wheel, as the factory cars have it.
+    // The stock page gives its tire and axle, its gearbox in top gear, and
+    // the early car's speedometer, driven from the transaxle.
     void takesTheStockPagesGearing() {
         OpenFromStockTable();
         QCOMPARE(Questions().objectName(), QStringLiteral("questionsWindow"));
@@ -150,7 +150,8 @@ private slots:
         QVERIFY(In<QLineEdit>("tachGears").isReadOnly());
         QCOMPARE(In<QSpinBox>("inGear").value(), 4);
         QCOMPARE(In<QSpinBox>("inGear").maximum(), 4);
-        QCOMPARE(In<QComboBox>("drive").currentText(), QStringLiteral("a front wheel"));
+        QCOMPARE(In<QComboBox>("drive").currentText(),
+                 QStringLiteral("the transmission (on a Corvair, the transaxle)"));
         QCOMPARE(In<QComboBox>("tireRim").currentText(), QStringLiteral("13 in"));  // its wheels
         QVERIFY(warnings_.isEmpty());
     }
@@ -183,6 +184,46 @@ private slots:
         // 27.48 in on any rim is nearest 265/55R16, as without a choice.
         Set("tireRim", "any");
         QCOMPARE(ListRow("tireList", 1).at(1), QStringLiteral("265/55R16"));
+        QVERIFY(warnings_.isEmpty());
+    }
+
+    // A late car from the stock page drives its speedometer from the left
+    // front wheel: no teeth to change, an adapter's ratio instead. A
+    // gearbox picked for the tachometer sets the drive from its model line,
+    // and the Powerglide's footnote adds the converter's slip.
+    void drivesTheSpeedometerAsTheCarsModelLine() {
+        Get<QTabWidget>("StockTab").setCurrentIndex(MainForm::kStockPage);
+        Choose("StockModel", QStringLiteral("Late Car (1965-1969)"));
+        Choose("StockYear", QStringLiteral("1966-1969"));
+        Choose("StockDiff", QStringLiteral("3.55"));
+        Type("StockTire", QStringLiteral("25.3"));
+        Click("StockGetRPMButton");
+        Get<QTreeWidget>("ListView")
+            .findChild<QAction*>(QStringLiteral("gearingQuestions"))
+            ->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(&Questions()));
+        QCOMPARE(In<QComboBox>("drive").currentText(), QStringLiteral("the left front wheel"));
+        QVERIFY(!In<QLineEdit>("teeth").isEnabled());
+        QVERIFY(In<QComboBox>("drive").isEnabled());  // in either form
+        Set("offPercent", "3");
+        QVERIFY(Sentence("speedometer").contains("cable ratio adapter of 0.971"));
+        QVERIFY(In<QLabel>("cableAdapterNote").isVisible());
+        QVERIFY(!In<QLabel>("rollingTireNote").text().contains("converter"));
+
+        Set("gearbox", "Early Car (1961-1964), Powerglide (1.82, 1.00)");
+        QCOMPARE(In<QComboBox>("drive").currentText(),
+                 QStringLiteral("the transmission (on a Corvair, the transaxle)"));
+        QVERIFY(In<QLineEdit>("teeth").isEnabled());
+        QVERIFY(!In<QLabel>("cableAdapterNote").isVisible());
+        QVERIFY(Sentence("speedometer").contains("teeth on the driven gear"));
+        QCOMPARE(In<QLineEdit>("tachGears").text(), QStringLiteral("1.82, 1"));
+        QVERIFY(In<QLabel>("rollingTireNote").text().contains("converter slips at cruise"));
+        Set("gearbox", "Late Car (1965-1969), Powerglide (1.82, 1.00)");
+        QCOMPARE(In<QComboBox>("drive").currentText(), QStringLiteral("the left front wheel"));
+        Set("gearbox", "Typed gears");
+        QCOMPARE(In<QComboBox>("drive").currentText(),
+                 QStringLiteral("the transmission (on a Corvair, the transaxle)"));
+        QVERIFY(!In<QLabel>("rollingTireNote").text().contains("converter"));
         QVERIFY(warnings_.isEmpty());
     }
 
@@ -229,16 +270,45 @@ private slots:
         // From the transmission: (24 ÷ 3.27) ÷ (24.654 ÷ 3.55) = 1.0569, so
         // 5.7 % high, as the comparison says; 18 × 1.0569 = 19.02.
         QTest::newRow("speedometer after 185/80R13 and a 3.55 axle")
-            << QStringList{"fromChange=", "drive=transmission", "aTire=24",
-                           "aAxle=3.27",  "bTire=185/80R13",    "bAxle=3.55"}
+            << QStringList{"fromChange=",
+                           "drive=the transmission (on a Corvair, the transaxle)",
+                           "aTire=24",
+                           "aAxle=3.27",
+                           "bTire=185/80R13",
+                           "bAxle=3.55"}
             << "speedometer" << QStringList{"5.7 % high", "19.02 teeth"}
             << QList<QStringList>{{"Now", "18", "+5.7"}, {"True", "19.02", "0.0"}};
-        // From a front wheel only the tires count: 24 ÷ 24.654 = 0.9735.
+        // From a front wheel only the tires count: 24 ÷ 24.654 = 0.9735, and
+        // with no driven gear an adapter of 1 ÷ 0.9735 = 1.027 makes it true.
         QTest::newRow("speedometer from the wheel after 185/80R13")
-            << QStringList{"fromChange=", "aTire=24", "bTire=185/80R13"} << "speedometer"
-            << QStringList{"2.7 % low", "17.52 teeth", "17 teeth leave +3.1 %",
-                           "18 teeth leave -2.7 %"}
-            << QList<QStringList>{{"Now", "18", "-2.7"}, {"True", "17.52", "0.0"}};
+            << QStringList{"fromChange=", "drive=the left front wheel", "aTire=24",
+                           "bTire=185/80R13"}
+            << "speedometer"
+            << QStringList{"2.7 % low", "no driven gear", "cable ratio adapter of 1.027"}
+            << QList<QStringList>{{"Now", "1.000", "-2.7"}, {"True", "1.027", "0.0"}};
+        // The late car 1966-1969 on 7.00-13 (25.3 in) changed to 195/70R14
+        // (24.748 in): 25.3 ÷ 24.748 = 1.0223, 2.2 % high whatever the axle.
+        QTest::newRow("late car's speedometer after 195/70R14")
+            << QStringList{"gearbox=Late Car (1965-1969), 1966-1969", "fromChange=", "aTire=25.3",
+                           "bTire=195/70R14"}
+            << "speedometer" << QStringList{"2.2 % high", "cable ratio adapter of 0.978"}
+            << QList<QStringList>{{"Now", "1.000", "+2.2"}, {"True", "0.978", "0.0"}};
+        // The early car's transaxle: (3.55 ÷ 24.654) ÷ (3.27 ÷ 24) = 1.0568.
+        QTest::newRow("early car's speedometer after 185/80R13 and 3.55")
+            << QStringList{"gearbox=Early Car (1961-1964), 1961-1963",
+                           "fromChange=",
+                           "aTire=24",
+                           "aAxle=3.27",
+                           "bTire=185/80R13",
+                           "bAxle=3.55"}
+            << "speedometer" << QStringList{"5.7 % high", "19.02 teeth"}
+            << QList<QStringList>{{"Now", "18", "+5.7"}, {"True", "19.02", "0.0"}};
+        // The Powerglide in high (1.00): every factory axle ratio is checked.
+        QTest::newRow("tachometer with the late car's Powerglide")
+            << QStringList{"gearbox=Late Car (1965-1969), Powerglide (1.82, 1.00)"} << "identify"
+            << QStringList{"3.54", "3.55"}
+            << QList<QStringList>{{"Reading", "3.54", "2900", "0.0", "24.65", "818"},
+                                  {"Factory", "3.55", "2904", "+0.1", "24.69", "817"}};
     }
 
     void answersEachQuestion() {
@@ -336,7 +406,8 @@ private slots:
                                          << "Reads off by"
                                          << "Too small: type a number from -50 to 50 %.";
         QTest::newRow("B axle of the change")
-            << QStringList{"fromChange=", "drive=transmission"} << "bAxle"
+            << QStringList{"fromChange=", "drive=the transmission (on a Corvair, the transaxle)"}
+            << "bAxle"
             << "0"
             << "speedometer"
             << "B axle ratio"
@@ -501,7 +572,8 @@ private slots:
         QCOMPARE(In<QLineEdit>("tachGears").text(), QStringLiteral("1"));
         QVERIFY(!In<QLineEdit>("tachGears").isReadOnly());
         QCOMPARE(In<QSpinBox>("inGear").value(), 1);
-        QCOMPARE(In<QComboBox>("drive").currentText(), QStringLiteral("transmission"));
+        QCOMPARE(In<QComboBox>("drive").currentText(),
+                 QStringLiteral("the transmission (on a Corvair, the transaxle)"));
         QCOMPARE(In<QComboBox>("tireRim").currentText(), QStringLiteral("any"));
         QCOMPARE(In<QLineEdit>("axleRpm").text(), QStringLiteral("3000"));  // typed, kept
 
