@@ -60,8 +60,10 @@ std::vector<double> StockGearRatios(const StockGearbox& gearbox) {
 
 std::vector<std::string> StockGearTexts(const StockGearbox& gearbox,
                                         const NumberConverter& numbers) {
+    const std::vector<double> ratios = StockGearRatios(gearbox);
     std::vector<std::string> texts;
-    for (const double ratio : StockGearRatios(gearbox)) {
+    texts.reserve(ratios.size());
+    for (const double ratio : ratios) {
         texts.push_back(numbers.ToText(ratio));
     }
     return texts;
