@@ -73,6 +73,14 @@ public:
     explicit GearboxPicker(const QString& ownGears, QWidget* parent = nullptr);
     // Whether a stock gearbox is shown.
     [[nodiscard]] bool IsStock() const { return Chosen().has_value(); }
+
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
+
+private:
+    [[nodiscard]] QSize NoWiderThanManual(QSize hint) const;
+
+    QString longestManual_;  // the longest name of a manual gearbox
 };
 
 }  // namespace tachoria
