@@ -43,14 +43,16 @@ SpeedometerQuestionBox::SpeedometerQuestionBox(const NumberConverter& numbers,
     Describe(*drive_, QStringLiteral("Speedometer question: driven from"));
     auto* driveCaption = new QLabel(QStringLiteral("Driven from"), this);
     driveCaption->setBuddy(drive_);
-    Grid().addWidget(driveCaption, 3, 0);
-    Grid().addWidget(drive_, 3, 1, 1, 3, Qt::AlignLeft);
-    AddField({Field::kATire, 4, 0, "aTire", QStringLiteral("Speedometer question: A tire"),
+    // The picker under its caption: its names are long, and beside the
+    // caption they would widen the window past a laptop's screen.
+    Grid().addWidget(driveCaption, 3, 0, 1, 4);
+    Grid().addWidget(drive_, 4, 0, 1, 4, Qt::AlignLeft);
+    AddField({Field::kATire, 5, 0, "aTire", QStringLiteral("Speedometer question: A tire"),
               Width::Tire});
-    AddField({Field::kAAxle, 4, 2, "aAxle", QStringLiteral("Speedometer question: A axle ratio")});
-    AddField({Field::kBTire, 5, 0, "bTire", QStringLiteral("Speedometer question: B tire"),
+    AddField({Field::kAAxle, 5, 2, "aAxle", QStringLiteral("Speedometer question: A axle ratio")});
+    AddField({Field::kBTire, 6, 0, "bTire", QStringLiteral("Speedometer question: B tire"),
               Width::Tire});
-    AddField({Field::kBAxle, 5, 2, "bAxle", QStringLiteral("Speedometer question: B axle ratio")});
+    AddField({Field::kBAxle, 6, 2, "bAxle", QStringLiteral("Speedometer question: B axle ratio")});
 
     AddAnswer();
     note_ = NewNote({}, "cableAdapterNote", this);
