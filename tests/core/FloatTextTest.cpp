@@ -181,7 +181,7 @@ void CheckWrite(Mismatches& mismatches, double value) {
     });
 }
 
-void CheckRead(Mismatches& mismatches, std::string_view text) {
+[[maybe_unused]] void CheckRead(Mismatches& mismatches, std::string_view text) {
     const Read wanted = ReadWith(ReadDecimal, text);
     const Read got = FallbackRead(text);
     mismatches.Check(wanted == got, [&] {
@@ -267,6 +267,12 @@ TEST(FloatTextFallback, WritesTiesAndLongerNumbersAsToChars) {
     }
     EXPECT_EQ(mismatches.count(), 0u);
 }
+
+// The reading fallback rounds as its C library's strtod does: exactly with
+// glibc and musl (the WebAssembly build's), not with the Windows C runtime,
+// where the standard library's from_chars is used instead and the fallback
+// never runs.
+#if !defined(_WIN32)
 
 TEST(FloatTextFallback, ReadsBoundaryTextsAsFromChars) {
     Mismatches mismatches;
@@ -395,6 +401,8 @@ TEST(FloatTextFallback, ReadsHalfwayTextsAsFromChars) {
     }
     EXPECT_EQ(mismatches.count(), 0u);
 }
+
+#endif  // !defined(_WIN32)
 
 #endif  // TACHORIA_STD_FLOAT_CHARS
 
