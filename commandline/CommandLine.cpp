@@ -287,24 +287,31 @@ CLI::App* AddCompareCommand(CLI::App& app, CompareOptions& compare, FormatReques
                                     " forward gear ratios, first gear first, separated by commas: "
                                     "one to six, each " +
                                     Bounds(kRatioRange));
-        CLI::Option* modelOption = command->add_option(
-            option + "-model", *model,
-            "instead of " + option + "-gears: " + setup +
-                " model line as the catalogue lists it, with " + option +
-                "-years; its gearbox's ratios are used" +
-                (std::string(letter) == "a" ? ", and its speedometer's drive" : ""));
+        std::string modelHelp = "instead of " + option + "-gears: ";
+        modelHelp += setup;
+        modelHelp += " model line as the catalogue lists it, with ";
+        modelHelp += option;
+        modelHelp += "-years; its gearbox's ratios are used";
+        if (std::string(letter) == "a") {
+            modelHelp += ", and its speedometer's drive";
+        }
+        CLI::Option* modelOption = command->add_option(option + "-model", *model, modelHelp);
         CLI::Option* yearsOption = command->add_option(
             option + "-years", *years, setup + " year range, as the catalogue lists it");
         gearsOption->excludes(modelOption)->excludes(yearsOption);
         modelOption->needs(yearsOption);
         yearsOption->needs(modelOption);
-        gearboxes.push_back({option, gearsOption, modelOption});
+        gearboxes.emplace_back(option, gearsOption, modelOption);
     }
     command->callback([gearboxes] {
         for (const auto& [option, gears, model] : gearboxes) {
             if (gears->count() == 0 && model->count() == 0) {
-                throw CLI::RequiredError(option + "-gears, or " + option + "-model with " + option +
-                                         "-years,");
+                std::string wanted = option + "-gears, or ";
+                wanted += option;
+                wanted += "-model with ";
+                wanted += option;
+                wanted += "-years,";
+                throw CLI::RequiredError(wanted);
             }
         }
     });

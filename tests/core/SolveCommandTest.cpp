@@ -366,7 +366,7 @@ TEST(SolveCommand, ExplainsInputsThatGiveNoAnswer) {
         {With(kIdentify, {"--years", "1965"}),
          "--years \"1965\" is not a year range of \"Early Car (1961-1964)\"; it has"},
         {With(kIdentify, {"--model", "forward", "--years", "1961"}),
-         "--years \"1961\" is in more than one year range of \"Forward Control\"; it has"},
+         R"(--years "1961" is in more than one year range of "Forward Control"; it has)"},
         {With(kIdentify, {"--model", "Corvair"}),
          "--model \"Corvair\" is not a model of the catalogue; the models are"},
         // The speedometer's drive from a model line the catalogue lacks, and

@@ -236,8 +236,8 @@ TEST(TireReader, RefusesWithTheReasonAndNoGuess) {
         {"7-13", inchWidth},
         {"6.50/13", inchWidth},
         // A period size with words after the rim that are none of its own.
-        {"6.50-13 junk", "after the rim, \"JUNK\" is no ply rating, \"bias\" or mark"},
-        {"6.50-13 94W", "after the rim, \"94W\" is no ply rating, \"bias\" or mark"},
+        {"6.50-13 junk", R"(after the rim, "JUNK" is no ply rating, "bias" or mark)"},
+        {"6.50-13 94W", R"(after the rim, "94W" is no ply rating, "bias" or mark)"},
         {"7.00-14bias", "after the rim, put a blank before \"BIAS\""},
         {"6.50-13 4PR 6PR", "after the rim, \"6PR\" comes twice"},
         {"6.50-13 bias bias ply", "after the rim, \"BIAS PLY\" comes twice"},
