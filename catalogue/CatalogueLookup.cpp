@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace tachoria {
@@ -114,12 +115,41 @@ CatalogueMatch MatchYearRange(std::string_view model, std::string_view typed) {
     });
 }
 
+namespace {
+
+// The value of a catalogue's ratio text ("3.27"), read as whole numbers:
+// not every standard library reads a double with from_chars, and strtod
+// follows the locale.
+std::optional<double> RatioValue(std::string_view text) {
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const auto wholeNumber = [](std::string_view digits) -> std::optional<long long> {
+        long long number = 0;
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        if (error != std::errc{} || end != digits.data() + digits.size()) {
+            return std::nullopt;
+        }
+        return number;
+    };
+    const std::optional<long long> units = wholeNumber(whole);
+    const std::optional<long long> parts = fraction.empty() ? 0LL : wholeNumber(fraction);
+    if (!units || !parts || fraction.size() > 6) {
+        return std::nullopt;
+    }
+    return static_cast<double>(*units) +
+           static_cast<double>(*parts) / std::pow(10.0, static_cast<double>(fraction.size()));
+}
+
+}  // namespace
+
 std::optional<std::string_view> MatchAxleRatio(GearboxCode code, double ratio) {
     for (const std::string_view text : AxleRatioTexts(code)) {
-        double value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        const std::optional<double> value = RatioValue(text);
         // By value, not by text: 3.270 is the same number as 3.27.
-        if (error == std::errc{} && std::fabs(value - ratio) < 1e-9) {
+        if (value && std::fabs(*value - ratio) < 1e-9) {
             return text;
         }
     }

@@ -54,6 +54,10 @@ std::string GenericTireReading(std::string_view text, const NumberConverter& num
 }
 
 std::string StockTireReading(std::string_view text) {
+    return StockTireReading(text, PlainNumberConverter());
+}
+
+std::string StockTireReading(std::string_view text, const NumberConverter& numbers) {
     if (TrimBlanks(text).empty()) {
         return std::string(kHowToWrite);
     }
@@ -68,7 +72,7 @@ std::string StockTireReading(std::string_view text) {
     if (ScanLeadingNumber(TrimLeadingBlanks(text)).length == 0) {
         return NotANumber(text);
     }
-    return ReadsAs(text, *diameter, PlainNumberConverter());
+    return ReadsAs(text, *diameter, numbers);
 }
 
 }  // namespace tachoria

@@ -17,5 +17,7 @@ std::string GenericTireReading(std::string_view text, const NumberConverter& num
 // The stock page reads a tire size whole, and any other text by the number
 // at its start, with "." as the decimal point (StockTireDiameter).
 std::string StockTireReading(std::string_view text);
+// The same, with the diameter written by `numbers` (whose point must be ".").
+std::string StockTireReading(std::string_view text, const NumberConverter& numbers);
 
 }  // namespace tachoria

@@ -43,23 +43,23 @@ StockPageWidget::StockPageWidget(QWidget& tabs, FailureSink& failures, const Com
     Label7_.setFont(ArialFont(true));
     StockYear_.setEnabled(false);
     StockDiff_.setEnabled(false);
-    SetUpPageControls({.page = *this,
-                       .pageName = kStockPageName,
-                       .tire = StockTire_,
-                       .getRPM = StockGetRPMButton_,
-                       .getMPH = StockGetMPHButton_,
-                       .list = ListView_,
-                       .alternatingRows = true},
-                      {.shown = [this] { return ShownTable(); },
-                       .failures = failures,
-                       .compare =
-                           [this, compare] {
-                               compare(CompareTexts(),
-                                       PageGearbox(StockModel_.currentText().toStdString(),
-                                                   StockYear_.currentText().toStdString(), true));
-                           },
-                       .questions = [this, questions] { questions(QuestionsTexts()); },
-                       .tireReading = &StockTireReading});
+    SetUpPageControls(
+        {.page = *this,
+         .pageName = kStockPageName,
+         .tire = StockTire_,
+         .getRPM = StockGetRPMButton_,
+         .getMPH = StockGetMPHButton_,
+         .list = ListView_,
+         .alternatingRows = true},
+        {.shown = [this] { return ShownTable(); },
+         .failures = failures,
+         .compare =
+             [this, compare] {
+                 compare(CompareTexts(), PageGearbox(StockModel_.currentText().toStdString(),
+                                                     StockYear_.currentText().toStdString(), true));
+             },
+         .questions = [this, questions] { questions(QuestionsTexts()); },
+         .tireReading = [](std::string_view text) { return StockTireReading(text); }});
 
     // Screen readers announce a control by these.
     Label6_.setBuddy(&StockTire_);
