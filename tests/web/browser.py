@@ -202,6 +202,8 @@ def run(test, argv):
     """Runs test(faults, *argv); exit status 0 if it found no fault."""
     faults = Faults()
     started = time.monotonic()
+    # A test stopped from outside (ctest's timeout) still ends its browser.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     try:
         test(faults, *argv)
     except Exception as error:  # a fault too: report it and end the browser

@@ -59,8 +59,8 @@ VISIBLE = "return arguments[0].offsetParent !== null && getComputedStyle(argumen
 class Page:
     """The page open in one browser, with a person's ways of using it."""
 
-    def __init__(self, chromium, page_path):
-        self.b = chromium
+    def __init__(self, chromium, page_path, cli):
+        self.b, self.cli = chromium, cli
         self.b.open(page_path)
 
     def text(self, element_id):
@@ -148,7 +148,8 @@ def catalogue(cli):
     return models
 
 
-def check_cascade(faults, page, cli):
+def check_cascade(faults, page):
+    cli = page.cli
     models = catalogue(cli)
     model_list, year_list, diff_list = page.lists()
     faults.equal(model_list["items"], [PLACEHOLDERS["StockModel"], *models],
@@ -189,7 +190,8 @@ def check_cascade(faults, page, cli):
     faults.check(not page.lists()[2]["disabled"], "the axle list after a year chosen by key")
 
 
-def check_stock_tables(faults, page, cli):
+def check_stock_tables(faults, page):
+    cli = page.cli
     for model, years, axle, tire, get in STOCK_CASES:
         page.stock(model, years, axle, tire, get)
         expected = browser.rows_of_tsv(browser.cli_table(
@@ -257,7 +259,8 @@ def check_failures(faults, page):
     page.show("StockPageTab")
 
 
-def check_generic(faults, page, cli):
+def check_generic(faults, page):
+    cli = page.cli
     page.show("GenericTab")
     for box in ("TireBox", "DiffBox", "TransBox"):
         page.type(box, "")
@@ -317,7 +320,8 @@ def check_long_entries(faults, page):
     page.show("StockPageTab")
 
 
-def check_copy_and_save(faults, page, cli):
+def check_copy_and_save(faults, page):
+    cli = page.cli
     b = page.b
     b.cdp("Browser.grantPermissions",
           {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
@@ -349,7 +353,7 @@ def check_copy_and_save(faults, page, cli):
 
 def check_language(faults, page_path, cli, language, works, fails):
     with browser.Browser(language=language) as chromium:
-        page = Page(chromium, page_path)
+        page = Page(chromium, page_path, cli)
         faults.equal(chromium.js("return navigator.languages[0]"), language,
                      "the browser's first language")
         page.show("GenericTab")
@@ -376,15 +380,12 @@ def check_language(faults, page_path, cli, language, works, fails):
 
 def test(faults, page_path, cli):
     with browser.Browser() as chromium:
-        page = Page(chromium, page_path)
+        page = Page(chromium, page_path, cli)
         for check in (check_tabs, check_texts, check_cascade, check_stock_tables,
                       check_stock_does_nothing, check_failures, check_generic, check_reading,
                       check_copy_and_save, check_long_entries):
             started = time.monotonic()
-            if check.__code__.co_argcount == 3:
-                check(faults, page, cli)
-            else:
-                check(faults, page)
+            check(faults, page)
             if os.environ.get("TACHORIA_WEB_TIMES"):
                 print(f"{check.__name__}: {time.monotonic() - started:.2f} s")
     check_language(faults, page_path, cli, "de-DE", "3,27", "3.27")
