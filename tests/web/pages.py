@@ -133,6 +133,9 @@ def check_texts(faults, page):
     page.show("StockPageTab")
     for element_id, text in TEXTS.items():
         faults.equal(page.text(element_id).strip(), text, f"{element_id}'s text")
+    for page_id in ("GenericPage", "StockPage"):
+        faults.equal(page.b.js(ACTIONS_ENABLED, page_id), [False] * 3,
+                     f"{page_id}'s table actions enabled at the start")
     for box_id in ("TireBox", "DiffBox", "TransBox", "StockTire"):
         faults.equal(page.value(box_id), "", f"{box_id} at the start")
     for label, box in (("Label1", "TireBox"), ("Label2", "DiffBox"), ("Label3", "TransBox"),
@@ -232,15 +235,27 @@ def check_stock_does_nothing(faults, page):
     faults.equal(page.text("StockFailure"), "", "no failure for a tire of 0")
 
 
+ACTIONS_ENABLED = """
+    return Array.from(document.querySelectorAll('#' + arguments[0] + ' .table-actions button'),
+                      (button) => !button.disabled);
+"""
+
+
 def check_failures(faults, page):
     page.stock(EARLY, "1961-1963", "3.27", "E78-14", "rpm")
     failure = page.text("StockFailure")
     faults.check("E78-14" in failure and "letter size" in failure,
                  f"the failure for E78-14 names it and says why, seen {failure!r}")
     faults.check(page.visible("StockFailure"), "the stock failure is visible")
+    # As in the window, the table's actions are there only while it has rows.
+    faults.equal(page.table("ListView")[1:], [], "rows after the failure")
+    faults.equal(page.b.js(ACTIONS_ENABLED, "StockPage"), [False] * 3,
+                 "Copy, Save and Print Table enabled with no rows")
     page.type("StockTire", "24")
     page.press("StockGetRPMButton")
     faults.equal(page.text("StockFailure"), "", "the stock failure after a good press")
+    faults.equal(page.b.js(ACTIONS_ENABLED, "StockPage"), [True] * 3,
+                 "Copy, Save and Print Table enabled with a table")
 
     page.show("GenericTab")
     page.type("TireBox", "24")
