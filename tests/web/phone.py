@@ -55,6 +55,13 @@ LAYOUT = """
 """
 
 
+LONG_ENTRY = """
+    const box = document.getElementById(arguments[0]);
+    box.value = arguments[1];
+    box.dispatchEvent(new Event('input', {bubbles: true}));
+"""
+
+
 def show_tables(b):
     b.element("StockPageTab").click()
     for list_id, item in (("StockModel", "Early Car (1961-1964)"), ("StockYear", "1961-1963"),
@@ -93,6 +100,12 @@ def test(faults, page_path):
             b.element("GenericTab").click()
             b.element("Gen_GetRPMButton").click()
             check_layout(faults, b, f"{where} generic", "GenericPage", 2, 12)
+            # A long entry is quoted by the reading and the failure: both wrap.
+            b.js(LONG_ENTRY, "TireBox", "9" * 300 + "x" * 700)
+            b.element("Gen_GetMPHButton").click()
+            faults.check(b.js("return document.getElementById('GenericFailure').textContent"),
+                         f"{where}: a failure for a long generic entry")
+            check_layout(faults, b, f"{where} generic with a long entry", "GenericPage", 2, 0)
 
 
 def main(page_path):
