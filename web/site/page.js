@@ -74,8 +74,9 @@
       });
     }
     const section = byId(pageIds[page]);
+    // As in the window: Copy, Save and Print only while the table has rows.
     for (const action of section.querySelectorAll('.table-actions button')) {
-      action.disabled = state.headers.length === 0;
+      action.disabled = state.rows.length === 0;
     }
     section.querySelector('.status').textContent = '';
   };
