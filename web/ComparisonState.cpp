@@ -99,9 +99,8 @@ std::vector<std::string> Labels(const Choices& choices) {
     return labels;
 }
 
-// The catalogue's gearbox for a model line and year range, as the
-// pickers' entries name them (kPowerglideName as the years of a
-// Powerglide).
+}  // namespace
+
 std::optional<StockGearbox> GearboxNamed(std::string_view model, std::string_view years) {
     for (const GearboxChoice& choice : StockGearboxChoices()) {
         const StockGearbox& gearbox = choice.gearbox;
@@ -114,7 +113,9 @@ std::optional<StockGearbox> GearboxNamed(std::string_view model, std::string_vie
     return std::nullopt;
 }
 
-}  // namespace
+std::string YearsNamed(const StockGearbox& gearbox) {
+    return gearbox.powerglide ? std::string(kPowerglideName) : gearbox.yearRange;
+}
 
 ComparisonState::ComparisonState(std::string_view decimalPoint)
     : point_(decimalPoint == "," ? "," : "."),

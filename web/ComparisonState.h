@@ -24,6 +24,12 @@ struct PlotSize {
     double height = 600;
 };
 
+// The catalogue's gearbox that an address's model line and years name, as
+// the pickers' entries do ("Powerglide (1.82, 1.00)" as the years of a
+// Powerglide); and those years of a gearbox.
+std::optional<StockGearbox> GearboxNamed(std::string_view model, std::string_view years);
+std::string YearsNamed(const StockGearbox& gearbox);
+
 class ComparisonState {
 public:
     // `decimalPoint`: the browser's, "," or ".".
