@@ -239,6 +239,9 @@ Address ReadAddress(std::string_view text) {
         std::string value = equals == std::string_view::npos
                                 ? std::string()
                                 : DecodeComponent(piece.substr(equals + 1));
+        if (name.empty()) {
+            continue;  // "=5": nothing it could be said of
+        }
         if (std::find(known->begin(), known->end(), name) == known->end()) {
             if (address.unknownOptions.size() < kMostNamed &&
                 std::find(address.unknownOptions.begin(), address.unknownOptions.end(), name) ==
