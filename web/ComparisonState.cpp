@@ -463,6 +463,8 @@ std::vector<std::string> ComparisonState::Open(const Address& address) {
             texts.axle = UserNumber(*axle, numbers_);
         }
         if (const std::string* gears = address.Find(letter + "-gears")) {
+            // Ratios given are typed ones, even where they are a gearbox's.
+            model_->SetGearbox(side, std::nullopt);
             texts.gears = UserGears(*gears, numbers_);
             texts.gears.resize(std::min(texts.gears.size(), kMostGears));
         }
