@@ -57,9 +57,18 @@ public:
     // Both setups from a main page, as the window is first opened from it.
     void Fill(const MainPages& pages, TablePage page);
 
-    // Everything the view shows (see the report in docs/architecture.md):
-    // fields, pickers, problem lines, the three tables, footnotes, the
-    // chart in `plot`, its description and the printout.
+    // Everything the view shows, every value a text (or a flag): "setups"
+    // ("a", "b": title, fields [{name, label, text, reason, readsAs}],
+    // gearCount, gearbox, problems), "redline" (a field), "redlineProblems",
+    // "pickers" (each picker's chosen entry), "tables" ("cruise", "gears",
+    // "speedometer": headers, rows [{label, cells, notes}], caption,
+    // copyText, csv, fileName, printTitle), "overRedline", "footnote",
+    // "chart" (in `plot`, y downwards: width, height, drawn, xTitle,
+    // yTitle, speedTicks [{x, label}], rpmTicks [{y, label}], redline {y,
+    // label} or null, noLines, lines [{setup, dashed, gear, gearName,
+    // points: "x,y x,y"}], bands [{setup, dashed, points}], legend {key,
+    // gears, band}, description), "printout" (title, a, b, shared: lines;
+    // footnote, fileName) and "address".
     [[nodiscard]] std::string Json(PlotSize plot = {}) const;
     // What lies under a pointer at `fraction` of the plot's width: the
     // desktop's readout text, and where its line stands in `plot`;
