@@ -4,6 +4,7 @@
 #include <array>
 
 #include "arith/PointNumbers.h"
+#include "inputs/FieldReaders.h"
 
 namespace tachoria {
 namespace {
@@ -118,6 +119,20 @@ std::string Rewritten(std::string_view text, const NumberConverter& numbers,
         return swapped;
     }
     return other.ToText(*value);
+}
+
+// The same for a ratio written "3,27:1": its number only.
+std::string RewrittenRatio(std::string_view text, const NumberConverter& numbers,
+                           const NumberConverter& other) {
+    const std::string_view number = RatioNumberText(text);
+    if (number.size() == text.size()) {
+        return Rewritten(text, numbers, other);
+    }
+    const auto at = static_cast<std::size_t>(number.data() - text.data());
+    std::string rewritten(text.substr(0, at));
+    rewritten += Rewritten(number, numbers, other);
+    rewritten += text.substr(at + number.size());
+    return rewritten;
 }
 
 const PointNumberConverter kAddressNumbers('.');
@@ -267,11 +282,11 @@ std::string WriteAddress(std::string_view view, std::span<const AddressOption> o
 }
 
 std::string AddressNumber(std::string_view text, const NumberConverter& user) {
-    return Rewritten(text, user, kAddressNumbers);
+    return RewrittenRatio(text, user, kAddressNumbers);
 }
 
 std::string UserNumber(std::string_view text, const NumberConverter& user) {
-    return Rewritten(text, kAddressNumbers, user);
+    return RewrittenRatio(text, kAddressNumbers, user);
 }
 
 std::string AddressGears(std::span<const std::string> gears, const NumberConverter& user) {

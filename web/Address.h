@@ -65,8 +65,8 @@ std::string DecodeComponent(std::string_view text);
 std::string ValidUtf8(std::string_view text);
 
 // A field's text for an address: a number the user's converter reads is
-// written with "." ("3,27" is "3.27"; "+5" stays "+5"); any other text as
-// typed.
+// written with "." ("3,27" is "3.27", "3,27:1" is "3.27:1"; "+5" stays
+// "+5"); any other text as typed.
 std::string AddressNumber(std::string_view text, const NumberConverter& user);
 // An address's text for a field: a number written with "." in the user's
 // form ("3.27" is "3,27" where the point is ","); any other text as given.

@@ -98,6 +98,16 @@ std::vector<std::string> GearTexts(std::string_view text, const NumberConverter&
     }
 }
 
+// An address's gears in the identify question's one field: ratios that
+// read with "." in the user's form, joined as the field joins them; any
+// other text as given.
+std::string UserGearsText(const std::string& value, const NumberConverter& numbers) {
+    if (!ReadGearsField(value, PlainNumberConverter())) {
+        return value;
+    }
+    return GearsText(UserGears(value, numbers), numbers);
+}
+
 std::string UnitOption(SpeedUnit unit) { return unit == SpeedUnit::KMH ? "kmh" : "mph"; }
 
 }  // namespace
@@ -242,7 +252,11 @@ void QuestionsState::Fill(const MainPages& pages, TablePage page) {
 
 std::string QuestionsState::Json() const {
     JsonValue json = JsonValue::object();
-    json["unit"] = models_->axle.Unit() == SpeedUnit::KMH ? "km/h" : "MPH";
+    const SpeedUnit unit = models_->axle.Unit();
+    json["unit"] =
+        std::find_if(kUnitChoices.begin(), kUnitChoices.end(), [unit](const UnitChoice& c) {
+            return c.unit == unit;
+        })->label;
     json["unitEntries"] = Labels(kUnitChoices);
     json["footnote"] = ForReading(kQuestionsRoundingNote, point_);
     JsonValue questions = JsonValue::object();
@@ -346,9 +360,11 @@ std::string QuestionsState::AddressText(std::string_view question) const {
             options.push_back({"model", gearbox->model});
             options.push_back({"years", YearsNamed(*gearbox)});
         } else {
-            options.push_back(
-                {"gears", AddressGears(GearTexts(identify.Text(IdentifyQuestion::kGears), numbers_),
-                                       numbers_)});
+            // Gears that read travel as ratios with "."; any other text as typed.
+            const std::string& gears = identify.Text(IdentifyQuestion::kGears);
+            options.push_back({"gears", ReadGearsField(gears, numbers_)
+                                            ? AddressGears(GearTexts(gears, numbers_), numbers_)
+                                            : gears});
         }
         options.push_back({"in-gear", std::to_string(identify.ChosenGear())});
     } else if (question == "speedometer") {
@@ -400,9 +416,8 @@ std::vector<std::string> QuestionsState::Open(const Address& address) {
     }
     for (const FieldName& name : FieldNames(question)) {
         if (const std::string* value = address.Find(name.name)) {
-            model->SetText(name.field, name.name == "gears"
-                                           ? GearsText(UserGears(*value, numbers_), numbers_)
-                                           : UserNumber(*value, numbers_));
+            model->SetText(name.field, name.name == "gears" ? UserGearsText(*value, numbers_)
+                                                            : UserNumber(*value, numbers_));
         }
     }
     const std::string* modelLine = address.Find("model");

@@ -333,6 +333,26 @@ TEST(ComparisonState, OpeningAnAddressStartsFromTheStartingSetupAndSaysWhatItCan
     EXPECT_EQ(bad.at("setups").at("a").at("fields")[2].at("text"), "3,65");
 }
 
+TEST(ComparisonState, HostileAddressesOpenAsTextsInTheirFields) {
+    const std::vector<std::string> hostile = {
+        "compare?a-tire=" + std::string(kAddressLimit, '9'),
+        "compare?a-gears=" + std::string(kAddressLimit, ','),
+        "compare?a-axle=%3Cscript%3Ealert(1)%3C%2Fscript%3E&b-tire=%00&redline=%FF%FE",
+        "compare?a-model=%3Cb%3E&a-years=%00",
+    };
+    for (const std::string& text : hostile) {
+        ComparisonState state(",");
+        state.Open(ReadAddress(text));
+        const Json json = ReadJson(state.Json());
+        ASSERT_FALSE(json.is_discarded()) << text.substr(0, 40);
+        EXPECT_LE(json.at("setups").at("a").at("fields").size(), 8U);
+        // What opened is written back as it came, to open the same again.
+        ComparisonState again(",");
+        again.Open(ReadAddress(state.AddressText()));
+        EXPECT_EQ(again.Json(), state.Json()) << text.substr(0, 40);
+    }
+}
+
 TEST(ComparisonState, FillsBothSetupsFromAMainPage) {
     MainPages pages(",");
     ASSERT_TRUE(pages.Choose("StockModel", "Late Car (1965-1969)"));

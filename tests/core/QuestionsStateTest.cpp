@@ -165,6 +165,17 @@ TEST(QuestionsState, OpeningSaysWhatItCannotUseAndMarksBadTexts) {
     EXPECT_EQ(json.at("copyText"), "");
     EXPECT_EQ(state.Open(ReadAddress("solve-tire?rim=12")).size(), 1U);
     EXPECT_TRUE(state.Open(ReadAddress("stock?tire=24")).empty()) << "not a question's view";
+    for (const std::string& hostile :
+         {"solve-identify?gears=" + std::string(kAddressLimit / 4, ','),
+          "solve-speedometer?teeth=%00&error=%FF%3Cscript%3E" +
+              std::string(kAddressLimit / 2, 'x')}) {
+        const std::string question = ReadAddress(hostile).view.substr(6);
+        state.Open(ReadAddress(hostile));
+        ASSERT_FALSE(ReadJson(state.QuestionJson(question)).is_discarded());
+        QuestionsState again(".");
+        again.Open(ReadAddress(state.AddressText(question)));
+        EXPECT_EQ(again.QuestionJson(question), state.QuestionJson(question));
+    }
 }
 
 TEST(QuestionsState, PickersActAsTheWindows) {
