@@ -99,6 +99,72 @@ std::vector<std::string> Labels(const Choices& choices) {
     return labels;
 }
 
+// The chart in a plot of `plot`'s size, y growing downwards as in SVG:
+// every coordinate with ".", every label with the browser's point.
+JsonValue ChartJson(const ComparisonAnswer& answer, PlotSize plot, std::string_view point) {
+    const Chart& chart = answer.chart;
+    const PlotArea area{0, 0, plot.width, plot.height};
+    JsonValue drawn = JsonValue::object();
+    drawn["width"] = Coordinate(plot.width);
+    drawn["height"] = Coordinate(plot.height);
+    drawn["drawn"] = chart.speedMax > 0 && chart.rpmMax > 0;
+    drawn["xTitle"] = "Road speed, " + std::string(UnitName(chart.unit));
+    drawn["yTitle"] = "Engine RPM";
+    JsonValue speedTicks = JsonValue::array();
+    for (const double speed : chart.speedTicks) {
+        speedTicks.push_back({{"x", Coordinate(ToPixel(chart, area, {speed, 0}).x)},
+                              {"label", WithDecimalPoint(TickText(speed), point)}});
+    }
+    JsonValue rpmTicks = JsonValue::array();
+    for (const double rpm : chart.rpmTicks) {
+        rpmTicks.push_back({{"y", Coordinate(ToPixel(chart, area, {0, rpm}).y)},
+                            {"label", WithDecimalPoint(TickText(rpm), point)}});
+    }
+    drawn["speedTicks"] = std::move(speedTicks);
+    drawn["rpmTicks"] = std::move(rpmTicks);
+    if (chart.redline) {
+        drawn["redline"] = {
+            {"y", Coordinate(ToPixel(chart, area, {0, *chart.redline}).y)},
+            {"label", "redline " + WithDecimalPoint(TickText(*chart.redline), point)}};
+        drawn["noLines"] = "";
+    } else {
+        // The lines end at the redline: without one there are none to draw.
+        drawn["redline"] = nullptr;
+        drawn["noLines"] =
+            "The lines need a redline " +
+            WithDecimalPoint(RangeText(kRedlineRange, PlainNumberConverter()), point) + ".";
+    }
+    int gears = 0;
+    JsonValue lines = JsonValue::array();
+    for (const ChartLine& line : chart.gearLines) {
+        gears = std::max(gears, line.gear);
+        lines.push_back({{"setup", line.setup == Setup::A ? "A" : "B"},
+                         {"dashed", line.setup == Setup::B},
+                         {"gear", std::to_string(line.gear)},
+                         {"gearName", GearName(line.gear)},
+                         {"points", PointsText(chart, area, line)}});
+    }
+    JsonValue bands = JsonValue::array();
+    for (const ChartLine& line : chart.sawtooths) {
+        bands.push_back({{"setup", line.setup == Setup::A ? "A" : "B"},
+                         {"dashed", line.setup == Setup::B},
+                         {"points", PointsText(chart, area, line)}});
+    }
+    drawn["lines"] = std::move(lines);
+    drawn["bands"] = std::move(bands);
+    std::vector<std::string> legendGears;
+    for (int gear = 1; gear <= gears; ++gear) {
+        legendGears.push_back(GearName(gear));
+    }
+    drawn["legend"] = {
+        {"key", gears > 0 ? "A solid, B dashed:" : ""},
+        {"gears", legendGears},
+        {"band", chart.sawtooths.empty() ? ""
+                                         : "Grey band: shifting up at the redline, and the RPM "
+                                           "each shift drops to"}};
+    drawn["description"] = WithDecimalPoint(answer.chartDescription, point);
+    return drawn;
+}
 }  // namespace
 
 std::optional<StockGearbox> GearboxNamed(std::string_view model, std::string_view years) {
@@ -317,69 +383,7 @@ std::string ComparisonState::Json(PlotSize plot) const {
         answer.overRedline ? std::string(kNoteSign) + " over the redline" : std::string();
     json["footnote"] = footnote;
 
-    // The chart in a plot of `plot`'s size: y grows downwards, as in SVG.
-    const Chart& chart = answer.chart;
-    const PlotArea area{0, 0, plot.width, plot.height};
-    JsonValue drawn = JsonValue::object();
-    drawn["width"] = Coordinate(plot.width);
-    drawn["height"] = Coordinate(plot.height);
-    drawn["drawn"] = chart.speedMax > 0 && chart.rpmMax > 0;
-    drawn["xTitle"] = "Road speed, " + std::string(UnitName(chart.unit));
-    drawn["yTitle"] = "Engine RPM";
-    JsonValue speedTicks = JsonValue::array();
-    for (const double speed : chart.speedTicks) {
-        speedTicks.push_back({{"x", Coordinate(ToPixel(chart, area, {speed, 0}).x)},
-                              {"label", WithDecimalPoint(TickText(speed), point_)}});
-    }
-    JsonValue rpmTicks = JsonValue::array();
-    for (const double rpm : chart.rpmTicks) {
-        rpmTicks.push_back({{"y", Coordinate(ToPixel(chart, area, {0, rpm}).y)},
-                            {"label", WithDecimalPoint(TickText(rpm), point_)}});
-    }
-    drawn["speedTicks"] = std::move(speedTicks);
-    drawn["rpmTicks"] = std::move(rpmTicks);
-    if (chart.redline) {
-        drawn["redline"] = {
-            {"y", Coordinate(ToPixel(chart, area, {0, *chart.redline}).y)},
-            {"label", "redline " + WithDecimalPoint(TickText(*chart.redline), point_)}};
-        drawn["noLines"] = "";
-    } else {
-        // The lines end at the redline: without one there are none to draw.
-        drawn["redline"] = nullptr;
-        drawn["noLines"] =
-            "The lines need a redline " +
-            WithDecimalPoint(RangeText(kRedlineRange, PlainNumberConverter()), point_) + ".";
-    }
-    int gears = 0;
-    JsonValue lines = JsonValue::array();
-    for (const ChartLine& line : chart.gearLines) {
-        gears = std::max(gears, line.gear);
-        lines.push_back({{"setup", line.setup == Setup::A ? "A" : "B"},
-                         {"dashed", line.setup == Setup::B},
-                         {"gear", std::to_string(line.gear)},
-                         {"gearName", GearName(line.gear)},
-                         {"points", PointsText(chart, area, line)}});
-    }
-    JsonValue bands = JsonValue::array();
-    for (const ChartLine& line : chart.sawtooths) {
-        bands.push_back({{"setup", line.setup == Setup::A ? "A" : "B"},
-                         {"dashed", line.setup == Setup::B},
-                         {"points", PointsText(chart, area, line)}});
-    }
-    drawn["lines"] = std::move(lines);
-    drawn["bands"] = std::move(bands);
-    std::vector<std::string> legendGears;
-    for (int gear = 1; gear <= gears; ++gear) {
-        legendGears.push_back(GearName(gear));
-    }
-    drawn["legend"] = {
-        {"key", gears > 0 ? "A solid, B dashed:" : ""},
-        {"gears", legendGears},
-        {"band", chart.sawtooths.empty() ? ""
-                                         : "Grey band: shifting up at the redline, and the RPM "
-                                           "each shift drops to"}};
-    drawn["description"] = WithDecimalPoint(answer.chartDescription, point_);
-    json["chart"] = std::move(drawn);
+    json["chart"] = ChartJson(answer, plot, point_);
 
     // The printed page: both setups' inputs, the tables (marked) and the
     // chart, under the window's title.
