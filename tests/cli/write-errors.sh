@@ -52,6 +52,17 @@ first=$("${cli[@]}" generic --get rpm --format tsv 2>"$work/err" | head -1)
 [ "$first" = "MPH	RPM" ] || fail "| head -1 gave: $first"
 [ ! -s "$work/err" ] || fail "| head -1: standard error says: $(cat "$work/err")"
 
+# Output longer than a pipe holds (64 KiB), to a reader that is slow to
+# start: all of it arrives.
+blanks=$(printf '%*s' 100000 '')
+big=(generic --get rpm --format json --tire "${blanks}24")
+"${cli[@]}" "${big[@]}" >"$work/big" || fail "long output to a file: status $?"
+size=$(wc -c <"$work/big")
+[ "$size" -gt 65536 ] || fail "long output: only $size bytes to a file"
+piped=$("${cli[@]}" "${big[@]}" 2>"$work/err" | (sleep 1 && wc -c))
+[ "$piped" -eq "$size" ] || fail "long output through a pipe: $piped of $size bytes"
+[ ! -s "$work/err" ] || fail "long output through a pipe: standard error says: $(cat "$work/err")"
+
 # A table that is written whole still ends 0, with nothing said.
 "${cli[@]}" generic --get rpm >"$work/out" 2>"$work/err" || fail "to a file: status $?"
 [ -s "$work/out" ] && [ ! -s "$work/err" ] || fail "to a file: output or error wrong"
