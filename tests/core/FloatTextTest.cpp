@@ -31,15 +31,15 @@ constexpr double kUntouched = -12345.0;  // what a failed read must leave
 // build checks a twentieth of the values, for memory faults, and the release
 // build all of them.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kShare = 20;
+[[maybe_unused]] constexpr int kShare = 20;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-constexpr int kShare = 20;
+[[maybe_unused]] constexpr int kShare = 20;
 #else
-constexpr int kShare = 1;
+[[maybe_unused]] constexpr int kShare = 1;
 #endif
 #else
-constexpr int kShare = 1;
+[[maybe_unused]] constexpr int kShare = 1;
 #endif
 
 // std::bit_cast is missing from the WebAssembly build's libc++.
