@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The WebAssembly build under Debian's Node 18 as well as the machine's
-# node: the core's tests, and tachoria-cli's recorded outputs and write errors. Node 18 is
-# unpacked into a folder (scripts/install-deps.sh test does it) rather than
-# installed over the machine's node; a missing piece fails the test by name.
-#   under-node18.sh <node 18 folder> <python3> <tests/cli folder> <tachoria-cli.js> <core_tests.js>
+# node: the core's tests, and tachoria-cli's recorded outputs and write
+# errors. Node 18 is unpacked into a folder (scripts/install-deps.sh test
+# does it) rather than installed over the machine's node; a missing piece
+# fails the test by name.
+#   under-node18.sh <node 18 folder> <python3> <tests/cli folder> \
+#                   <tachoria-cli.js> <core_tests.js>
 set -uo pipefail
 root=$1 python=$2 here=$3 cli=$4 core_tests=$5
 node=$root/usr/bin/node
