@@ -56,10 +56,11 @@ private:
         if (options.empty()) {
             return std::string();
         }
+        const std::set<const CLI::Option*> wanted(options.begin(), options.end());
         std::string names = label;
         std::size_t found = 0;
         for (const CLI::Option* option : shown_->get_options()) {
-            if (std::find(options.begin(), options.end(), option) != options.end()) {
+            if (wanted.contains(option)) {
                 names += " " + option->get_name();
                 ++found;
             }
