@@ -1,5 +1,4 @@
 // tachoria-cli: the gearing tables on the command line.
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -7,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/StandardOutput.h"
 #include "commandline/CommandLine.h"
 
 #ifdef _WIN32
@@ -27,17 +27,9 @@ int main(int argc, char* argv[]) {
     // does any filter.
     std::ostringstream out;
     const int status = tachoria::RunCommandLine(args, out, std::cerr);
-    const std::string text = out.str();
-    errno = 0;
-    bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    int error = errno;
-    if (std::fflush(stdout) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (!written || std::ferror(stdout) != 0) {
-        std::fprintf(stderr, "tachoria-cli: cannot write the output: %s\n",
-                     error != 0 ? std::strerror(error) : "write error");
+    const int error = tachoria::WriteStandardOutput(out.str());
+    if (error != 0) {
+        std::fprintf(stderr, "tachoria-cli: cannot write the output: %s\n", std::strerror(error));
         return tachoria::kNoTable;
     }
     return status;

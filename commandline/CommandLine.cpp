@@ -13,6 +13,7 @@
 #include "catalogue/StockCatalogue.h"
 #include "commandline/CatalogueText.h"
 #include "commandline/CompareCommand.h"
+#include "commandline/HelpFormatter.h"
 #include "commandline/OptionReading.h"
 #include "commandline/SolveCommand.h"
 #include "commandline/Utf8Text.h"
@@ -542,6 +543,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     CLI::App app{"Tachoria's gearing tables: engine speed against road speed.", "tachoria-cli"};
     app.set_version_flag("--version", std::string("tachoria-cli ") + TACHORIA_VERSION);
     app.require_subcommand(1);
+    // Before the subcommands, which take the formatter they are added with.
+    app.formatter(MakeHelpFormatter());
     app.footer(
         "Numbers are written with \".\" as the decimal point. Exit status: 0 with a table, "
         "1 when the inputs give none or the output cannot be written, 2 for a usage error.");

@@ -25,7 +25,15 @@ test_packages=(
     xvfb xauth xdotool xclip dbus-x11 at-spi2-core python3-pyatspi   # the desktop-session tests
     openbox x11-utils                       # the laptop session's window manager, xprop, xwininfo
     g++-mingw-w64-x86-64-posix wine wine64  # the core built for Windows, and run
+    emscripten binaryen                     # the core built as WebAssembly, run under node
+    libbrotli1 libc-ares2 libicu72 libnghttp2-14 libssl3 libuv1 zlib1g  # what Node 18 links,
+    node-acorn node-cjs-module-lexer node-undici                         # and loads at start
+    chromium chromium-driver python3-selenium   # the web page's tests, in a headless browser
 )
+# Debian's Node 18, unpacked beside the machine's node (not installed over
+# it): the WebAssembly build is tested under both.
+node18_version=18.20.4+dfsg-1~deb12u3
+node18_root=/var/cache/tachoria/node18
 
 profile=${1:-test}
 shift || true
@@ -42,17 +50,46 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+
+# fetch_node18: unpacks Node 18 into $node18_root unless it is there.
+fetch_node18() {
+    [ -x "$node18_root/usr/bin/node" ] && return 0
+    local debs
+    debs=$(mktemp -d)
+    # apt downloads as its own user, who must be able to write there.
+    "${as_root[@]}" chown _apt "$debs" 2>/dev/null || true
+    (cd "$debs" && "${as_root[@]}" apt-get download -qq "nodejs=$node18_version" \
+        "libnode108=$node18_version")
+    "${as_root[@]}" mkdir -p "$node18_root"
+    for deb in "$debs"/*.deb; do
+        "${as_root[@]}" dpkg -x "$deb" "$node18_root"
+    done
+    "${as_root[@]}" rm -rf "$debs"
+}
+
+need_node18=false
+if [ "$profile" = test ] && [ ! -x "$node18_root/usr/bin/node" ]; then
+    need_node18=true
+fi
+[ ${#missing[@]} -eq 0 ] && ! $need_node18 && exit 0
 
 if [ "$(id -u)" -eq 0 ]; then
     as_root=()
 elif command -v sudo >/dev/null; then
     as_root=(sudo)
 else
-    echo "Missing packages: ${missing[*]}. Run this as root to install them." >&2
+    wanted=("${missing[@]}")
+    $need_node18 && wanted+=("Node 18 in $node18_root")
+    echo "Missing: ${wanted[*]}. Run this as root to install them." >&2
     exit 1
 fi
-echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+fi
+if $need_node18; then
+    echo "Unpacking Node $node18_version into $node18_root"
+    fetch_node18
+fi

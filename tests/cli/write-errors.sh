@@ -3,8 +3,9 @@
 # output are errors (status 1, one line on standard error); a pipe whose
 # reader has gone ends the program by SIGPIPE, silently, as it does any
 # filter.
+#   write-errors.sh [launcher...] tachoria-cli   (e.g. node tachoria-cli.js)
 set -uo pipefail
-cli=$1
+cli=("$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -31,15 +32,15 @@ for args in "generic --get rpm" "catalogue --format json" "--help" \
     "compare --a-tire 24 --a-axle 3.27 --a-gears 3.65,2.35,1.44,1 --b-tire 24 --b-axle 3.55 --b-gears 3.65,2.35,1.44,1"; do
     # shellcheck disable=SC2086
     expect_error "$args > /dev/full" "No space left on device" \
-        sh -c '"$0" "$@" >/dev/full' "$cli" $args
+        sh -c '"$@" >/dev/full' sh "${cli[@]}" $args
     # shellcheck disable=SC2086
-    expect_error "$args >&-" "Bad file descriptor" sh -c '"$0" "$@" >&-' "$cli" $args
+    expect_error "$args >&-" "Bad file descriptor" sh -c '"$@" >&-' sh "${cli[@]}" $args
 done
 
 # A pipe whose reader has already ended: the first write raises SIGPIPE.
 exec {pipe}> >(exit 0)
 wait $!
-"$cli" generic --get rpm >&"$pipe" 2>"$work/err"
+"${cli[@]}" generic --get rpm >&"$pipe" 2>"$work/err"
 status=$?
 exec {pipe}>&-
 [ "$status" -eq $((128 + 13)) ] || fail "closed pipe: status $status, not 141 (SIGPIPE)"
@@ -47,12 +48,23 @@ exec {pipe}>&-
 
 # | head -1: whether or not the reader is gone when the table is written,
 # nothing is said, and the reader gets the first line.
-first=$("$cli" generic --get rpm --format tsv 2>"$work/err" | head -1)
+first=$("${cli[@]}" generic --get rpm --format tsv 2>"$work/err" | head -1)
 [ "$first" = "MPH	RPM" ] || fail "| head -1 gave: $first"
 [ ! -s "$work/err" ] || fail "| head -1: standard error says: $(cat "$work/err")"
 
+# Output longer than a pipe holds (64 KiB), to a reader that is slow to
+# start: all of it arrives.
+blanks=$(printf '%*s' 100000 '')
+big=(generic --get rpm --format json --tire "${blanks}24")
+"${cli[@]}" "${big[@]}" >"$work/big" || fail "long output to a file: status $?"
+size=$(wc -c <"$work/big")
+[ "$size" -gt 65536 ] || fail "long output: only $size bytes to a file"
+piped=$("${cli[@]}" "${big[@]}" 2>"$work/err" | (sleep 1 && wc -c))
+[ "$piped" -eq "$size" ] || fail "long output through a pipe: $piped of $size bytes"
+[ ! -s "$work/err" ] || fail "long output through a pipe: standard error says: $(cat "$work/err")"
+
 # A table that is written whole still ends 0, with nothing said.
-"$cli" generic --get rpm >"$work/out" 2>"$work/err" || fail "to a file: status $?"
+"${cli[@]}" generic --get rpm >"$work/out" 2>"$work/err" || fail "to a file: status $?"
 [ -s "$work/out" ] && [ ! -s "$work/err" ] || fail "to a file: output or error wrong"
 
 [ "$failures" -eq 0 ] && echo "write errors: all cases as expected"

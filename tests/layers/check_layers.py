@@ -5,7 +5,8 @@ docs/architecture.md, so the document and the check say the same thing:
 a row names its folders in the first column; the last column names the
 folders it may use in backticks, each described in a row above, "and
 below" adds what those folders may use in turn, "anything above" all that
-the rows above name, and "Qt" allows Qt's headers. A folder may always
+the rows above name, "Qt" allows Qt's headers and "emscripten"
+emscripten's (the web build's compiler and its bindings). A folder may always
 include from itself; a folder of the repository that the table does not
 describe may be included from nowhere.
 
@@ -22,12 +23,16 @@ from pathlib import Path
 TABLE_HEADING = "## Folders and what each may use"
 FOLDER = re.compile(r"`([\w.-]+/)`")
 QUOTED_INCLUDE = re.compile(r'^\s*#\s*include\s*"(([\w.-]+/)[^"]*)"')
-QT_INCLUDE = re.compile(r"^\s*#\s*include\s*<(Q[^>]*)>")
+# The toolkits a row may name, and their headers.
+TOOLKITS = {
+    "Qt": re.compile(r"^\s*#\s*include\s*<(Q[^>]*)>"),
+    "emscripten": re.compile(r"^\s*#\s*include\s*<(emscripten[^>]*)>"),
+}
 ANY_INCLUDE = re.compile(r"^\s*#\s*include\b")
 
 
 def read_rules(document):
-    """Gives {folder: (folders it may use, whether it may use Qt)}."""
+    """Gives {folder: (folders it may use, the toolkits it may use)}."""
     lines = document.read_text(encoding="utf-8").splitlines()
     if TABLE_HEADING not in lines:
         sys.exit(f"{document}: no section {TABLE_HEADING!r}")
@@ -44,17 +49,17 @@ def read_rules(document):
         if "anything above" in may_use:
             allowed = set(rules)
             allowed.update(*(uses for uses, _ in rules.values()))
-            qt = any(qt for _, qt in rules.values())
+            toolkits = set().union(*(kits for _, kits in rules.values()))
         else:
             allowed = set(FOLDER.findall(may_use))
-            qt = re.search(r"\bQt\b", may_use) is not None
+            toolkits = {kit for kit in TOOLKITS if re.search(rf"\b{kit}\b", may_use)}
             if not allowed <= set(rules):
                 sys.exit(f"{document}: {cells[0]} uses folders described below it")
             if "and below" in may_use:
                 for folder in list(allowed):
                     allowed |= rules[folder][0]
         for folder in folders:
-            rules[folder] = (allowed | {folder}, qt)
+            rules[folder] = (allowed | {folder}, toolkits)
     if not rules:
         sys.exit(f"{document}: no folders under {TABLE_HEADING!r}")
     return rules
@@ -68,7 +73,7 @@ def main():
     rules = read_rules(root / "docs" / "architecture.md")
     files = includes = 0
     crossings = []
-    for folder, (allowed, qt) in rules.items():
+    for folder, (allowed, toolkits) in rules.items():
         for path in sorted((root / folder).rglob("*")):
             if path.suffix not in (".h", ".cpp"):
                 continue
@@ -77,11 +82,13 @@ def main():
             text = path.read_text(encoding="utf-8")
             for number, line in enumerate(text.splitlines(), start=1):
                 includes += ANY_INCLUDE.match(line) is not None
-                quoted, qt_header = QUOTED_INCLUDE.match(line), QT_INCLUDE.match(line)
+                quoted = QUOTED_INCLUDE.match(line)
                 if quoted and (root / quoted[2]).is_dir() and quoted[2] not in allowed:
                     crossings.append(f"{name}:{number}: {folder} may not include {quoted[1]}")
-                elif qt_header and not qt:
-                    crossings.append(f"{name}:{number}: {folder} may not include <{qt_header[1]}>")
+                for kit, pattern in TOOLKITS.items():
+                    header = pattern.match(line)
+                    if header and kit not in toolkits:
+                        crossings.append(f"{name}:{number}: {folder} may not include <{header[1]}>")
     if crossings:
         print("\n".join(crossings))
         return 1
