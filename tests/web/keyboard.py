@@ -96,9 +96,10 @@ def test(faults, page_path, cli):
         faults.check(b.js("return !document.getElementById('GenericPage').hidden && "
                           "document.getElementById('StockPage').hidden"),
                      "the left arrow shows the generic page")
-        for key, tab in ((Keys.ARROW_RIGHT, "StockPageTab"), (Keys.ARROW_RIGHT, "GenericTab"),
-                         (Keys.END, "StockPageTab"), (Keys.HOME, "GenericTab"),
-                         (Keys.ARROW_LEFT, "StockPageTab")):
+        for key, tab in ((Keys.ARROW_RIGHT, "StockPageTab"), (Keys.ARROW_RIGHT, "CompareTab"),
+                         (Keys.END, "QuestionsTab"), (Keys.ARROW_RIGHT, "GenericTab"),
+                         (Keys.ARROW_LEFT, "QuestionsTab"), (Keys.HOME, "GenericTab"),
+                         (Keys.ARROW_RIGHT, "StockPageTab")):
             keys.press(key)
             keys.expect(tab, f"the tab after {key.encode('unicode_escape')!r}")
             faults.equal(b.element(tab).get_attribute("aria-selected"), "true",
@@ -132,8 +133,8 @@ def test(faults, page_path, cli):
 
         keys.back(len(STOCK_ORDER))
         keys.expect("StockPageTab", "Shift+Tab from the last action back to the tabs")
-        keys.press(Keys.ARROW_RIGHT)
-        keys.expect("GenericTab", "the right arrow from the stock tab")
+        keys.press(Keys.ARROW_LEFT)
+        keys.expect("GenericTab", "the left arrow from the stock tab")
         keys.walk(GENERIC_ORDER[:5], "the generic page")
         keys.press(" ")  # Space on Get MPH: the defaults, then the table
         faults.equal([b.element(box).get_attribute("value")

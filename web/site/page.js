@@ -273,7 +273,6 @@
         const note = row.notes && row.notes[column];
         if (note) {
           cell.title = note;
-          cell.append(make('span', { class: 'visually-hidden', text: ` (${note})` }));
         }
         line.append(cell);
       });
@@ -572,7 +571,7 @@
     };
     const follow = () => {
       const address = addressOf(shownView());
-      if (address && decodeURIComponent(location.hash.slice(1)) !== decodeURIComponent(address)) {
+      if (address && location.hash.slice(1) !== address) {
         history.replaceState(null, '', `#${address}`);
       }
     };
