@@ -4,11 +4,14 @@
 
 The stock page with the early car's table (1961-1963, axle 3.27, tire
 185/80R13, Get RPM) on a phone (360x640) and a laptop (1366x768), light and
-dark, the whole page's length; and its printed page at 60 dpi.
+dark, the whole page's length; and its printed page at 60 dpi. The
+comparison and the questions, opened from their addresses, on a phone and a
+laptop.
 """
 
 import base64
 import os
+import pathlib
 import subprocess
 import sys
 import tempfile
@@ -19,6 +22,13 @@ import browser
 
 SHOTS = [("web-phone", 360, 640, True, False), ("web-phone-dark", 360, 640, True, True),
          ("web-laptop", 1366, 768, False, False), ("web-laptop-dark", 1366, 768, False, True)]
+
+COMPARE = ("compare?a-tire=24&a-axle=3.27&a-gears=3.65,2.35,1.44,1&b-tire=185%2F80R13&b-axle=3.55"
+           "&b-gears=3.65,2.35,1.44,1&redline=5500&unit=mph")
+TOOL_SHOTS = [("web-compare-phone", 360, 640, True, False, COMPARE),
+              ("web-compare-laptop-dark", 1366, 768, False, True, COMPARE),
+              ("web-questions-phone", 360, 640, True, False, "solve-axle?rpm=2800&speed=70&tire=24&gear=1"),
+              ("web-questions-laptop", 1366, 768, False, False, "solve-axle?rpm=2800&speed=70&tire=24&gear=1")]
 
 
 def show_table(b):
@@ -50,6 +60,24 @@ def make(page_path, folder):
             b.js("document.activeElement.blur()")  # no focus ring in the picture
             whole_page(b, os.path.join(folder, name + ".png"))
             print(os.path.join(folder, name + ".png"))
+        for name, width, height, mobile, dark, address in TOOL_SHOTS:
+            b.set_viewport(width, height, mobile)
+            b.set_dark(dark)
+            b.driver.get("about:blank")
+            b.driver.get(pathlib.Path(page_path).resolve().as_uri() + "#" + address)
+            b.wait_for("return document.documentElement.dataset.ready === 'true'", "the page")
+            b.js("window.scrollTo(0, 0); document.activeElement.blur()")
+            if name.startswith("web-compare"):
+                # The readout as under a pointer at 60 % of the chart.
+                b.js("const area = document.querySelector('#CompareChart .touch').getBoundingClientRect();"
+                     "document.getElementById('CompareChart').dispatchEvent(new PointerEvent('pointermove',"
+                     "{clientX: area.left + area.width * 0.45, clientY: area.top + 10, bubbles: true}))")
+            whole_page(b, os.path.join(folder, name + ".png"))
+            print(os.path.join(folder, name + ".png"))
+        b.set_viewport(1366, 768)
+        b.set_dark(False)
+        b.open(page_path)
+        show_table(b)
         with tempfile.TemporaryDirectory() as scratch:
             pdf = os.path.join(scratch, "printed.pdf")
             with open(pdf, "wb") as out:

@@ -318,7 +318,7 @@
       const box = byId(side === 'a' ? 'SetupA' : 'SetupB');
       const rows = {};
       const gearbox = makePicker(`cmp-${side}-gearbox`, 'Gearbox', (entry) => showCompare(pages.comparePick(`${side}-gearbox`, entry)));
-      const count = makePicker(`cmp-${side}-gear-count`, 'Gears', () => {
+      const count = makePicker(`cmp-${side}-gear-count`, 'Forward gears', () => {
         const select = byId(`cmp-${side}-gear-count`);
         showCompare(pages.compareGearCount(side, select.selectedIndex + 1));
       });
@@ -381,8 +381,8 @@
       } else {
         plot.append(svg('text', { class: 'no-lines', x: '500', y: '300', 'text-anchor': 'middle' }, drawn.noLines));
       }
-      plot.append(svg('text', { class: 'axis-title', x: '500', y: '665', 'text-anchor': 'middle' }, drawn.xTitle));
-      plot.append(svg('text', { class: 'axis-title', x: '0', y: '-12', 'text-anchor': 'start' }, drawn.yTitle));
+      plot.append(svg('text', { class: 'axis-title', x: '500', y: '685', 'text-anchor': 'middle' }, drawn.xTitle));
+      plot.append(svg('text', { class: 'axis-title', x: '0', y: '-14', 'text-anchor': 'start' }, drawn.yTitle));
       plot.append(svg('line', { class: 'cursor', x1: '0', x2: '0', y1: '0', y2: drawn.height, visibility: 'hidden' }));
       plot.append(svg('rect', { class: 'touch', x: '0', y: '0', width: drawn.width, height: drawn.height }));
       chart.replaceChildren(svg('title', {}, drawn.description), plot);
@@ -468,7 +468,10 @@
 
     // The four questions, each with its fields, pickers, sentence, table
     // and footnotes.
-    const pickerLabels = { rim: 'Rim', gearbox: 'Gearbox', 'in-gear': 'In gear', form: 'Speedometer', 'driven-from': 'Speedometer driven from' };
+    const pickerLabels = { rim: 'Rim', gearbox: 'Gearbox', 'in-gear': 'In gear', form: 'Work from', 'driven-from': 'Driven from' };
+    // Where a picker stands among its question's fields, as on the desktop:
+    // the speedometer's form before the fields it turns on.
+    const pickerAfter = { form: 'teeth', 'driven-from': 'error' };
     const questionParts = {};
     const startQuestions = (all) => {
       const holder = byId('Questions');
@@ -485,18 +488,24 @@
           inputs.append(fields[field.name]);
         }
         for (const picker of Object.keys(question.pickers)) {
-          inputs.append(makePicker(`q-${name}-${picker}`, pickerLabels[picker] || picker, (entry) => {
+          const row = makePicker(`q-${name}-${picker}`, pickerLabels[picker] || picker, (entry) => {
             lastQuestion = name;
             showQuestions(pages.questionPick(name, picker, entry));
-          }));
+          });
+          const before = fields[pickerAfter[picker]];
+          if (before) {
+            before.after(row);
+          } else {
+            inputs.append(row);
+          }
         }
         const block = makeTableBlock(`q-table-${name}`, question.title);
         block.querySelector('.caption').classList.add('visually-hidden');
         tableActions(block, () => questions.questions[name], () => printView(name));
         section.append(inputs,
           make('ul', { class: 'problems' }),
-          make('p', { class: 'sentence', 'aria-live': 'polite' }),
           make('p', { class: 'printed-title', 'aria-hidden': 'true' }),
+          make('p', { class: 'sentence', 'aria-live': 'polite' }),
           block,
           make('ul', { class: 'footnotes' }),
           make('div', { class: 'link-actions' },
