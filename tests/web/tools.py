@@ -100,6 +100,22 @@ def check_round_trips(faults, b, page_path):
                          "the question opened is scrolled into view")
 
 
+def check_first_opening_fills(faults, b, page_path):
+    """A tool view first opened starts from the main page last shown."""
+    open_address(b, page_path, "generic?tire=26&axle=3.55&gear=0.9")
+    b.element("CompareTab").click()
+    faults.equal([b.element(f).get_attribute("value") for f in ("cmp-a-tire", "cmp-b-axle", "cmp-a-gear-1")],
+                 ["26", "3.55", "0.9"], "the comparison starts from the generic page")
+    b.element("GenericTab").click()
+    type_into(b, "TireBox", "27")
+    b.element("QuestionsTab").click()
+    faults.equal(b.element("q-axle-tire").get_attribute("value"), "27",
+                 "the questions start from the generic page as it is now")
+    b.element("CompareTab").click()
+    faults.equal(b.element("cmp-a-tire").get_attribute("value"), "26",
+                 "the comparison, once started, keeps its own inputs")
+
+
 def check_get_follows_presses(faults, b, page_path):
     open_address(b, page_path, "generic?tire=24&axle=3.27&gear=1&get=rpm")
     faults.check(len(b.js(browser.TABLE_ROWS, "ListView1")) > 1, "get=rpm shows the table")
@@ -263,6 +279,7 @@ def check_print(faults, b, page_path, folder):
 def test(faults, page_path, cli):
     with browser.Browser() as b, tempfile.TemporaryDirectory() as folder:
         check_round_trips(faults, b, page_path)
+        check_first_opening_fills(faults, b, page_path)
         check_get_follows_presses(faults, b, page_path)
         check_against_cli(faults, b, page_path, cli)
         check_bad_addresses(faults, b, page_path)
