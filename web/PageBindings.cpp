@@ -159,8 +159,10 @@ public:
             pages_ = std::move(fresh);
             opened = OpenMainAddress(*pages_, address, point_);
             const std::string* get = address.Find("get");
+            // The other page's table went with the old pages: its press too.
+            genericGet_.clear();
+            stockGet_.clear();
             std::string& kept = stock ? stockGet_ : genericGet_;
-            kept.clear();
             if (get != nullptr && (*get == "rpm" || *get == "mph")) {
                 kept = *get;
             }
