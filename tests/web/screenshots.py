@@ -6,7 +6,7 @@ The stock page with the early car's table (1961-1963, axle 3.27, tire
 185/80R13, Get RPM) on a phone (360x640) and a laptop (1366x768), light and
 dark, the whole page's length; and its printed page at 60 dpi. The
 comparison and the questions, opened from their addresses, on a phone and a
-laptop.
+laptop, light and dark.
 """
 
 import base64
@@ -25,10 +25,13 @@ SHOTS = [("web-phone", 360, 640, True, False), ("web-phone-dark", 360, 640, True
 
 COMPARE = ("compare?a-tire=24&a-axle=3.27&a-gears=3.65,2.35,1.44,1&b-tire=185%2F80R13&b-axle=3.55"
            "&b-gears=3.65,2.35,1.44,1&redline=5500&unit=mph")
-TOOL_SHOTS = [("web-compare-phone", 360, 640, True, False, COMPARE),
-              ("web-compare-laptop-dark", 1366, 768, False, True, COMPARE),
-              ("web-questions-phone", 360, 640, True, False, "solve-axle?rpm=2800&speed=70&tire=24&gear=1"),
-              ("web-questions-laptop", 1366, 768, False, False, "solve-axle?rpm=2800&speed=70&tire=24&gear=1")]
+QUESTION = "solve-axle?rpm=2800&speed=70&tire=24&gear=1"
+# Each view on a phone and a laptop, light and dark.
+TOOL_SHOTS = [(f"web-{view}-{device}{'-dark' if dark else ''}", width, height, mobile, dark, address)
+              for view, address in (("compare", COMPARE), ("questions", QUESTION))
+              for device, width, height, mobile in (("phone", 360, 640, True),
+                                                    ("laptop", 1366, 768, False))
+              for dark in (False, True)]
 
 
 def show_table(b):
