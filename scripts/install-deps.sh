@@ -29,6 +29,7 @@ test_packages=(
     libbrotli1 libc-ares2 libicu72 libnghttp2-14 libssl3 libuv1 zlib1g  # what Node 18 links,
     node-acorn node-cjs-module-lexer node-undici                         # and loads at start
     chromium chromium-driver python3-selenium   # the web page's tests, in a headless browser
+    librsvg2-bin                            # rsvg-convert: the web app's icons drawn from the SVG
 )
 # Debian's Node 18, unpacked beside the machine's node (not installed over
 # it): the WebAssembly build is tested under both.

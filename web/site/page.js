@@ -742,6 +742,24 @@
     document.documentElement.dataset.ready = 'true';
   };
 
+  // Served, the page is an app to install, kept by its service worker for
+  // use with no connection. Opened from disk it links and registers nothing,
+  // and so asks for nothing.
+  const offerInstall = () => {
+    if (location.protocol !== 'http:' && location.protocol !== 'https:') {
+      return;
+    }
+    const manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'manifest.webmanifest';
+    document.head.append(manifest);
+    if ('serviceWorker' in navigator) {
+      // Without the worker the page still works, only not offline.
+      navigator.serviceWorker.register('sw.js').catch(() => {});
+    }
+  };
+
+  offerInstall();
   startTabs();
   TachoriaCore().then(start, (error) => {
     for (const id of Object.values(failures)) {
