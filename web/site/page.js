@@ -754,8 +754,12 @@
     manifest.href = 'manifest.webmanifest';
     document.head.append(manifest);
     if ('serviceWorker' in navigator) {
-      // Without the worker the page still works, only not offline.
-      navigator.serviceWorker.register('sw.js').catch(() => {});
+      // After the page has loaded, so that the worker's first copy of the
+      // files does not slow its start; without a worker it still works,
+      // only not offline.
+      window.addEventListener('load', () => {
+        navigator.serviceWorker.register('sw.js').catch(() => {});
+      });
     }
   };
 
