@@ -3,9 +3,10 @@
 # CMakeLists.txt when EMSCRIPTEN is set.
 include_guard(GLOBAL)
 
-# -O2 for what ships: -O3 makes the code larger for no speed that a table
-# needs, and makes binaryen's optimizer slower at every link.
-set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG")
+# -Oz for what ships: the page is downloaded whole, and -Oz makes its core a
+# third smaller than -O2 (431 KB against 662 KB), where a table takes
+# microseconds either way.
+set(CMAKE_CXX_FLAGS_RELEASE "-Oz -DNDEBUG")
 
 # The heap grows as a table or a test needs it, rather than stopping at the
 # 16 MB that emscripten reserves by default.

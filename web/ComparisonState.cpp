@@ -93,6 +93,7 @@ std::string Label(const std::optional<StockGearbox>& gearbox) {
 template <typename Choices>
 std::vector<std::string> Labels(const Choices& choices) {
     std::vector<std::string> labels;
+    labels.reserve(std::size(choices));
     for (const auto& choice : choices) {
         labels.emplace_back(choice.label);
     }
@@ -250,22 +251,23 @@ bool ComparisonState::Pick(std::string_view picker, std::string_view entry) {
             model_->SetGearbox(side, std::nullopt);
             return true;
         }
-        for (const GearboxChoice& choice : StockGearboxChoices()) {
-            if (choice.label == entry) {
-                model_->SetGearbox(side, choice.gearbox);
-                return true;
-            }
+        const auto& choices = StockGearboxChoices();
+        const auto chosen = std::ranges::find_if(
+            choices, [&](const GearboxChoice& choice) { return choice.label == entry; });
+        if (chosen == choices.end()) {
+            return false;
         }
-        return false;
+        model_->SetGearbox(side, chosen->gearbox);
+        return true;
     }
     if (picker == "unit") {
-        for (const UnitChoice& choice : kUnitChoices) {
-            if (choice.label == entry) {
-                model_->SetUnit(choice.unit);
-                return true;
-            }
+        const auto chosen = std::ranges::find_if(
+            kUnitChoices, [&](const UnitChoice& choice) { return choice.label == entry; });
+        if (chosen == kUnitChoices.end()) {
+            return false;
         }
-        return false;
+        model_->SetUnit(chosen->unit);
+        return true;
     }
     if (picker == "driven-from") {
         for (const DriveChoice& choice : kDriveChoices) {

@@ -71,6 +71,7 @@ std::string ForReading(std::string_view text, std::string_view point) {
 template <typename Choices>
 std::vector<std::string> Labels(const Choices& choices) {
     std::vector<std::string> labels;
+    labels.reserve(std::size(choices));
     for (const auto& choice : choices) {
         labels.emplace_back(choice.label);
     }
