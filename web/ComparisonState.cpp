@@ -252,8 +252,10 @@ bool ComparisonState::Pick(std::string_view picker, std::string_view entry) {
             return true;
         }
         const auto& choices = StockGearboxChoices();
-        const auto chosen = std::ranges::find_if(
-            choices, [&](const GearboxChoice& choice) { return choice.label == entry; });
+        // std::ranges' algorithms are missing from the WebAssembly build's libc++.
+        const auto chosen =
+            std::find_if(choices.begin(), choices.end(),
+                         [&](const GearboxChoice& choice) { return choice.label == entry; });
         if (chosen == choices.end()) {
             return false;
         }
@@ -261,8 +263,9 @@ bool ComparisonState::Pick(std::string_view picker, std::string_view entry) {
         return true;
     }
     if (picker == "unit") {
-        const auto chosen = std::ranges::find_if(
-            kUnitChoices, [&](const UnitChoice& choice) { return choice.label == entry; });
+        const auto chosen =
+            std::find_if(kUnitChoices.begin(), kUnitChoices.end(),
+                         [&](const UnitChoice& choice) { return choice.label == entry; });
         if (chosen == kUnitChoices.end()) {
             return false;
         }
