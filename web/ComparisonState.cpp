@@ -5,6 +5,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "arith/AsciiText.h"
 #include "inputs/Defaults.h"
 #include "inputs/GearName.h"
 #include "inputs/InputRanges.h"
@@ -475,7 +476,12 @@ std::vector<std::string> ComparisonState::Open(const Address& address) {
             // Ratios given are typed ones, even where they are a gearbox's.
             model_->SetGearbox(side, std::nullopt);
             texts.gears = UserGears(*gears, numbers_);
-            texts.gears.resize(std::min(texts.gears.size(), kMostGears));
+            if (texts.gears.size() > kMostGears) {
+                said.push_back((side == Setup::A ? "A's" : "B's") + std::string(" gears: ") +
+                               std::to_string(texts.gears.size()) +
+                               " given, and a setup has 1 to 6: the first 6 are used.");
+                texts.gears.resize(kMostGears);
+            }
         }
         model_->SetTexts(side, texts);
         const std::string* model = address.Find(letter + "-model");
@@ -495,11 +501,14 @@ std::vector<std::string> ComparisonState::Open(const Address& address) {
     if (const std::string* redline = address.Find("redline")) {
         model_->SetRedline(UserNumber(*redline, numbers_));
     }
-    if (const std::string* unit = address.Find("unit")) {
+    if (const std::string* given = address.Find("unit")) {
+        // In any case, as tachoria-cli takes it.
+        const std::string lower = ToLowerAscii(*given);
+        const std::string* unit = &lower;
         if (*unit == "mph" || *unit == "kmh") {
             model_->SetUnit(*unit == "kmh" ? SpeedUnit::KMH : SpeedUnit::MPH);
         } else {
-            said.push_back("The unit is mph or kmh, not " + *unit + ".");
+            said.push_back("The unit is mph or kmh, not " + *given + ".");
         }
     }
     if (const std::string* drive = address.Find("driven-from")) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "arith/AsciiText.h"
 #include "inputs/Defaults.h"
 #include "questions/GearingQuestions.h"
 #include "tables/DecimalPoint.h"
@@ -406,13 +407,16 @@ std::vector<std::string> QuestionsState::Open(const Address& address) {
     if (model == nullptr) {
         return said;
     }
-    if (const std::string* unit = address.Find("unit")) {
+    if (const std::string* given = address.Find("unit")) {
+        // In any case, as tachoria-cli takes it.
+        const std::string lower = ToLowerAscii(*given);
+        const std::string* unit = &lower;
         if (*unit == "mph" || *unit == "kmh") {
             for (QuestionModel* each : models_->All()) {
                 each->SetUnit(*unit == "kmh" ? SpeedUnit::KMH : SpeedUnit::MPH);
             }
         } else {
-            said.push_back("The unit is mph or kmh, not " + *unit + ".");
+            said.push_back("The unit is mph or kmh, not " + *given + ".");
         }
     }
     for (const FieldName& name : FieldNames(question)) {

@@ -331,6 +331,16 @@ TEST(ComparisonState, OpeningAnAddressStartsFromTheStartingSetupAndSaysWhatItCan
     EXPECT_NE(bad.at("setups").at("a").at("fields")[1].at("reason"), "");
     EXPECT_EQ(bad.at("setups").at("a").at("gearCount"), "2");
     EXPECT_EQ(bad.at("setups").at("a").at("fields")[2].at("text"), "3,65");
+
+    // A unit in capitals is read as the command line reads it; a seventh
+    // gear cannot be shown, and is said to be left out.
+    const std::vector<std::string> seven =
+        state.Open(ReadAddress("compare?unit=KMH&b-gears=4,3,2,1.5,1.2,1,0.8"));
+    ASSERT_EQ(seven.size(), 1U);
+    EXPECT_NE(seven[0].find("B's gears: 7 given"), std::string::npos) << seven[0];
+    const Json shown = ReadJson(state.Json());
+    EXPECT_EQ(shown.at("pickers").at("unit"), "km/h");
+    EXPECT_EQ(shown.at("setups").at("b").at("gearCount"), "6");
 }
 
 TEST(ComparisonState, HostileAddressesOpenAsTextsInTheirFields) {
